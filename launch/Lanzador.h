@@ -1,0 +1,26 @@
+#pragma once
+// Starting a setup program that lies beside the menu.
+
+#include <string>
+
+#include "platform/Plataforma.h"
+
+namespace instalar {
+
+// The program's folder, a backslash, then the command as written in the
+// menu file.  At a drive root this doubles the backslash, which Windows
+// accepts.
+std::u16string RutaInstalador(const std::u16string& carpetaPrograma, const std::u16string& comando);
+
+// Application name, quoted command line and working folder for `ruta`, so
+// that exactly the checked file starts, even when its path has spaces.
+PeticionProceso PeticionPara(const std::u16string& ruta);
+
+enum class Arranque { Iniciado, RechazadoPorUsuario };
+
+// Checks that `ruta` names an existing file, then starts it without waiting.
+// A program that needs administrator rights is started through the shell,
+// which asks the user; declining is not an error.
+Resultado<Arranque> IniciarInstalador(Plataforma& plataforma, const std::u16string& ruta);
+
+}  // namespace instalar

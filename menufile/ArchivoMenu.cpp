@@ -1,0 +1,47 @@
+#include "menufile/ArchivoMenu.h"
+
+#include <utility>
+
+namespace instalar {
+
+ArchivoMenu::ArchivoMenu(Plataforma& plataforma, std::unique_ptr<ArchivoLectura> archivo)
+    : plataforma_(&plataforma), lector_(std::move(archivo)) {}
+
+Resultado<ArchivoMenu> ArchivoMenu::Abrir(Plataforma& plataforma, const std::u16string& ruta) {
+    auto archivo = plataforma.AbrirArchivo(ruta);
+    if (!archivo) return archivo.error();
+    return ArchivoMenu(plataforma, std::move(archivo.valor()));
+}
+
+Resultado<std::u16string> ArchivoMenu::LeerLinea() {
+    auto bytes = lector_.LeerLinea();
+    if (!bytes) return bytes.error();
+    return plataforma_->DesdeAnsi(bytes.valor());
+}
+
+Resultado<std::optional<std::u16string>> BuscarDescripcion(Plataforma& plataforma,
+                                                           const std::u16string& ruta,
+                                                           const std::u16string& nombre) {
+    using SinDescripcion = std::optional<std::u16string>;
+    auto abierto = ArchivoMenu::Abrir(plataforma, ruta);
+    if (!abierto) return abierto.error();
+    ArchivoMenu& archivo = abierto.valor();
+    for (int cabecera = 0; cabecera < 2; ++cabecera) {
+        auto linea = archivo.LeerLinea();
+        if (!linea) return linea.error();
+    }
+    // At least one line after the header is always read, so a header-only
+    // file fails here just as a file that lost its entries would.
+    do {
+        auto linea = archivo.LeerLinea();
+        if (!linea) return linea.error();
+        auto clasificada = ClasificarLinea(linea.valor(), Lector::Descripcion);
+        if (!clasificada) return clasificada.error();
+        const auto& entrada = clasificada.valor();
+        if (entrada && plataforma.IgualesSinMayusculas(entrada->nombre, nombre))
+            return entrada->descripcion;
+    } while (!archivo.FinDeArchivo());
+    return SinDescripcion{};
+}
+
+}  // namespace instalar

@@ -1,0 +1,109 @@
+# shellcheck shell=bash
+# A private Wine environment for the end-to-end tests; meant to be sourced:
+#
+#     . scripts/entorno-wine.sh
+#
+# It starts an Xvfb of its own (unless INSTALAR_XVFB=0, which keeps the
+# current DISPLAY), makes a fresh Wine prefix in a temporary folder, starts a
+# persistent Wine server and a small program that keeps Wine's desktop alive,
+# and exports DISPLAY, WINEPREFIX and WINEDEBUG.  A trap on EXIT stops all of
+# it again: the Wine server of this prefix, the Xvfb by its process id, and
+# the temporary folder.
+#
+# Settings read from the environment:
+#   INSTALAR_DPI   screen resolution of the prefix in dots per inch (default 96)
+#   INSTALAR_XVFB  1 (default) to start an own Xvfb, 0 to use $DISPLAY
+#   INSTALAR_CXX   MinGW C++ compiler for the keep-alive program
+#                  (default x86_64-w64-mingw32-g++-posix)
+
+_instalar_entorno_raiz=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+instalar_wine_parar() {
+    if [ -n "${INSTALAR_WINE_TMP:-}" ] && [ -d "$INSTALAR_WINE_TMP" ]; then
+        WINEPREFIX="$INSTALAR_WINE_TMP/prefijo" wineserver -k >/dev/null 2>&1 || true
+        WINEPREFIX="$INSTALAR_WINE_TMP/prefijo" wineserver -w >/dev/null 2>&1 || true
+    fi
+    if [ -n "${INSTALAR_XVFB_PID:-}" ]; then
+        kill "$INSTALAR_XVFB_PID" 2>/dev/null || true
+        wait "$INSTALAR_XVFB_PID" 2>/dev/null || true
+        INSTALAR_XVFB_PID=
+    fi
+    if [ -n "${INSTALAR_WINE_TMP:-}" ]; then
+        rm -rf "$INSTALAR_WINE_TMP"
+        INSTALAR_WINE_TMP=
+    fi
+}
+
+_instalar_fallo() {
+    echo "entorno-wine: $*" >&2
+    instalar_wine_parar
+    return 1
+}
+
+_instalar_xvfb() {
+    local archivo="$INSTALAR_WINE_TMP/pantalla" i
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$archivo" >/dev/null 2>&1 &
+    INSTALAR_XVFB_PID=$!
+    for ((i = 0; i < 200; i++)); do
+        if [ -s "$archivo" ]; then
+            export DISPLAY=":$(tr -d '[:space:]' <"$archivo")"
+            return 0
+        fi
+        kill -0 "$INSTALAR_XVFB_PID" 2>/dev/null || break
+        sleep 0.05
+    done
+    _instalar_fallo "Xvfb did not start"
+}
+
+_instalar_registro() {
+    local dpi=${INSTALAR_DPI:-96}
+    local reg="$INSTALAR_WINE_TMP/ajustes.reg"
+    printf '%s\r\n' \
+        'REGEDIT4' '' \
+        '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' \
+        '"Managed"="N"' '' \
+        '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
+        '"Verdana"="DejaVu Sans"' '' \
+        '[HKEY_CURRENT_USER\Control Panel\Desktop]' \
+        "\"LogPixels\"=dword:$(printf '%08x' "$dpi")" '' >"$reg"
+    wine regedit /S "$(winepath -w "$reg")" >/dev/null 2>&1
+}
+
+_instalar_mantener_escritorio() {
+    local cxx=${INSTALAR_CXX:-x86_64-w64-mingw32-g++-posix}
+    local exe="$INSTALAR_WINE_TMP/mantener_escritorio.exe"
+    "$cxx" -O2 -static -mwindows -municode -o "$exe" \
+        "$_instalar_entorno_raiz/tests/e2e/mantener_escritorio.cpp" ||
+        return 1
+    wine "$exe" >/dev/null 2>&1 &
+}
+
+instalar_wine_iniciar() {
+    INSTALAR_WINE_TMP=$(mktemp -d "${TMPDIR:-/tmp}/instalar-wine.XXXXXX") || return 1
+    export INSTALAR_WINE_TMP
+    trap instalar_wine_parar EXIT
+    trap 'exit 130' INT
+    trap 'exit 143' TERM
+
+    if [ "${INSTALAR_XVFB:-1}" != 0 ]; then
+        _instalar_xvfb || return 1
+    elif [ -z "${DISPLAY:-}" ]; then
+        _instalar_fallo "INSTALAR_XVFB=0 needs DISPLAY"
+        return 1
+    fi
+
+    export WINEPREFIX="$INSTALAR_WINE_TMP/prefijo"
+    export WINEDEBUG=-all
+    export WINEARCH=win64
+    mkdir -p "$WINEPREFIX"
+    wineserver -p || { _instalar_fallo "wineserver did not start"; return 1; }
+    WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1 ||
+        { _instalar_fallo "wineboot failed"; return 1; }
+    ln -sf /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/*.fon \
+        "$WINEPREFIX/drive_c/windows/Fonts/"
+    _instalar_registro || { _instalar_fallo "registry settings failed"; return 1; }
+    _instalar_mantener_escritorio ||
+        { _instalar_fallo "keep-alive program did not build"; return 1; }
+}
+
+instalar_wine_iniciar

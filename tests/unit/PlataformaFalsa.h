@@ -1,0 +1,71 @@
+#pragma once
+// An in-memory platform for the core's tests: files are byte strings,
+// text is measured by a simple rule, and every call that reaches the
+// outside world is recorded.
+
+#include <cstring>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/Plataforma.h"
+
+namespace instalar::prueba {
+
+struct Mensaje {
+    std::u16string texto;
+    std::u16string titulo;
+};
+
+class PlataformaFalsa : public Plataforma {
+public:
+    // --- Configuration
+    std::u16string carpeta = u"C:\\medio";
+    std::u16string lineaComandos;
+    double twipsPorPixel = 15;
+    std::map<std::u16string, std::string> archivos;
+    std::set<std::u16string> carpetas;
+    std::map<std::u16string, Error> erroresDeApertura;
+    // Results of the next process starts, in order; success when empty.
+    std::vector<Fallo> resultadosProceso;
+    std::vector<Fallo> resultadosShell;
+
+    // --- Recorded calls
+    std::vector<Mensaje> mensajes;
+    std::vector<PeticionProceso> procesos;
+    std::vector<PeticionProceso> ejecucionesShell;
+    std::vector<std::u16string> fondosCargados;
+    Punto posicion{3000, 2000};
+    int aperturas = 0;
+
+    // Text metrics of the fake: every character is `puntos * 10` twips wide
+    // (12 more when bold) and a line is `puntos * 22.5` twips high, so a
+    // 12-point label is 270 twips high.
+    static double AnchoCaracter(const Fuente& f) { return f.puntos * 10 + (f.negrita ? 12 : 0); }
+    static double AltoLinea(const Fuente& f) { return f.puntos * 22.5; }
+
+    std::u16string CarpetaPrograma() override { return carpeta; }
+    std::u16string LineaComandos() override { return lineaComandos; }
+    double TwipsPorPixelX() override { return twipsPorPixel; }
+    double TwipsPorPixelY() override { return twipsPorPixel; }
+
+    Resultado<std::unique_ptr<ArchivoLectura>> AbrirArchivo(const std::u16string& ruta) override;
+    std::u16string DesdeAnsi(std::string_view bytes) override;
+    Resultado<int64_t> LongitudArchivo(const std::u16string& ruta) override;
+    Fallo CargarFondo(const std::u16string& ruta) override;
+    Tamano MedirTexto(const Fuente& fuente, const std::u16string& texto, double anchoAjuste) override;
+    bool IgualesSinMayusculas(const std::u16string& a, const std::u16string& b) override;
+    void MostrarMensaje(const std::u16string& texto, const std::u16string& titulo) override {
+        mensajes.push_back({texto, titulo});
+    }
+    Punto PosicionVentana() override { return posicion; }
+    void MoverVentana(Punto nueva) override { posicion = nueva; }
+    Fallo IniciarProceso(const PeticionProceso& peticion) override;
+    Fallo EjecutarConShell(const PeticionProceso& peticion) override;
+};
+
+// Menu file text with CR LF line ends.
+std::string LineasCRLF(const std::vector<std::string>& lineas);
+
+}  // namespace instalar::prueba
