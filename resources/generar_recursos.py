@@ -189,8 +189,8 @@ def mezclar(a, b, peso, total):
 
 def cobertura(x, y, centro, radio, sub=4):
     """How many of the sub x sub sample points of pixel (x, y) fall inside a
-    circle.  centro and radio are in pixels; everything is computed on a
-    grid 2*sub times finer so that it stays in integers."""
+    circle.  centro and radio are in pixels; the test runs on a grid 2*sub
+    times finer, where the sample points fall on whole numbers."""
     escala = 2 * sub
     cx = cy = centro * escala
     r2 = (radio * escala) ** 2

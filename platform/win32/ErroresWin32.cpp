@@ -1,0 +1,53 @@
+#include "platform/win32/ErroresWin32.h"
+
+#include <string>
+
+namespace instalar::win32 {
+
+namespace {
+
+CodigoError CodigoPropio(DWORD codigo) {
+    switch (codigo) {
+    case ERROR_FILE_NOT_FOUND: return CodigoError::ArchivoNoEncontrado;
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_BAD_NETPATH: return CodigoError::RutaNoEncontrada;
+    case ERROR_ACCESS_DENIED: return CodigoError::AccesoRutaArchivo;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION: return CodigoError::PermisoDenegado;
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_PATHNAME:
+    case ERROR_FILENAME_EXCED_RANGE: return CodigoError::NombreArchivoIncorrecto;
+    default: return CodigoError::Sistema;
+    }
+}
+
+// The system's own text, in Spanish where Windows has it.
+std::u16string TextoDelSistema(DWORD codigo) {
+    wchar_t* texto = nullptr;
+    const DWORD opciones = FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS;
+    DWORD largo = ::FormatMessageW(opciones, nullptr, codigo, MAKELANGID(LANG_SPANISH, SUBLANG_DEFAULT),
+                                   reinterpret_cast<wchar_t*>(&texto), 0, nullptr);
+    if (largo == 0)
+        largo = ::FormatMessageW(opciones, nullptr, codigo, 0, reinterpret_cast<wchar_t*>(&texto), 0, nullptr);
+    std::u16string resultado;
+    if (largo > 0 && texto) resultado.assign(reinterpret_cast<const char16_t*>(texto), largo);
+    if (texto) ::LocalFree(texto);
+    while (!resultado.empty() && (resultado.back() == u'\r' || resultado.back() == u'\n' || resultado.back() == u' '))
+        resultado.pop_back();
+    if (resultado.empty()) {
+        const std::string numero = std::to_string(codigo);
+        resultado = u"Error del sistema " + std::u16string(numero.begin(), numero.end());
+    }
+    return resultado;
+}
+
+}  // namespace
+
+Error ErrorDeSistema(DWORD codigo) {
+    const CodigoError propio = CodigoPropio(codigo);
+    if (propio != CodigoError::Sistema) return ErrorDe(propio, codigo);
+    return Error{CodigoError::Sistema, TextoDelSistema(codigo), codigo};
+}
+
+}  // namespace instalar::win32

@@ -1,0 +1,101 @@
+#include "platform/win32/Pintor.h"
+
+#include <cmath>
+
+#include "platform/win32/Manejadores.h"
+#include "platform/win32/TextoWin32.h"
+
+namespace instalar::win32 {
+
+namespace {
+
+COLORREF RGBDe(Color color) { return RGB(color.r, color.g, color.b); }
+
+void PintarLogo(HDC dc, HBITMAP logo) {
+    if (!logo) return;
+    BITMAP datos{};
+    if (!::GetObjectW(logo, sizeof(datos), &datos)) return;
+    DCMemoria origen(::CreateCompatibleDC(dc));
+    Seleccion seleccion(origen.get(), logo);
+    ::BitBlt(dc, 0, 0, datos.bmWidth, datos.bmHeight, origen.get(), 0, 0, SRCCOPY);
+}
+
+void Trazo(HDC dc, int x, int y, COLORREF color) {
+    Pluma pluma(::CreatePen(PS_SOLID, 1, color));
+    Seleccion seleccion(dc, pluma.get());
+    ::LineTo(dc, x, y);
+}
+
+// A raised one-pixel border along the outermost pixels: light left and top,
+// dark right and bottom, drawn as one path.
+void PintarBorde(HDC dc, SIZE tamano) {
+    const COLORREF claro = RGB(110, 128, 205);
+    const COLORREF oscuro = RGB(70, 82, 165);
+    const int derecha = tamano.cx - 1;
+    const int abajo = tamano.cy - 1;
+    ::MoveToEx(dc, 0, abajo, nullptr);
+    Trazo(dc, 0, 0, claro);
+    Trazo(dc, derecha, 0, claro);
+    Trazo(dc, derecha, abajo, oscuro);
+    Trazo(dc, 0, abajo, oscuro);
+}
+
+void PintarBarra(HDC dc, const Barra& barra, const RecursosPintura& r) {
+    const RECT caja = APixeles(barra.caja, r.twipsPorPixelX, r.twipsPorPixelY);
+    Pincel pincel(::CreateSolidBrush(RGBDe(barra.fondo)));
+    ::FillRect(dc, &caja, pincel.get());
+}
+
+void PintarEtiqueta(HDC dc, const Etiqueta& etiqueta, const RecursosPintura& r, Fuentes& fuentes) {
+    if (!etiqueta.visible || etiqueta.texto.empty()) return;
+    RECT caja = APixeles(etiqueta.caja, r.twipsPorPixelX, r.twipsPorPixelY);
+    Seleccion seleccion(dc, fuentes.Obtener(etiqueta.fuente));
+    ::SetTextColor(dc, etiqueta.color ? RGBDe(*etiqueta.color) : ::GetSysColor(COLOR_WINDOWTEXT));
+    UINT formato = etiqueta.alineacion == Alineacion::Derecha ? DT_RIGHT : DT_LEFT;
+    if (etiqueta.ajustePalabras) formato |= DT_WORDBREAK;
+    ::DrawTextW(dc, W(etiqueta.texto), static_cast<int>(etiqueta.texto.size()), &caja, formato);
+}
+
+void PintarImagen(HDC dc, const Imagen& imagen, HICON icono, const RecursosPintura& r) {
+    if (!imagen.visible || !icono) return;
+    const RECT caja = APixeles(imagen.caja, r.twipsPorPixelX, r.twipsPorPixelY);
+    ::DrawIconEx(dc, caja.left, caja.top, icono, caja.right - caja.left, caja.bottom - caja.top, 0, nullptr,
+                 DI_NORMAL);
+}
+
+void PintarLinea(HDC dc, const Linea& linea, const RecursosPintura& r) {
+    Pluma pluma(::CreatePen(PS_SOLID, 1, RGBDe(linea.color)));
+    Seleccion seleccion(dc, pluma.get());
+    ::MoveToEx(dc, Pixeles(linea.x1, r.twipsPorPixelX), Pixeles(linea.y1, r.twipsPorPixelY), nullptr);
+    ::LineTo(dc, Pixeles(linea.x2, r.twipsPorPixelX), Pixeles(linea.y2, r.twipsPorPixelY));
+}
+
+}  // namespace
+
+int Pixeles(double twips, double twipsPorPixel) { return static_cast<int>(std::lround(twips / twipsPorPixel)); }
+
+RECT APixeles(const Rectangulo& caja, double twipsPorPixelX, double twipsPorPixelY) {
+    return RECT{Pixeles(caja.izquierda, twipsPorPixelX), Pixeles(caja.arriba, twipsPorPixelY),
+                Pixeles(double(caja.izquierda) + caja.ancho, twipsPorPixelX),
+                Pixeles(double(caja.arriba) + caja.alto, twipsPorPixelY)};
+}
+
+void PintarContenido(HDC dc, SIZE tamano, const Controles& c, const RecursosPintura& r, Fuentes& fuentes) {
+    const RECT todo{0, 0, tamano.cx, tamano.cy};
+    ::FillRect(dc, &todo, ::GetSysColorBrush(COLOR_WINDOW));
+    PintarLogo(dc, r.logo);
+    PintarBorde(dc, tamano);
+
+    ::SetBkMode(dc, TRANSPARENT);
+    PintarBarra(dc, c.shpBar, r);
+    PintarEtiqueta(dc, c.etqTipo, r, fuentes);
+    PintarEtiqueta(dc, c.etqVer, r, fuentes);
+    PintarImagen(dc, c.Image2, r.icono, r);
+    PintarLinea(dc, c.Line1, r);
+    PintarImagen(dc, c.Image1, r.flecha, r);
+    for (const Etiqueta& opcion : c.etqInstalar) PintarEtiqueta(dc, opcion, r, fuentes);
+    PintarEtiqueta(dc, c.etqInfo, r, fuentes);
+    PintarEtiqueta(dc, c.Label1, r, fuentes);
+}
+
+}  // namespace instalar::win32

@@ -1,0 +1,70 @@
+#pragma once
+// The menu window on Windows: owns the window handle, the two push buttons
+// and the pictures, paints the model and forwards messages to the logic.
+
+#include <windows.h>
+
+#include <memory>
+
+#include "app/basMenu.h"
+#include "platform/win32/Fuentes.h"
+#include "platform/win32/Manejadores.h"
+#include "platform/win32/PlataformaWin32.h"
+#include "window/frmMenu.h"
+
+namespace instalar::win32 {
+
+enum IdBoton : int { kIdInstalar = 1001, kIdCancelar = 1002 };
+
+class VentanaWin32 : public VentanaMenu {
+public:
+    static Resultado<std::unique_ptr<VentanaWin32>> Crear(HINSTANCE instancia);
+    ~VentanaWin32() override;
+    VentanaWin32(const VentanaWin32&) = delete;
+    VentanaWin32& operator=(const VentanaWin32&) = delete;
+
+    void Cargar() override;
+    void Mostrar() override;
+
+    // Called by the message loop for every message before it is dispatched:
+    // the window sees keys before the focused button.  True when the message
+    // has been dealt with and must not be dispatched.
+    bool PrevisualizarTecla(const MSG& mensaje);
+
+private:
+    explicit VentanaWin32(HINSTANCE instancia);
+    Fallo CrearVentana();
+    void CrearBotones();
+
+    static LRESULT CALLBACK ProcedimientoVentana(HWND ventana, UINT mensaje, WPARAM w, LPARAM l) noexcept;
+    LRESULT ManejarMensaje(UINT mensaje, WPARAM w, LPARAM l);
+    void AlPintar();
+    void AlPresionarRaton(LPARAM l, bool botonIzquierdo);
+    void AlMoverRaton(LPARAM l);
+    void AlSoltarRaton(LPARAM l);
+    bool AlFijarCursor();
+    void AlComando(WPARAM w);
+    void AlActivar(WPARAM w);
+    void MoverFoco();
+    void TrasEvento();
+    Punto ATwips(LPARAM l);
+    SIZE TamanoCliente() const;
+    void Pintar(HDC dc);
+
+    HINSTANCE instancia_;
+    Fuentes fuentes_;
+    PlataformaWin32 plataforma_;
+    frmMenu modelo_;
+    Icono flecha_;
+    Icono icono_;
+    Icono iconoPequeno_;
+    HCURSOR mano_ = nullptr;  // shared resource cursor: never destroyed
+    Fuente fuenteBotones_;
+    HWND ventana_ = nullptr;
+    HWND btnInstalar_ = nullptr;
+    HWND btnCancelar_ = nullptr;
+    HWND ultimoFoco_ = nullptr;
+    int opcionPresionada_ = -1;
+};
+
+}  // namespace instalar::win32
