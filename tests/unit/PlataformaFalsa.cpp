@@ -10,7 +10,10 @@ namespace {
 // Hands out the bytes in small pieces, so that line ends straddle reads.
 class ArchivoEnMemoria : public ArchivoLectura {
 public:
-    explicit ArchivoEnMemoria(std::string contenido) : contenido_(std::move(contenido)) {}
+    ArchivoEnMemoria(std::string contenido, int& abiertos) : contenido_(std::move(contenido)), abiertos_(abiertos) {
+        ++abiertos_;
+    }
+    ~ArchivoEnMemoria() override { --abiertos_; }
     Resultado<size_t> Leer(char* destino, size_t capacidad) override {
         const size_t n = std::min({capacidad, contenido_.size() - leido_, size_t{7}});
         std::memcpy(destino, contenido_.data() + leido_, n);
@@ -21,6 +24,7 @@ public:
 private:
     std::string contenido_;
     size_t leido_ = 0;
+    int& abiertos_;
 };
 
 char16_t Minuscula(char16_t c) {
@@ -46,10 +50,11 @@ size_t CaracteresVisibles(const std::u16string& texto) {
 
 Resultado<std::unique_ptr<ArchivoLectura>> PlataformaFalsa::AbrirArchivo(const std::u16string& ruta) {
     ++aperturas;
+    if (auto error = erroresPorApertura.find(aperturas); error != erroresPorApertura.end()) return error->second;
     if (auto error = erroresDeApertura.find(ruta); error != erroresDeApertura.end()) return error->second;
     auto archivo = archivos.find(ruta);
     if (archivo == archivos.end()) return ErrorDe(CodigoError::ArchivoNoEncontrado, 2);
-    return std::unique_ptr<ArchivoLectura>(std::make_unique<ArchivoEnMemoria>(archivo->second));
+    return std::unique_ptr<ArchivoLectura>(std::make_unique<ArchivoEnMemoria>(archivo->second, archivosAbiertos));
 }
 
 std::u16string PlataformaFalsa::DesdeAnsi(std::string_view bytes) {

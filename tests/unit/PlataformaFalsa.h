@@ -27,6 +27,9 @@ public:
     std::map<std::u16string, std::string> archivos;
     std::set<std::u16string> carpetas;
     std::map<std::u16string, Error> erroresDeApertura;
+    // Failures of single openings, by their number counted from 1: a file
+    // that changes between two reads.
+    std::map<int, Error> erroresPorApertura;
     // Results of the next process starts, in order; success when empty.
     std::vector<Fallo> resultadosProceso;
     std::vector<Fallo> resultadosShell;
@@ -38,6 +41,8 @@ public:
     std::vector<std::u16string> fondosCargados;
     Punto posicion{3000, 2000};
     int aperturas = 0;
+    // Files opened and not yet closed.
+    int archivosAbiertos = 0;
 
     // Text metrics of the fake: every character is `puntos * 10` twips wide
     // (12 more when bold) and a line is `puntos * 22.5` twips high, so a

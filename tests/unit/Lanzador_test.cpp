@@ -1,0 +1,241 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "MenuDePrueba.h"
+#include "launch/Lanzador.h"
+
+namespace instalar::prueba {
+namespace {
+
+struct CasoUnion {
+    const char* nombre;
+    std::u16string carpeta;
+    std::u16string comando;
+    std::u16string ruta;
+};
+
+void PrintTo(const CasoUnion& caso, std::ostream* os) { *os << caso.nombre; }
+
+class RutaInstaladorTest : public ::testing::TestWithParam<CasoUnion> {};
+
+TEST_P(RutaInstaladorTest, CarpetaBarraYComando) {
+    EXPECT_EQ(RutaInstalador(GetParam().carpeta, GetParam().comando), GetParam().ruta);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rutas, RutaInstaladorTest,
+    ::testing::Values(CasoUnion{"Carpeta", u"C:\\medio", u"conta\\setup.exe", u"C:\\medio\\conta\\setup.exe"},
+                      CasoUnion{"RaizDeUnidad", u"E:\\", u"setup.exe", u"E:\\\\setup.exe"},
+                      CasoUnion{"ComandoVacio", u"C:\\medio", u"", u"C:\\medio\\"},
+                      CasoUnion{"ConArgumentos", u"C:\\medio", u"setup.exe /S", u"C:\\medio\\setup.exe /S"},
+                      CasoUnion{"ConEspacios", u"C:\\Mis programas", u"Conta 2000\\setup.exe",
+                                u"C:\\Mis programas\\Conta 2000\\setup.exe"}),
+    [](const auto& caso) { return std::string(caso.param.nombre); });
+
+void EsperarPeticion(const PeticionProceso& peticion, const std::u16string& ruta, const std::u16string& carpeta) {
+    EXPECT_EQ(peticion.aplicacion, ruta);
+    EXPECT_EQ(peticion.lineaComandos, u"\"" + ruta + u"\"");
+    EXPECT_EQ(peticion.carpetaTrabajo, carpeta);
+    EXPECT_EQ(peticion.mostrar, 1);
+}
+
+struct CasoCarpeta {
+    const char* nombre;
+    std::u16string ruta;
+    std::u16string carpetaTrabajo;
+};
+
+void PrintTo(const CasoCarpeta& caso, std::ostream* os) { *os << caso.nombre; }
+
+class PeticionParaTest : public ::testing::TestWithParam<CasoCarpeta> {};
+
+TEST_P(PeticionParaTest, ElArchivoEntreComillasYSuCarpeta) {
+    EsperarPeticion(PeticionPara(GetParam().ruta), GetParam().ruta, GetParam().carpetaTrabajo);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rutas, PeticionParaTest,
+    ::testing::Values(CasoCarpeta{"Subcarpeta", u"C:\\medio\\conta\\setup.exe", u"C:\\medio\\conta"},
+                      // "E:" alone would be the drive's current folder.
+                      CasoCarpeta{"RaizDeUnidad", u"E:\\setup.exe", u"E:\\"},
+                      CasoCarpeta{"RaizDeUnidadDoble", u"E:\\\\setup.exe", u"E:\\"},
+                      CasoCarpeta{"ConEspacios", u"C:\\Mis programas\\Conta 2000\\setup.exe",
+                                  u"C:\\Mis programas\\Conta 2000"},
+                      CasoCarpeta{"CarpetaSinArchivo", u"C:\\medio\\", u"C:\\medio"}),
+    [](const auto& caso) { return std::string(caso.param.nombre); });
+
+// ---------------------------------------------------------------------------
+// The install command on a loaded menu
+
+struct CasoPeticion {
+    const char* nombre;
+    std::u16string carpetaPrograma;
+    std::string comando;
+    std::u16string ruta;
+    std::u16string carpetaTrabajo;
+};
+
+void PrintTo(const CasoPeticion& caso, std::ostream* os) { *os << caso.nombre; }
+
+class PeticionTest : public MenuDePrueba, public ::testing::WithParamInterface<CasoPeticion> {};
+
+TEST_P(PeticionTest, IniciaElArchivoComprobadoEnSuCarpeta) {
+    const CasoPeticion& caso = GetParam();
+    p.carpeta = caso.carpetaPrograma;
+    p.archivos[caso.carpetaPrograma + u"\\instalar.inf"] =
+        LineasCRLF({"T", "V", "Otro;otro.exe;x", "Elegido;" + caso.comando + ";y"});
+    p.archivos[caso.ruta] = "MZ";
+    Cargar();
+    ventana->etqInstalar_Click(1);
+    ventana->btnInstalar_Click();
+
+    ASSERT_EQ(p.procesos.size(), 1u);
+    EsperarPeticion(p.procesos[0], caso.ruta, caso.carpetaTrabajo);
+    EXPECT_TRUE(p.ejecucionesShell.empty());
+    EXPECT_TRUE(p.mensajes.empty());
+    EXPECT_TRUE(ventana->Descargada());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rutas, PeticionTest,
+    ::testing::Values(
+        CasoPeticion{"Subcarpeta", u"C:\\medio", "conta\\setup.exe", u"C:\\medio\\conta\\setup.exe",
+                     u"C:\\medio\\conta"},
+        CasoPeticion{"JuntoAlMenu", u"C:\\medio", "setup.exe", u"C:\\medio\\setup.exe", u"C:\\medio"},
+        CasoPeticion{"RaizDeUnidad", u"E:\\", "setup.exe", u"E:\\\\setup.exe", u"E:\\"},
+        CasoPeticion{"ConEspacios", u"C:\\Mis programas\\medio", "Conta 2000\\setup.exe",
+                     u"C:\\Mis programas\\medio\\Conta 2000\\setup.exe", u"C:\\Mis programas\\medio\\Conta 2000"}),
+    [](const auto& caso) { return std::string(caso.param.nombre); });
+
+Error ErrorDeSistema(const char16_t* descripcion, uint32_t codigo) {
+    return Error{CodigoError::Sistema, descripcion, codigo};
+}
+
+struct CasoArranque {
+    const char* nombre;
+    std::string comando;
+    std::u16string ruta;
+    bool existe;
+    std::vector<Fallo> resultadosProceso;
+    std::vector<Fallo> resultadosShell;
+    size_t procesos;
+    size_t shell;
+    std::optional<std::u16string> mensaje;
+    bool descargada;
+};
+
+void PrintTo(const CasoArranque& caso, std::ostream* os) { *os << caso.nombre; }
+
+class ArranqueTest : public MenuDePrueba, public ::testing::WithParamInterface<CasoArranque> {};
+
+TEST_P(ArranqueTest, IniciaOAvisaConLaRuta) {
+    const CasoArranque& caso = GetParam();
+    Escribir({"T", "V", "Otro;otro.exe;x", "Elegido;" + caso.comando + ";y"});
+    if (caso.existe) p.archivos[caso.ruta] = "MZ";
+    p.resultadosProceso = caso.resultadosProceso;
+    p.resultadosShell = caso.resultadosShell;
+    Cargar();
+    ventana->etqInstalar_Click(1);
+    const std::u16string descripcion = V().etqInfo.texto;
+
+    ventana->btnInstalar_Click();
+
+    ASSERT_EQ(p.procesos.size(), caso.procesos);
+    ASSERT_EQ(p.ejecucionesShell.size(), caso.shell);
+    for (const auto& peticion : p.procesos) EsperarPeticion(peticion, caso.ruta, u"C:\\medio");
+    // The shell gets the very same request.
+    for (const auto& peticion : p.ejecucionesShell) EsperarPeticion(peticion, caso.ruta, u"C:\\medio");
+    if (caso.mensaje) {
+        ASSERT_EQ(p.mensajes.size(), 1u);
+        EXPECT_EQ(p.mensajes[0].texto, *caso.mensaje);
+        EXPECT_EQ(p.mensajes[0].titulo, kTituloVentana);
+    } else {
+        EXPECT_TRUE(p.mensajes.empty());
+    }
+    EXPECT_EQ(ventana->Descargada(), caso.descargada);
+    if (!caso.descargada) {
+        EXPECT_EQ(Negritas(), Indices{1});
+        EXPECT_EQ(V().etqInfo.texto, descripcion);
+    }
+}
+
+const std::u16string kSetup = u"C:\\medio\\setup.exe";
+const Error kNoEsAplicacion = ErrorDeSistema(u"No es una aplicación Win32 válida", 193);
+const Error kRequiereElevacion = ErrorDeSistema(u"La operación solicitada requiere elevación", 740);
+const Error kCancelado = ErrorDeSistema(u"El usuario canceló la operación", 1223);
+const Error kAccesoDenegado = ErrorDeSistema(u"Acceso denegado", 5);
+
+INSTANTIATE_TEST_SUITE_P(
+    Resultados, ArranqueTest,
+    ::testing::Values(
+        CasoArranque{"Inicia", "setup.exe", kSetup, true, {}, {}, 1, 0, std::nullopt, true},
+        CasoArranque{"NoExiste", "falta.exe", u"C:\\medio\\falta.exe", false, {}, {}, 0, 0,
+                     u"No se encontró el archivo\r\nC:\\medio\\falta.exe", false},
+        // The arguments become part of the name that is looked for.
+        CasoArranque{"ConArgumentos", "setup.exe /S", u"C:\\medio\\setup.exe /S", false, {}, {}, 0, 0,
+                     u"No se encontró el archivo\r\nC:\\medio\\setup.exe /S", false},
+        CasoArranque{"ComandoVacio", "", u"C:\\medio\\", false, {}, {}, 0, 0,
+                     u"No se encontró el archivo\r\nC:\\medio\\", false},
+        CasoArranque{"NoSePuedeIniciar", "setup.exe", kSetup, true, {kNoEsAplicacion}, {}, 1, 0,
+                     u"No es una aplicación Win32 válida\r\n" + kSetup, false},
+        CasoArranque{"ElevacionAceptada", "setup.exe", kSetup, true, {kRequiereElevacion}, {}, 1, 1, std::nullopt,
+                     true},
+        // Declining the consent prompt is the user's choice, not an error.
+        CasoArranque{"ElevacionRechazada", "setup.exe", kSetup, true, {kRequiereElevacion}, {kCancelado}, 1, 1,
+                     std::nullopt, false},
+        CasoArranque{"ElevacionFallida", "setup.exe", kSetup, true, {kRequiereElevacion}, {kAccesoDenegado}, 1, 1,
+                     u"Acceso denegado\r\n" + kSetup, false}),
+    [](const auto& caso) { return std::string(caso.param.nombre); });
+
+// Setup files used by the tests below.
+class InstalarTest : public MenuDePrueba {
+protected:
+    void SetUp() override {
+        p.archivos[u"C:\\medio\\a1.exe"] = "MZ";
+        p.archivos[u"C:\\medio\\a2.exe"] = "MZ";
+    }
+};
+
+TEST_F(InstalarTest, CadaNombreLanzaSuPropioComandoAunqueSoloCambienMayusculas) {
+    Escribir({"T", "V", "Alfa;a1.exe;Primera", "ALFA;a2.exe;Segunda"});
+    Cargar();
+    ventana->etqInstalar_Click(1);
+    ventana->btnInstalar_Click();
+    ASSERT_EQ(p.procesos.size(), 1u);
+    EXPECT_EQ(p.procesos[0].aplicacion, u"C:\\medio\\a2.exe");
+}
+
+TEST_F(InstalarTest, TrasUnFalloSePuedeElegirOtra) {
+    Escribir({"T", "V", "Alfa;a1.exe;Primera", "Falta;falta.exe;Segunda"});
+    Cargar();
+    ventana->etqInstalar_Click(1);
+    ventana->btnInstalar_Click();
+    ASSERT_EQ(p.mensajes.size(), 1u);
+    EXPECT_TRUE(p.procesos.empty());
+    EXPECT_FALSE(ventana->Descargada());
+
+    ventana->etqInstalar_Click(0);
+    ventana->btnInstalar_Click();
+    ASSERT_EQ(p.procesos.size(), 1u);
+    EXPECT_EQ(p.procesos[0].aplicacion, u"C:\\medio\\a1.exe");
+    EXPECT_TRUE(ventana->Descargada());
+}
+
+TEST_F(InstalarTest, SinOpcionMarcadaNoLanzaNada) {
+    // The items were read but the first description could not be.
+    Escribir({"T", "V", "Alfa;a1.exe;Primera", "Beta;a2.exe;Segunda"});
+    p.erroresPorApertura[2] = ErrorDe(CodigoError::ArchivoNoEncontrado, 2);
+    Cargar();
+    ASSERT_TRUE(V().btnInstalar.habilitado);
+    ventana->btnInstalar_Click();
+    EXPECT_TRUE(p.procesos.empty());
+    EXPECT_EQ(p.mensajes.size(), 1u);  // only the one from loading
+    EXPECT_FALSE(ventana->Descargada());
+}
+
+}  // namespace
+}  // namespace instalar::prueba

@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+
+#include "MenuDePrueba.h"
+
+namespace instalar::prueba {
+namespace {
+
+class TecladoTest : public MenuDePrueba {
+protected:
+    void CuatroOpciones() {
+        p.archivos[u"C:\\medio\\a.exe"] = "MZ";
+        Escribir({"T", "V", "A;a.exe;da", "B;b.exe;db", "C;c.exe;dc", "D;d.exe;dd"});
+    }
+};
+
+struct CasoFlecha {
+    const char* nombre;
+    size_t inicial;
+    int tecla;
+    int mayusculas;
+    size_t esperada;
+};
+
+void PrintTo(const CasoFlecha& caso, std::ostream* os) { *os << caso.nombre; }
+
+class FlechasTest : public TecladoTest, public ::testing::WithParamInterface<CasoFlecha> {};
+
+TEST_P(FlechasTest, CtrlMueveLaSeleccionSinDarLaVuelta) {
+    const CasoFlecha& caso = GetParam();
+    CuatroOpciones();
+    Cargar();
+    ventana->etqInstalar_Click(static_cast<int16_t>(caso.inicial));
+    const int aperturas = p.aperturas;
+
+    ventana->Form_KeyDown(caso.tecla, caso.mayusculas);
+
+    EXPECT_EQ(Negritas(), Indices{caso.esperada});
+    const std::u16string descripciones[] = {u"da", u"db", u"dc", u"dd"};
+    EXPECT_EQ(V().etqInfo.texto, descripciones[caso.esperada]);
+    // Moving reads the file for the new description; staying put reads nothing.
+    EXPECT_EQ(p.aperturas, aperturas + (caso.esperada != caso.inicial ? 1 : 0));
+    EXPECT_TRUE(p.mensajes.empty());
+    EXPECT_FALSE(ventana->Descargada());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Teclas, FlechasTest,
+    ::testing::Values(CasoFlecha{"CtrlAbajo", 0, kTeclaAbajo, kCtrl, 1},
+                      CasoFlecha{"CtrlArriba", 2, kTeclaArriba, kCtrl, 1},
+                      CasoFlecha{"CtrlAbajoHastaElUltimo", 2, kTeclaAbajo, kCtrl, 3},
+                      CasoFlecha{"CtrlArribaEnElPrimero", 0, kTeclaArriba, kCtrl, 0},
+                      CasoFlecha{"CtrlAbajoEnElUltimo", 3, kTeclaAbajo, kCtrl, 3},
+                      CasoFlecha{"CtrlShiftAbajo", 1, kTeclaAbajo, kCtrl | kShift, 2},
+                      CasoFlecha{"CtrlAltAbajo", 1, kTeclaAbajo, kCtrl | kAlt, 2},
+                      CasoFlecha{"CtrlShiftAltArriba", 2, kTeclaArriba, kCtrl | kShift | kAlt, 1},
+                      CasoFlecha{"AbajoSolo", 1, kTeclaAbajo, 0, 1},
+                      CasoFlecha{"ArribaSolo", 1, kTeclaArriba, 0, 1},
+                      CasoFlecha{"ShiftAbajo", 1, kTeclaAbajo, kShift, 1},
+                      CasoFlecha{"AltArriba", 1, kTeclaArriba, kAlt, 1},
+                      CasoFlecha{"CtrlDerecha", 1, 39, kCtrl, 1},
+                      CasoFlecha{"CtrlIzquierda", 1, 37, kCtrl, 1}),
+    [](const auto& caso) { return std::string(caso.param.nombre); });
+
+TEST_F(TecladoTest, SinOpcionMarcadaCtrlArribaVaALaUltima) {
+    CuatroOpciones();
+    p.erroresPorApertura[2] = ErrorDe(CodigoError::PermisoDenegado, 5);  // the first description
+    Cargar();
+    ASSERT_TRUE(Negritas().empty());
+    p.mensajes.clear();
+
+    ventana->Form_KeyDown(kTeclaAbajo, kCtrl);
+    EXPECT_TRUE(Negritas().empty());
+
+    ventana->Form_KeyDown(kTeclaArriba, kCtrl);
+    EXPECT_EQ(Negritas(), Indices{3});
+    EXPECT_EQ(V().etqInfo.texto, u"dd");
+    EXPECT_TRUE(p.mensajes.empty());
+}
+
+TEST_F(TecladoTest, ListaVaciaLasFlechasNoHacenNada) {
+    Escribir({"T", "V"});
+    Cargar();
+    const int aperturas = p.aperturas;
+    ventana->Form_KeyDown(kTeclaArriba, kCtrl);
+    ventana->Form_KeyDown(kTeclaAbajo, kCtrl);
+    EXPECT_TRUE(Negritas().empty());
+    EXPECT_FALSE(V().Image1.visible);
+    EXPECT_EQ(p.aperturas, aperturas);
+    EXPECT_TRUE(p.mensajes.empty());
+}
+
+TEST_F(TecladoTest, EscapeCierraAunConInstalarDeshabilitado) {
+    Escribir({"T", "V"});
+    Cargar();
+    ASSERT_FALSE(V().btnInstalar.habilitado);
+    ventana->Form_KeyPress(kCaracterEscape);
+    EXPECT_TRUE(ventana->Descargada());
+    EXPECT_TRUE(p.procesos.empty());
+}
+
+TEST_F(TecladoTest, EscapeYCerrarCierranSinInstalar) {
+    CuatroOpciones();
+    Cargar();
+    ventana->Form_KeyPress(kCaracterEscape);
+    EXPECT_TRUE(ventana->Descargada());
+
+    Cargar();
+    ventana->btnCancelar_Click();
+    EXPECT_TRUE(ventana->Descargada());
+    EXPECT_TRUE(p.procesos.empty());
+}
+
+TEST_F(TecladoTest, OtrosCaracteresNoHacenNada) {
+    CuatroOpciones();
+    Cargar();
+    for (int caracter : {32, int('a'), 10, 9, 0}) ventana->Form_KeyPress(caracter);
+    EXPECT_FALSE(ventana->Descargada());
+    EXPECT_TRUE(p.procesos.empty());
+    EXPECT_TRUE(p.mensajes.empty());
+}
+
+TEST_F(TecladoTest, IntroInstalaLaOpcionMarcada) {
+    CuatroOpciones();
+    Cargar();
+    ventana->Form_KeyPress(kCaracterIntro);
+    ASSERT_EQ(p.procesos.size(), 1u);
+    EXPECT_EQ(p.procesos[0].aplicacion, u"C:\\medio\\a.exe");
+    EXPECT_TRUE(ventana->Descargada());
+}
+
+TEST_F(TecladoTest, IntroSinOpcionMarcadaNoHaceNada) {
+    CuatroOpciones();
+    p.erroresPorApertura[2] = ErrorDe(CodigoError::PermisoDenegado, 5);
+    Cargar();
+    p.mensajes.clear();
+    ventana->Form_KeyPress(kCaracterIntro);
+    EXPECT_TRUE(p.procesos.empty());
+    EXPECT_TRUE(p.mensajes.empty());
+    EXPECT_FALSE(ventana->Descargada());
+}
+
+TEST_F(TecladoTest, IntroConListaVaciaNoHaceNada) {
+    Escribir({"T", "V"});
+    Cargar();
+    ventana->Form_KeyPress(kCaracterIntro);
+    EXPECT_TRUE(p.procesos.empty());
+    EXPECT_TRUE(p.mensajes.empty());
+    EXPECT_FALSE(ventana->Descargada());
+}
+
+}  // namespace
+}  // namespace instalar::prueba
