@@ -1,7 +1,6 @@
 // The program's entry point on Windows.
 
 #include <windows.h>
-#include <commctrl.h>
 
 #include "app/basMenu.h"
 #include "platform/win32/TextoWin32.h"
@@ -22,11 +21,22 @@ void RestringirBusquedaDeDlls() {
     if (fijar) fijar(0x00000800 /* LOAD_LIBRARY_SEARCH_SYSTEM32 */);
 }
 
+// comctl32 is loaded by name only after the search has been restricted (the
+// manifest sends it to the side-by-side version 6), so it is not imported.
+void IniciarControlesComunesDeSistema() {
+    HMODULE comctl = ::LoadLibraryW(L"comctl32.dll");
+    if (!comctl) return;
+    using InitCommonControlsFn = void(WINAPI*)();
+    auto iniciar = reinterpret_cast<InitCommonControlsFn>(
+        reinterpret_cast<void*>(::GetProcAddress(comctl, "InitCommonControls")));
+    if (iniciar) iniciar();
+}
+
 class ArranqueWin32 : public instalar::Arranque {
 public:
     explicit ArranqueWin32(HINSTANCE instancia) : instancia_(instancia) {}
 
-    void IniciarControlesComunes() override { ::InitCommonControls(); }
+    void IniciarControlesComunes() override { IniciarControlesComunesDeSistema(); }
 
     instalar::Resultado<std::unique_ptr<instalar::VentanaMenu>> CrearVentanaMenu() override {
         auto creada = VentanaWin32::Crear(instancia_);
