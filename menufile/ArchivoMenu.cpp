@@ -4,19 +4,19 @@
 
 namespace instalar {
 
-ArchivoMenu::ArchivoMenu(Plataforma& plataforma, std::unique_ptr<ArchivoLectura> archivo)
-    : plataforma_(&plataforma), lector_(std::move(archivo)) {}
+ArchivoMenu::ArchivoMenu(AccesoArchivos& acceso, std::unique_ptr<ArchivoLectura> archivo)
+    : acceso_(&acceso), lector_(std::move(archivo)) {}
 
-Resultado<ArchivoMenu> ArchivoMenu::Abrir(Plataforma& plataforma, const std::u16string& ruta) {
-    auto archivo = plataforma.AbrirArchivo(ruta);
+Resultado<ArchivoMenu> ArchivoMenu::Abrir(AccesoArchivos& acceso, const std::u16string& ruta) {
+    auto archivo = acceso.AbrirArchivo(ruta);
     if (!archivo) return archivo.error();
-    return ArchivoMenu(plataforma, std::move(archivo.valor()));
+    return ArchivoMenu(acceso, std::move(archivo.valor()));
 }
 
 Resultado<std::u16string> ArchivoMenu::LeerLinea() {
     auto bytes = lector_.LeerLinea();
     if (!bytes) return bytes.error();
-    return plataforma_->DesdeAnsi(bytes.valor());
+    return acceso_->DesdeAnsi(bytes.valor());
 }
 
 Resultado<std::optional<std::u16string>> BuscarDescripcion(Plataforma& plataforma,

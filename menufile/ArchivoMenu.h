@@ -7,22 +7,23 @@
 
 #include "menufile/LectorLineas.h"
 #include "menufile/LineaMenu.h"
+#include "platform/AccesoArchivos.h"
 #include "platform/Plataforma.h"
 
 namespace instalar {
 
 class ArchivoMenu {
 public:
-    static Resultado<ArchivoMenu> Abrir(Plataforma& plataforma, const std::u16string& ruta);
+    static Resultado<ArchivoMenu> Abrir(AccesoArchivos& acceso, const std::u16string& ruta);
 
     // The next line, converted from the ANSI code page.
     Resultado<std::u16string> LeerLinea();
     bool FinDeArchivo() { return lector_.FinDeArchivo(); }
 
 private:
-    ArchivoMenu(Plataforma& plataforma, std::unique_ptr<ArchivoLectura> archivo);
+    ArchivoMenu(AccesoArchivos& acceso, std::unique_ptr<ArchivoLectura> archivo);
 
-    Plataforma* plataforma_;
+    AccesoArchivos* acceso_;
     LectorLineas lector_;
 };
 

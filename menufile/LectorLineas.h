@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Plataforma.h"
+#include "platform/AccesoArchivos.h"
 
 namespace instalar {
 

@@ -4,13 +4,12 @@
 // No Windows types cross this interface: sizes and positions are twips,
 // text is UTF-16.
 
-#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <string_view>
 
 #include "common/Error.h"
+#include "platform/AccesoArchivos.h"
 
 namespace instalar {
 
@@ -30,14 +29,6 @@ struct Punto {
     double y = 0;
 };
 
-// A file opened for sequential reading; closed when destroyed.
-class ArchivoLectura {
-public:
-    virtual ~ArchivoLectura() = default;
-    // Reads up to `capacidad` bytes into `destino`; 0 means the end.
-    virtual Resultado<size_t> Leer(char* destino, size_t capacidad) = 0;
-};
-
 // How a setup program is started: the checked file as the application,
 // a command line whose first token is that file, quoted, and its folder as
 // the working folder.
@@ -48,10 +39,8 @@ struct PeticionProceso {
     int mostrar = 1;  // normal, activated window
 };
 
-class Plataforma {
+class Plataforma : public AccesoArchivos {
 public:
-    virtual ~Plataforma() = default;
-
     // --- Where and how the program was started
     // Folder of the executable: no trailing backslash except at a drive root.
     virtual std::u16string CarpetaPrograma() = 0;
@@ -62,10 +51,7 @@ public:
     virtual double TwipsPorPixelX() = 0;
     virtual double TwipsPorPixelY() = 0;
 
-    // --- Files
-    virtual Resultado<std::unique_ptr<ArchivoLectura>> AbrirArchivo(const std::u16string& ruta) = 0;
-    // Menu file text is in the system's ANSI code page.
-    virtual std::u16string DesdeAnsi(std::string_view bytes) = 0;
+    // --- Files (opening and decoding come from AccesoArchivos)
     virtual Resultado<int64_t> LongitudArchivo(const std::u16string& ruta) = 0;
     // Loads the window's background picture; the host keeps it.
     virtual Fallo CargarFondo(const std::u16string& ruta) = 0;

@@ -1,6 +1,7 @@
 // Building the item list from the menu file.
 
 #include "menufile/ArchivoMenu.h"
+#include "window/Distribucion.h"
 #include "window/frmMenu.h"
 
 namespace instalar {
@@ -62,16 +63,12 @@ void frmMenu::CargarMenu() {
 // Spreads the items down the length of the divider line so that the free
 // space is shared equally among the gaps above, between and below them.
 void frmMenu::DistribuirOpciones() {
-    const double y1 = c_.Line1.y1;
-    const double y2 = c_.Line1.y2;
-    const double h0 = c_.etqInstalar[0].caja.alto;
-    const double n = nOpciones;
-    const float hueco = static_cast<float>((y2 - y1 - n * h0) / (n + 1));
+    const float hueco = HuecoEntreOpciones(c_.Line1, c_.etqInstalar[0].caja.alto, nOpciones);
     const float izquierda = static_cast<float>(50 * plataforma_.TwipsPorPixelX());
     for (int16_t i = 0; i < nOpciones; ++i) {
         Rectangulo& caja = c_.etqInstalar[static_cast<size_t>(i)].caja;
         caja.izquierda = izquierda;
-        caja.arriba = static_cast<float>(y1 + (i + 1) * double(hueco) + i * double(caja.alto));
+        caja.arriba = ArribaDeOpcion(c_.Line1, hueco, caja.alto, i);
     }
 }
 

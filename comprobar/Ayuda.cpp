@@ -1,0 +1,93 @@
+#include "comprobar/Ayuda.h"
+
+#include "window/Controles.h"
+#include "window/Distribucion.h"
+
+namespace instalar::comprobar {
+
+namespace {
+
+// {Y1}, {Y2}, {ALTO} and {SOLAPE} stand for the window's layout values.
+const char* const kPlantilla = R"(Uso: comprobar [--listar] [--carpeta CARPETA] [ARCHIVO]
+
+Comprueba un archivo de menú de instalar (por omisión, instalar.inf en la
+carpeta actual) leyéndolo igual que instalar.exe, y escribe cada problema en
+una línea con la forma de los compiladores:
+
+    archivo:línea: error: mensaje
+    archivo:línea: aviso: mensaje
+
+Las líneas se cuentan como las cuenta instalar.exe: cada una termina en CR o
+en CR LF. Un problema de todo el archivo sale sin número de línea.
+
+Opciones:
+  --listar            escribe además las opciones tal como las mostrará
+                      instalar: nombre, programa y la descripción que se ve
+                      al elegirla, en orden
+  --carpeta CARPETA   carpeta de instalar.exe, contra la que se buscan los
+                      programas de instalación; por omisión, la del archivo
+                      de menú (instalar.exe lee instalar.inf de su carpeta)
+  --help              muestra esta ayuda
+
+Errores (el menú falla ante sus usuarios):
+  - el archivo no se puede leer (no existe, es una carpeta, falta permiso);
+  - faltan las líneas de cabecera: la 1 es el título y la 2 la versión;
+  - ninguna línea es una opción nombre;programa;descripción;
+  - el programa de una opción no existe en la carpeta de instalar.exe (la
+    ruta es relativa a ella; en Linux, como en Windows, no se distinguen
+    mayúsculas y minúsculas, y se ignoran los espacios y puntos finales);
+  - el programa lleva argumentos tras el nombre del archivo ("setup.exe /S")
+    o va entre comillas: instalar toma todo el texto como nombre de archivo;
+  - el programa es una carpeta, o la opción no indica ningún programa;
+  - un ";" o el final del programa está más allá del carácter 32.767 de la
+    línea (posiciones de 16 bits): instalar deja de leer ahí;
+  - hay más de 32.767 opciones: instalar deja de leer en la siguiente.
+
+Avisos (el menú funciona, pero no como parece):
+  - fin de línea LF sin CR: el LF no termina la línea, y un archivo con solo
+    LF se lee entero como una sola línea;
+  - marca de orden de bytes (BOM) al principio: saldría delante del título;
+  - el archivo parece guardado en UTF-8: las letras con acento saldrían como
+    dos o tres caracteres raros (instalar lee ANSI, Windows-1252);
+  - bytes que Windows-1252 no define: 0x81, 0x8D, 0x8F, 0x90 y 0x9D;
+  - dos nombres iguales o que solo se diferencian en mayúsculas: los dos
+    muestran la descripción del primero;
+  - una opción sin descripción (sin segundo ";"): al elegirla sigue a la
+    vista la descripción de la opción elegida antes;
+  - un "&" en un nombre o una descripción: marca la letra siguiente como
+    tecla de acceso y no se ve ("&&" muestra un "&");
+  - más opciones de las que caben entre los extremos de la línea divisoria
+    ({Y1} y {Y2} twips) con su alto de diseño de {ALTO} twips: a partir de
+    {SOLAPE} se solapan;
+  - una línea con texto pero sin ";", que se ignora: parece una opción mal
+    escrita (los comentarios empiezan por ";");
+  - una línea que empieza por un tabulador: no se quita como los espacios, así
+    que no es un comentario ni se ignora, sino una opción con ese nombre.
+
+Los problemas salen por la salida de errores y el listado por la salida
+normal. Estado de salida: 0 si no hay errores (aunque haya avisos), 1 si hay
+algún error y 2 si la línea de órdenes es incorrecta.
+)";
+
+void Sustituir(std::string& texto, const std::string& marca, double valor) {
+    const std::string cifra = std::to_string(static_cast<long long>(valor));
+    for (size_t donde = texto.find(marca); donde != std::string::npos; donde = texto.find(marca, donde))
+        texto.replace(donde, marca.size(), cifra);
+}
+
+}  // namespace
+
+std::string TextoAyuda() {
+    const Controles diseno = ControlesDeDiseno();
+    const double alto = diseno.etqInstalar[0].caja.alto;
+    int solape = 1;
+    while (HuecoEntreOpciones(diseno.Line1, alto, solape) >= 0) ++solape;
+    std::string texto = kPlantilla;
+    Sustituir(texto, "{Y1}", diseno.Line1.y1);
+    Sustituir(texto, "{Y2}", diseno.Line1.y2);
+    Sustituir(texto, "{ALTO}", alto);
+    Sustituir(texto, "{SOLAPE}", solape);
+    return texto;
+}
+
+}  // namespace instalar::comprobar

@@ -1,0 +1,39 @@
+#pragma once
+// The menu checker: reads a menu file exactly as instalar.exe does, with
+// the program's own reader and line classifier, and reports what would go
+// wrong for the menu's users (errors) or look odd to them (warnings).
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "comprobar/Hallazgo.h"
+#include "comprobar/SistemaArchivos.h"
+#include "menufile/LineaMenu.h"
+
+namespace instalar::comprobar {
+
+// An item as the menu will list it.
+struct OpcionLeida {
+    int linea = 0;
+    Entrada entrada;
+    // Selecting the item shows the description of the first entry with the
+    // same name, letter case aside: its line, and that description.
+    int lineaDescripcion = 0;
+    std::optional<std::u16string> descripcionMostrada;
+};
+
+struct Informe {
+    std::vector<Hallazgo> hallazgos;  // in the order of the file
+    std::optional<std::u16string> titulo;
+    std::optional<std::u16string> version;
+    std::vector<OpcionLeida> opciones;  // up to where instalar.exe stops reading
+};
+
+// Checks the menu file `menu` for an instalar.exe that lies in
+// `carpetaPrograma`, against which the setup programs' paths are resolved.
+Informe ComprobarMenu(const std::filesystem::path& menu, const std::filesystem::path& carpetaPrograma,
+                      SistemaArchivos& sistema);
+
+}  // namespace instalar::comprobar

@@ -1,0 +1,85 @@
+#include "comprobar/Consola.h"
+
+#include "comprobar/Ayuda.h"
+#include "comprobar/Comprobador.h"
+#include "comprobar/Listado.h"
+
+namespace instalar::comprobar {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Cuenta(size_t n, const char* singular, const char* plural) {
+    return std::to_string(n) + " " + (n == 1 ? singular : plural);
+}
+
+std::string Resumen(const Informe& informe) {
+    size_t errores = 0;
+    for (const Hallazgo& h : informe.hallazgos) errores += h.gravedad == Gravedad::Error;
+    const size_t avisos = informe.hallazgos.size() - errores;
+    return Cuenta(informe.opciones.size(), "opción", "opciones") + ", " + Cuenta(errores, "error", "errores") +
+           " y " + Cuenta(avisos, "aviso", "avisos") + ".";
+}
+
+// instalar.exe resolves the setup programs against its own folder.
+fs::path CarpetaPrograma(const Opciones& opciones, const fs::path& menu) {
+    if (opciones.carpeta) return fs::u8path(*opciones.carpeta);
+    const fs::path carpeta = menu.parent_path();
+    return carpeta.empty() ? fs::path(".") : carpeta;
+}
+
+}  // namespace
+
+Opciones LeerOpciones(const std::vector<std::string>& argumentos) {
+    Opciones opciones;
+    bool hayArchivo = false;
+    bool soloArchivos = false;
+    for (size_t i = 0; i < argumentos.size(); ++i) {
+        const std::string& argumento = argumentos[i];
+        if (!soloArchivos && argumento == "--") {
+            soloArchivos = true;
+        } else if (!soloArchivos && (argumento == "--help" || argumento == "-h")) {
+            opciones.ayuda = true;
+        } else if (!soloArchivos && argumento == "--listar") {
+            opciones.listar = true;
+        } else if (!soloArchivos && argumento == "--carpeta") {
+            if (i + 1 == argumentos.size()) {
+                opciones.error = "falta la carpeta tras --carpeta";
+                return opciones;
+            }
+            opciones.carpeta = argumentos[++i];
+        } else if (!soloArchivos && argumento.size() > 1 && argumento[0] == '-') {
+            opciones.error = "opción desconocida: " + argumento;
+            return opciones;
+        } else if (hayArchivo) {
+            opciones.error = "sobra el argumento " + argumento + ": se comprueba un solo archivo";
+            return opciones;
+        } else {
+            opciones.menu = argumento;
+            hayArchivo = true;
+        }
+    }
+    return opciones;
+}
+
+int Ejecutar(const std::vector<std::string>& argumentos, std::ostream& salida, std::ostream& errores,
+             SistemaArchivos& sistema) {
+    const Opciones opciones = LeerOpciones(argumentos);
+    if (!opciones.error.empty()) {
+        errores << "comprobar: " << opciones.error << "\nPrueba «comprobar --help».\n";
+        return kEstadoUsoIncorrecto;
+    }
+    if (opciones.ayuda) {
+        salida << TextoAyuda();
+        return 0;
+    }
+    const fs::path menu = fs::u8path(opciones.menu);
+    const Informe informe = ComprobarMenu(menu, CarpetaPrograma(opciones, menu), sistema);
+    if (opciones.listar) salida << FormatearListado(informe);
+    for (const Hallazgo& hallazgo : informe.hallazgos) errores << Formatear(opciones.menu, hallazgo) << '\n';
+    errores << Resumen(informe) << '\n';
+    return EstadoDeSalida(informe.hallazgos);
+}
+
+}  // namespace instalar::comprobar

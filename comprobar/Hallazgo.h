@@ -1,0 +1,24 @@
+#pragma once
+// One finding of the checker, and how it is written for the menu's author.
+
+#include <string>
+#include <vector>
+
+namespace instalar::comprobar {
+
+enum class Gravedad { Error, Aviso };
+
+struct Hallazgo {
+    int linea = 0;  // as instalar.exe counts them (ended by CR or CR LF); 0: the whole file
+    Gravedad gravedad = Gravedad::Error;
+    std::string mensaje;  // UTF-8
+};
+
+// "archivo:línea: error: mensaje", or "archivo: aviso: mensaje" for the
+// whole file, as compilers write them, so that editors can jump to the line.
+std::string Formatear(const std::string& archivo, const Hallazgo& hallazgo);
+
+// 1 when any finding is an error (the menu would fail for its users), else 0.
+int EstadoDeSalida(const std::vector<Hallazgo>& hallazgos);
+
+}  // namespace instalar::comprobar

@@ -1,0 +1,33 @@
+#include "comprobar/Listado.h"
+
+#include "comprobar/TextoVisible.h"
+
+namespace instalar::comprobar {
+
+namespace {
+
+std::string Descripcion(const OpcionLeida& opcion) {
+    std::string texto = "   descripción";
+    if (opcion.lineaDescripcion != opcion.linea) texto += " (la de la línea " + std::to_string(opcion.lineaDescripcion) + ")";
+    if (!opcion.descripcionMostrada) return texto + ": ninguna, sigue a la vista la de la opción elegida antes\n";
+    if (opcion.descripcionMostrada->empty()) return texto + ": vacía\n";
+    return texto + ": " + Visible(*opcion.descripcionMostrada) + "\n";
+}
+
+}  // namespace
+
+std::string FormatearListado(const Informe& informe) {
+    std::string texto;
+    if (informe.titulo) texto += "Título: " + Visible(*informe.titulo) + "\n";
+    if (informe.version) texto += "Versión " + Visible(*informe.version) + "\n";
+    for (size_t i = 0; i < informe.opciones.size(); ++i) {
+        const OpcionLeida& opcion = informe.opciones[i];
+        texto += std::to_string(i + 1) + ". " + Visible(opcion.entrada.nombre) + " (línea " +
+                 std::to_string(opcion.linea) + ")\n";
+        texto += "   programa: " + Visible(opcion.entrada.comando) + "\n";
+        texto += Descripcion(opcion);
+    }
+    return texto;
+}
+
+}  // namespace instalar::comprobar

@@ -1,0 +1,229 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "CarpetaTemporal.h"
+#include "PlataformaFalsa.h"
+#include "comprobar/Comprobador.h"
+#include "comprobar/SistemaArchivosReal.h"
+
+namespace instalar::comprobar {
+namespace {
+
+using prueba::CarpetaTemporal;
+using prueba::LineasCRLF;
+
+// A finding expected at a line, told apart from others by a piece of its message.
+struct Esperado {
+    int linea;
+    Gravedad gravedad;
+    const char* fragmento;
+};
+
+// A menu folder "medio": instalar.inf with these bytes (none: no such file),
+// and setup programs and folders relative to it.
+struct CasoMenu {
+    const char* nombre;
+    std::optional<std::string> menu;
+    std::vector<std::string> archivos;
+    std::vector<std::string> carpetas;
+    std::vector<Esperado> hallazgos;
+};
+
+void PrintTo(const CasoMenu& caso, std::ostream* os) { *os << caso.nombre; }
+
+std::string Escritos(const std::vector<Hallazgo>& hallazgos) {
+    std::string texto;
+    for (const Hallazgo& h : hallazgos) texto += Formatear("instalar.inf", h) + "\n";
+    return texto;
+}
+
+// Lays the case out in a temporary folder and checks it with the real file system.
+Informe ComprobarCaso(const CasoMenu& caso, const CarpetaTemporal& carpeta) {
+    if (caso.menu) carpeta.Escribir("medio/instalar.inf", *caso.menu);
+    for (const auto& archivo : caso.archivos) carpeta.Escribir("medio/" + archivo, "MZ");
+    for (const auto& sub : caso.carpetas) carpeta.CrearCarpeta("medio/" + sub);
+    carpeta.CrearCarpeta("medio");
+    SistemaArchivosReal sistema;
+    const auto medio = carpeta.Ruta() / "medio";
+    return ComprobarMenu(medio / "instalar.inf", medio, sistema);
+}
+
+class ComprobadorTest : public ::testing::TestWithParam<CasoMenu> {};
+
+TEST_P(ComprobadorTest, EncuentraCadaProblemaEnSuLinea) {
+    const CasoMenu& caso = GetParam();
+    CarpetaTemporal carpeta;
+    const Informe informe = ComprobarCaso(caso, carpeta);
+
+    const std::string escritos = Escritos(informe.hallazgos);
+    ASSERT_EQ(informe.hallazgos.size(), caso.hallazgos.size()) << escritos;
+    for (size_t i = 0; i < caso.hallazgos.size(); ++i) {
+        const Hallazgo& hallado = informe.hallazgos[i];
+        const Esperado& esperado = caso.hallazgos[i];
+        EXPECT_EQ(hallado.linea, esperado.linea) << escritos;
+        EXPECT_EQ(hallado.gravedad, esperado.gravedad) << escritos;
+        EXPECT_NE(hallado.mensaje.find(esperado.fragmento), std::string::npos)
+            << "se esperaba «" << esperado.fragmento << "» en\n" << escritos;
+    }
+}
+
+using Lineas = std::vector<std::string>;
+const Gravedad E = Gravedad::Error;
+const Gravedad A = Gravedad::Aviso;
+
+std::string Menu(Lineas opciones) {
+    opciones.insert(opciones.begin(), {"Men\xFA", "1.0"});
+    return LineasCRLF(opciones);
+}
+
+// `n` entries named o1, o2... that all start p.exe.
+std::string MenuDe(int n) {
+    Lineas opciones;
+    for (int i = 1; i <= n; ++i) opciones.push_back("o" + std::to_string(i) + ";p.exe;d");
+    return Menu(opciones);
+}
+
+const std::vector<std::string> kAlfa = {"alfa/setup.exe"};
+const std::string kOpcionAlfa = "Alfa;alfa\\setup.exe;Instala Alfa";
+
+std::vector<CasoMenu> CasosSinHallazgos() {
+    return {
+        {"Limpio", Menu({"; Programas del medio", kOpcionAlfa, "Beta;beta\\setup.exe;Instala Beta"}),
+         {"alfa/setup.exe", "beta/setup.exe"}, {}, {}},
+        // Blank lines, lines of spaces or tabs, and comments are ignored on purpose.
+        {"BlancosYComentarios", Menu({"", "   ", "\t", ";Alfa sin separador", kOpcionAlfa}), kAlfa, {}, {}},
+        // Windows file names do not tell letter case apart.
+        {"MayusculasEnLaRuta", Menu({"Alfa;ALFA\\Setup.EXE;d"}), kAlfa, {}, {}},
+        // Windows drops spaces and dots at the end of a path.
+        {"EspacioFinalEnElPrograma", Menu({"Alfa;alfa\\setup.exe ;d"}), kAlfa, {}, {}},
+        {"SeparadoresYPuntos", Menu({"Alfa;.\\alfa\\\\x\\..\\setup.exe;d", "Beta;alfa/setup.exe.;d"}), kAlfa, {}, {}},
+        {"ProgramaFueraDeLaCarpeta", Menu({"Alfa;..\\otro\\setup.exe;d"}), {"../otro/setup.exe"}, {}, {}},
+        {"ProgramaConEspacios", Menu({"Alfa;mis programas\\setup alfa.exe;d"}), {"mis programas/setup alfa.exe"},
+         {}, {}},
+        {"DobleAmpersand", Menu({"P\xE9rez && Hijos;alfa\\setup.exe;Uno && dos"}), kAlfa, {}, {}},
+        // Ending with ";" deliberately clears the description area.
+        {"DescripcionVacia", Menu({"Alfa;alfa\\setup.exe;"}), kAlfa, {}, {}},
+        {"OchoOpcionesCaben", MenuDe(8), {"p.exe"}, {}, {}},
+    };
+}
+
+std::vector<CasoMenu> CasosDeError() {
+    return {
+        {"SinArchivo", std::nullopt, {}, {}, {{0, E, "no se puede leer el archivo de menú: No se encontró"}}},
+        {"ElMenuEsUnaCarpeta", std::nullopt, {}, {"instalar.inf"}, {{0, E, "no se puede leer el archivo de menú"}}},
+        {"ArchivoVacio", "", {}, {}, {{1, E, "falta la línea 1, el título"}}},
+        {"SoloTitulo", "T\r\n", {}, {}, {{2, E, "falta la línea 2, la versión"}}},
+        {"SoloCabecera", Menu({}), {}, {}, {{0, E, "ninguna línea es una opción"}}},
+        {"SoloComentarios", Menu({";Alfa;alfa\\setup.exe;d", ""}), kAlfa, {}, {{0, E, "ninguna línea es una opción"}}},
+        {"ProgramaInexistente", Menu({kOpcionAlfa, "Beta;beta\\setup.exe;d"}), kAlfa, {},
+         {{4, E, "no existe el programa de instalación «beta\\setup.exe»"}}},
+        {"ProgramaConArgumentos", Menu({"Alfa;alfa\\setup.exe /S /v;d"}), kAlfa, {},
+         {{3, E, "«alfa\\setup.exe» lleva argumentos («/S /v»)"}}},
+        {"ArgumentosDeUnProgramaQueFalta", Menu({"Alfa;falta.exe -q;d"}), {}, {}, {{3, E, "lleva argumentos («-q»)"}}},
+        {"ProgramaEntreComillas", Menu({"Alfa;\"alfa\\setup.exe\";d"}), kAlfa, {}, {{3, E, "entre comillas"}}},
+        {"ProgramaQueEsUnaCarpeta", Menu({"Alfa;alfa;d"}), kAlfa, {}, {{3, E, "«alfa» es una carpeta"}}},
+        {"SinPrograma", Menu({"Alfa;;d"}), {}, {}, {{3, E, "no indica ningún programa"}}},
+        // instalar.exe stops reading at the overflow: the missing program after it is never reached.
+        {"PuntoYComaMasAllaDelLimite", Menu({kOpcionAlfa, std::string(32767, 'x') + ";a;b", "Beta;falta.exe;d"}),
+         kAlfa, {}, {{4, E, "32.767"}}},
+        {"ProgramaMasAllaDelLimite", Menu({"x;" + std::string(32767, 'c')}), {}, {}, {{3, E, "32.767"}}},
+        {"MasDe32767Opciones", MenuDe(32768), {"p.exe"}, {}, {{11, A, "9 opciones"}, {32770, E, "más de 32.767 opciones"}}},
+    };
+}
+
+std::vector<CasoMenu> CasosDeAviso() {
+    return {
+        {"SoloLF", "T\nV\n" + kOpcionAlfa + "\n", kAlfa, {},
+         {{1, A, "lo lee entero como una sola línea"}, {2, E, "falta la línea 2"}}},
+        {"UnLFSuelto", Menu({kOpcionAlfa + "\nBeta;beta\\setup.exe;d"}), kAlfa, {}, {{3, A, "LF sin CR"}}},
+        // The mark is not taken for UTF-8 text as well.
+        {"MarcaUtf8", "\xEF\xBB\xBF" + Menu({kOpcionAlfa}), kAlfa, {}, {{1, A, "UTF-8 (BOM)"}}},
+        {"MarcaUtf16", "\xFF\xFE" + Menu({kOpcionAlfa}), kAlfa, {}, {{1, A, "UTF-16 (BOM)"}}},
+        // Once for the file, at the first line that shows it.
+        {"TextoUtf8", LineasCRLF({"T", "1.0", "M\xC3\xB3" "dulo;alfa\\setup.exe;Instala el m\xC3\xB3" "dulo", "Men\xC3\xBA;alfa\\setup.exe;d"}),
+         kAlfa, {}, {{3, A, "mostraría «Ã³» en lugar de «ó»"}}},
+        {"BytesSinDefinir", Menu({"A\x81;alfa\\setup.exe;uno\x9D"}), kAlfa, {},
+         {{3, A, "los bytes 0x81 (columna 2), 0x9D (columna 22)"}}},
+        {"NombresQueSoloCambianEnMayusculas", Menu({"M\xF3" "dulo;alfa\\setup.exe;uno", "M\xD3" "DULO;alfa\\setup.exe;dos"}),
+         kAlfa, {}, {{4, A, "solo se diferencia en mayúsculas de «Módulo» (línea 3)"}}},
+        {"NombreRepetido", Menu({kOpcionAlfa, "Beta;alfa\\setup.exe;d", kOpcionAlfa}), kAlfa, {},
+         {{5, A, "ya está en la línea 3"}}},
+        {"SinDescripcion", Menu({"Alfa;alfa\\setup.exe"}), kAlfa, {}, {{3, A, "no tiene descripción"}}},
+        {"AmpersandEnElNombre", Menu({"P\xE9rez & Hijos;alfa\\setup.exe;d"}), kAlfa, {}, {{3, A, "en el nombre «Pérez & Hijos»"}}},
+        {"AmpersandEnLaDescripcion", Menu({"Alfa;alfa\\setup.exe;Uno &dos"}), kAlfa, {}, {{3, A, "en la descripción"}}},
+        {"NueveOpcionesNoCaben", MenuDe(9), {"p.exe"}, {}, {{11, A, "9 × 270 = 2430 twips, más que sus 2300"}}},
+        {"LineaSinPuntoYComa", Menu({"Alfa alfa\\setup.exe", kOpcionAlfa}), kAlfa, {}, {{3, A, "no tiene «;» y se ignora"}}},
+        {"LineaConTabulador", Menu({"\t;alfa\\setup.exe;d"}), kAlfa, {}, {{3, A, "empieza por un tabulador"}}},
+    };
+}
+
+INSTANTIATE_TEST_SUITE_P(SinHallazgos, ComprobadorTest, ::testing::ValuesIn(CasosSinHallazgos()),
+                         [](const auto& caso) { return std::string(caso.param.nombre); });
+INSTANTIATE_TEST_SUITE_P(Errores, ComprobadorTest, ::testing::ValuesIn(CasosDeError()),
+                         [](const auto& caso) { return std::string(caso.param.nombre); });
+INSTANTIATE_TEST_SUITE_P(Avisos, ComprobadorTest, ::testing::ValuesIn(CasosDeAviso()),
+                         [](const auto& caso) { return std::string(caso.param.nombre); });
+
+// ---------------------------------------------------------------------------
+// The items as the menu lists them
+
+TEST(ComprobadorListadoTest, LasOpcionesMuestranLaDescripcionDelPrimerNombreIgual) {
+    CarpetaTemporal carpeta;
+    const Informe informe = ComprobarCaso(
+        {"Listado", Menu({"Alfa;alfa\\setup.exe;uno", "Beta;beta.exe", ";comentario", "ALFA;otro.exe;dos"}),
+         {"alfa/setup.exe", "beta.exe", "otro.exe"}, {}, {}},
+        carpeta);
+
+    EXPECT_EQ(informe.titulo, std::optional<std::u16string>(u"Menú"));
+    EXPECT_EQ(informe.version, std::optional<std::u16string>(u"1.0"));
+    ASSERT_EQ(informe.opciones.size(), 3u);
+    const OpcionLeida& alfa = informe.opciones[0];
+    EXPECT_EQ(alfa.linea, 3);
+    EXPECT_EQ(alfa.entrada.comando, u"alfa\\setup.exe");
+    EXPECT_EQ(alfa.descripcionMostrada, std::optional<std::u16string>(u"uno"));
+    EXPECT_EQ(informe.opciones[1].descripcionMostrada, std::nullopt);
+    const OpcionLeida& otra = informe.opciones[2];
+    EXPECT_EQ(otra.linea, 6);
+    EXPECT_EQ(otra.entrada.nombre, u"ALFA");
+    EXPECT_EQ(otra.entrada.descripcion, std::optional<std::u16string>(u"dos"));
+    EXPECT_EQ(otra.lineaDescripcion, 3);
+    EXPECT_EQ(otra.descripcionMostrada, std::optional<std::u16string>(u"uno"));
+}
+
+// ---------------------------------------------------------------------------
+// Exit status and the compiler form
+
+struct CasoEstado {
+    const char* nombre;
+    std::vector<Gravedad> gravedades;
+    int estado;
+};
+
+void PrintTo(const CasoEstado& caso, std::ostream* os) { *os << caso.nombre; }
+
+class EstadoDeSalidaTest : public ::testing::TestWithParam<CasoEstado> {};
+
+TEST_P(EstadoDeSalidaTest, UnoSoloConErrores) {
+    std::vector<Hallazgo> hallazgos;
+    for (Gravedad g : GetParam().gravedades) hallazgos.push_back({3, g, "m"});
+    EXPECT_EQ(EstadoDeSalida(hallazgos), GetParam().estado);
+}
+
+INSTANTIATE_TEST_SUITE_P(Hallazgos, EstadoDeSalidaTest,
+                         ::testing::Values(CasoEstado{"Ninguno", {}, 0}, CasoEstado{"SoloAvisos", {A, A}, 0},
+                                           CasoEstado{"UnError", {E}, 1}, CasoEstado{"ErrorTrasAvisos", {A, A, E}, 1}),
+                         [](const auto& caso) { return std::string(caso.param.nombre); });
+
+TEST(FormatearTest, EscribeComoUnCompilador) {
+    EXPECT_EQ(Formatear("medio/instalar.inf", {6, E, "no existe"}), "medio/instalar.inf:6: error: no existe");
+    EXPECT_EQ(Formatear("instalar.inf", {12, A, "«&» en el nombre"}), "instalar.inf:12: aviso: «&» en el nombre");
+    // A finding about the whole file has no line.
+    EXPECT_EQ(Formatear("instalar.inf", {0, E, "ninguna línea"}), "instalar.inf: error: ninguna línea");
+}
+
+}  // namespace
+}  // namespace instalar::comprobar
