@@ -55,6 +55,12 @@ _instalar_xvfb() {
     _instalar_fallo "Xvfb did not start"
 }
 
+# Wine's drive Z: is the root of the Unix file system.
+_instalar_ruta_windows() {
+    local ruta=$1
+    printf 'Z:%s' "${ruta//\//\\}"
+}
+
 _instalar_registro() {
     local dpi=${INSTALAR_DPI:-96}
     local reg="$INSTALAR_WINE_TMP/ajustes.reg"
@@ -66,16 +72,24 @@ _instalar_registro() {
         '"Verdana"="DejaVu Sans"' '' \
         '[HKEY_CURRENT_USER\Control Panel\Desktop]' \
         "\"LogPixels\"=dword:$(printf '%08x' "$dpi")" '' >"$reg"
-    wine regedit /S "$(winepath -w "$reg")" >/dev/null 2>&1
+    wine regedit /S "$(_instalar_ruta_windows "$reg")" >/dev/null 2>&1
 }
 
-_instalar_mantener_escritorio() {
+_instalar_compilar_mantener() {
     local cxx=${INSTALAR_CXX:-x86_64-w64-mingw32-g++-posix}
-    local exe="$INSTALAR_WINE_TMP/mantener_escritorio.exe"
-    "$cxx" -O2 -static -mwindows -municode -o "$exe" \
-        "$_instalar_entorno_raiz/tests/e2e/mantener_escritorio.cpp" ||
-        return 1
-    wine "$exe" >/dev/null 2>&1 &
+    "$cxx" -O2 -static -mwindows -municode -o "$INSTALAR_WINE_TMP/mantener_escritorio.exe" \
+        "$_instalar_entorno_raiz/tests/e2e/mantener_escritorio.cpp"
+}
+
+# Starts the keep-alive program and waits until its window exists.
+_instalar_mantener_escritorio() {
+    local listo="$INSTALAR_WINE_TMP/escritorio-listo" i
+    wine "$INSTALAR_WINE_TMP/mantener_escritorio.exe" "$(_instalar_ruta_windows "$listo")" >/dev/null 2>&1 &
+    for ((i = 0; i < 1200; i++)); do
+        [ -e "$listo" ] && return 0
+        sleep 0.05
+    done
+    return 1
 }
 
 instalar_wine_iniciar() {
@@ -95,15 +109,18 @@ instalar_wine_iniciar() {
     export WINEPREFIX="$INSTALAR_WINE_TMP/prefijo"
     export WINEDEBUG=-all
     export WINEARCH=win64
+    _instalar_compilar_mantener ||
+        { _instalar_fallo "keep-alive program did not build"; return 1; }
     mkdir -p "$WINEPREFIX"
     wineserver -p || { _instalar_fallo "wineserver did not start"; return 1; }
     WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1 ||
         { _instalar_fallo "wineboot failed"; return 1; }
+    # Right away, before Wine's desktop and services close down again.
+    _instalar_mantener_escritorio ||
+        { _instalar_fallo "Wine's desktop did not come up"; return 1; }
     ln -sf /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/*.fon \
         "$WINEPREFIX/drive_c/windows/Fonts/"
     _instalar_registro || { _instalar_fallo "registry settings failed"; return 1; }
-    _instalar_mantener_escritorio ||
-        { _instalar_fallo "keep-alive program did not build"; return 1; }
 }
 
 instalar_wine_iniciar

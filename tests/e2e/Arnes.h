@@ -178,8 +178,11 @@ std::string TextoColor(COLORREF color);
 // ---------------------------------------------------------- mouse, keys
 
 void MoverRaton(POINT pantalla);
-void PulsarRaton(bool derecho = false);
-void SoltarRaton(bool derecho = false);
+// Moves the pointer to the middle of the screen's left edge, away from any
+// window under test (a Menu does so before it starts the program).
+void AparcarRaton();
+void PulsarRaton(POINT pantalla, bool derecho = false);
+void SoltarRaton(POINT pantalla, bool derecho = false);
 void Clic(POINT pantalla);
 // Press at `desde`, move to `hasta`, release.
 void Arrastrar(POINT desde, POINT hasta);

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Builds instalar.exe and the demo medium, and opens the demo menu under Wine
+# in a fresh Wine prefix.
+#
+# With a display ($DISPLAY set) the menu opens there; use it, then close it.
+# Without one, the menu opens on a virtual display and a screenshot of it is
+# saved as build/demo.png.
+#
+# Settings read from the environment:
+#   INSTALAR_PRESET  build preset (default windows-x86; or windows-x64)
+#   INSTALAR_JOBS    parallel build jobs (default 2)
+#   INSTALAR_DPI     screen resolution of the Wine prefix (default 96)
+set -euo pipefail
+
+raiz=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$raiz"
+preset=${INSTALAR_PRESET:-windows-x86}
+
+scripts/paquetes.sh
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" --parallel "${INSTALAR_JOBS:-2}" --target instalar demo
+
+if [ -n "${DISPLAY:-}" ]; then
+    export INSTALAR_XVFB=0
+else
+    export INSTALAR_XVFB=1
+fi
+# shellcheck source=entorno-wine.sh
+. scripts/entorno-wine.sh
+
+# The menu runs from a copy of the medium, as from a CD.
+medio="$INSTALAR_WINE_TMP/medio"
+cp -r "build/$preset/demo" "$medio"
+
+if [ "$INSTALAR_XVFB" = 0 ]; then
+    echo "demo: the menu is open on $DISPLAY"
+    wine "$medio/instalar.exe" || true
+    if [ -t 0 ]; then
+        read -r -p "demo: press Enter to stop Wine (and any setup program started from the menu) "
+    fi
+    exit 0
+fi
+
+wine "$medio/instalar.exe" >/dev/null 2>&1 &
+
+# Wait for the window: the screen is black until it shows.
+captura="$INSTALAR_WINE_TMP/pantalla.png"
+for ((i = 0; i < 100; i++)); do
+    sleep 0.2
+    import -window root "$captura"
+    caja=$(convert "$captura" -format '%@' info:)  # e.g. 451x366+286+201
+    [ "${caja%%x*}" -ge 300 ] 2>/dev/null && break
+done
+sleep 0.5  # let it finish painting
+import -window root "$captura"
+convert "$captura" -trim +repage build/demo.png
+echo "demo: screenshot in build/demo.png ($(convert build/demo.png -format '%wx%h' info:))"

@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# Runs every test of instalar:
+#   1. the unit tests of the core, natively, under ASan and UBSan (preset native);
+#   2. the end-to-end tests of the real x64 and x86 programs under Wine on a
+#      virtual display (presets windows-x64 and windows-x86).
+# It goes on after a failure, so that one run shows everything, and exits
+# non-zero if any step or test failed.  The last line is "N passed, M failed"
+# (a step that could not run, such as a failed build, counts as one failure).
+#
+# Settings read from the environment:
+#   INSTALAR_DPI    resolution of the end-to-end run (default 96; e.g. 144)
+#   INSTALAR_JOBS   parallel build jobs (default 2)
+set -uo pipefail
+
+raiz=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$raiz" || exit 1
+trabajos=${INSTALAR_JOBS:-2}
+
+aprobadas=0
+fallidas=0
+pasos_fallidos=()
+
+# paso NAME COMMAND...: runs a step, noting a failure.
+paso() {
+    local nombre=$1 inicio=$SECONDS
+    shift
+    echo "==> $nombre"
+    if "$@"; then
+        echo "==> $nombre: done in $((SECONDS - inicio)) s"
+        return 0
+    fi
+    echo "==> $nombre: FAILED after $((SECONDS - inicio)) s"
+    pasos_fallidos+=("$nombre")
+    return 1
+}
+
+# ctest_contado PRESET: runs ctest and adds its counts to the totals.
+ctest_contado() {
+    local salida codigo linea total fallan
+    salida=$(mktemp)
+    ctest --preset "$1" 2>&1 | tee "$salida"
+    codigo=${PIPESTATUS[0]}
+    # "93% tests passed, 1 tests failed out of 14"
+    linea=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$salida" | tail -n 1)
+    rm -f "$salida"
+    if [ -n "$linea" ]; then
+        fallan=$(sed -E 's/.* ([0-9]+) tests? failed out of [0-9]+.*/\1/' <<<"$linea")
+        total=$(sed -E 's/.*failed out of ([0-9]+).*/\1/' <<<"$linea")
+        aprobadas=$((aprobadas + total - fallan))
+        fallidas=$((fallidas + fallan))
+    else
+        # No test ran at all (for example none was found).
+        fallidas=$((fallidas + 1))
+        [ "$codigo" -ne 0 ] || codigo=1
+    fi
+    return "$codigo"
+}
+
+construir() {
+    cmake --preset "$1" && cmake --build --preset "$1" --parallel "$trabajos"
+}
+
+paso "packages" scripts/paquetes.sh || exit 1
+
+if paso "build native" construir native; then
+    paso "unit tests" ctest_contado native
+fi
+
+windows=()
+for preset in windows-x64 windows-x86; do
+    paso "build $preset" construir "$preset" && windows+=("$preset")
+done
+
+if [ ${#windows[@]} -gt 0 ]; then
+    inicio=$SECONDS
+    # shellcheck source=entorno-wine.sh
+    if . scripts/entorno-wine.sh; then
+        echo "==> Wine environment (${INSTALAR_DPI:-96} dpi) ready in $((SECONDS - inicio)) s"
+        for preset in "${windows[@]}"; do
+            paso "end-to-end tests $preset" ctest_contado "$preset"
+        done
+        instalar_wine_parar
+    else
+        pasos_fallidos+=("Wine environment")
+    fi
+fi
+
+for nombre in "${pasos_fallidos[@]}"; do
+    echo "failed step: $nombre"
+done
+# Steps without a test count of their own (builds) count as one failure each.
+for nombre in "${pasos_fallidos[@]}"; do
+    case $nombre in unit\ tests | end-to-end\ *) ;; *) fallidas=$((fallidas + 1)) ;; esac
+done
+echo "$aprobadas passed, $fallidas failed"
+[ ${#pasos_fallidos[@]} -eq 0 ] && [ "$fallidas" -eq 0 ]

@@ -1,0 +1,55 @@
+// Stand-in for a setup program, started by the menu in the end-to-end tests.
+//
+// It appends one line to the log file named by the environment variable
+// INSTALAR_PRUEBA_REGISTRO (which the menu inherits from the test and passes
+// on) and ends.  The line is, in UTF-8:
+//
+//     <its command line> TAB <its working folder> CR LF
+//
+// Without the variable it does nothing.
+
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+std::wstring Variable(const wchar_t* nombre) {
+    const DWORD n = GetEnvironmentVariableW(nombre, nullptr, 0);
+    if (n == 0) return {};
+    std::wstring valor(n, L'\0');
+    valor.resize(GetEnvironmentVariableW(nombre, valor.data(), n));
+    return valor;
+}
+
+std::wstring CarpetaActual() {
+    const DWORD n = GetCurrentDirectoryW(0, nullptr);
+    std::wstring carpeta(n, L'\0');
+    carpeta.resize(GetCurrentDirectoryW(n, carpeta.data()));
+    return carpeta;
+}
+
+std::string Utf8(const std::wstring& texto) {
+    const int n = WideCharToMultiByte(CP_UTF8, 0, texto.data(), static_cast<int>(texto.size()), nullptr, 0,
+                                      nullptr, nullptr);
+    std::string resultado(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, texto.data(), static_cast<int>(texto.size()), resultado.data(), n, nullptr,
+                        nullptr);
+    return resultado;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    const std::wstring registro = Variable(L"INSTALAR_PRUEBA_REGISTRO");
+    if (registro.empty()) return 0;
+
+    const std::string linea = Utf8(std::wstring(GetCommandLineW()) + L"\t" + CarpetaActual()) + "\r\n";
+    HANDLE archivo = CreateFileW(registro.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                 OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (archivo == INVALID_HANDLE_VALUE) return 1;
+    DWORD escritos = 0;
+    const BOOL bien = WriteFile(archivo, linea.data(), static_cast<DWORD>(linea.size()), &escritos, nullptr);
+    CloseHandle(archivo);
+    return bien && escritos == linea.size() ? 0 : 1;
+}
