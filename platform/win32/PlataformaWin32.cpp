@@ -5,6 +5,7 @@
 #include <cmath>
 #include <vector>
 
+#include "platform/ComprobarBmp.h"
 #include "platform/win32/ErroresWin32.h"
 #include "platform/win32/Pintor.h"
 #include "platform/win32/TextoWin32.h"
@@ -27,7 +28,23 @@ private:
     Archivo archivo_;
 };
 
+constexpr size_t kTamanoMaximoLogo = 256u * 1024 * 1024;
+
 }  // namespace
+
+Resultado<std::string> PlataformaWin32::LeerArchivoPequeno(const std::u16string& ruta) {
+    auto archivo = AbrirArchivo(ruta);
+    if (!archivo) return archivo.error();
+    std::string bytes;
+    char bloque[64 * 1024];
+    for (;;) {
+        auto leidos = archivo.valor()->Leer(bloque, sizeof(bloque));
+        if (!leidos) return leidos.error();
+        if (leidos.valor() == 0) return bytes;
+        if (bytes.size() + leidos.valor() > kTamanoMaximoLogo) return ErrorDe(CodigoError::Sistema);
+        bytes.append(bloque, leidos.valor());
+    }
+}
 
 int DpiDePantalla() {
     DCVentana pantalla(nullptr);
@@ -97,6 +114,11 @@ Resultado<int64_t> PlataformaWin32::LongitudArchivo(const std::u16string& ruta) 
 }
 
 Fallo PlataformaWin32::CargarFondo(const std::u16string& ruta) {
+    // Loaders differ on damaged files: some draw a picture cut short as
+    // garbage.  Only a complete picture is used.
+    auto bytes = LeerArchivoPequeno(ruta);
+    if (!bytes) return bytes.error();
+    if (!EsBmpCompleto(bytes.valor())) return ErrorDe(CodigoError::Sistema);
     HANDLE imagen = ::LoadImageW(nullptr, W(ruta), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION);
     if (!imagen) return UltimoError();
     fondo_.Restablecer(static_cast<HBITMAP>(imagen));

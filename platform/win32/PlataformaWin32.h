@@ -39,6 +39,9 @@ public:
     Fallo EjecutarConShell(const PeticionProceso& peticion) override;
 
 private:
+    // The whole file, when it is no larger than a picture could sensibly be.
+    Resultado<std::string> LeerArchivoPequeno(const std::u16string& ruta);
+
     Fuentes& fuentes_;
     HWND ventana_ = nullptr;
     int dpi_;
