@@ -1,5 +1,6 @@
 #include "menufile/LectorLineas.h"
 
+#include <cstring>
 #include <utility>
 
 namespace instalar {
@@ -36,12 +37,18 @@ Resultado<std::string> LectorLineas::LeerLinea() {
     }
     std::string linea;
     while (HayByte()) {
-        const char byte = bufer_[posicion_++];
-        if (byte == '\r') {
-            if (HayByte() && bufer_[posicion_] == '\n') ++posicion_;
-            return linea;
+        // Copy the run of bytes up to the next CR in one go.
+        const char* inicio = bufer_.data() + posicion_;
+        const auto* retorno = static_cast<const char*>(std::memchr(inicio, '\r', final_ - posicion_));
+        if (!retorno) {
+            linea.append(inicio, final_ - posicion_);
+            posicion_ = final_;
+            continue;
         }
-        linea.push_back(byte);
+        linea.append(inicio, static_cast<size_t>(retorno - inicio));
+        posicion_ += static_cast<size_t>(retorno - inicio) + 1;
+        if (HayByte() && bufer_[posicion_] == '\n') ++posicion_;
+        return linea;
     }
     if (errorPendiente_) return *std::exchange(errorPendiente_, std::nullopt);
     return linea;

@@ -63,7 +63,8 @@ std::u16string ArgumentosDe(const std::u16string& lineaCompleta) {
     return lineaCompleta.substr(i);
 }
 
-PlataformaWin32::PlataformaWin32(Fuentes& fuentes) : fuentes_(fuentes), dpi_(DpiDePantalla()) {}
+PlataformaWin32::PlataformaWin32(Fuentes& fuentes)
+    : fuentes_(fuentes), dpi_(DpiDePantalla()), medidor_(::CreateCompatibleDC(nullptr)) {}
 
 std::u16string PlataformaWin32::CarpetaPrograma() {
     std::vector<wchar_t> ruta(MAX_PATH);
@@ -126,18 +127,18 @@ Fallo PlataformaWin32::CargarFondo(const std::u16string& ruta) {
 }
 
 Tamano PlataformaWin32::MedirTexto(const instalar::Fuente& fuente, const std::u16string& texto, double anchoAjuste) {
-    DCVentana pantalla(nullptr);
-    Seleccion seleccion(pantalla.get(), fuentes_.Obtener(fuente));
+    // One memory DC serves every measurement: a menu may hold thousands of items.
+    Seleccion seleccion(medidor_.get(), fuentes_.Obtener(fuente));
     const double twips = TwipsPorPixelX();
     if (texto.empty()) {
         TEXTMETRICW metricas{};
-        ::GetTextMetricsW(pantalla.get(), &metricas);
+        ::GetTextMetricsW(medidor_.get(), &metricas);
         return {0, metricas.tmHeight * TwipsPorPixelY()};
     }
     RECT caja{0, 0, anchoAjuste > 0 ? Pixeles(anchoAjuste, twips) : 0, 0};
     UINT formato = DT_CALCRECT | DT_LEFT | DT_NOCLIP;
     if (anchoAjuste > 0) formato |= DT_WORDBREAK;
-    ::DrawTextW(pantalla.get(), W(texto), static_cast<int>(texto.size()), &caja, formato);
+    ::DrawTextW(medidor_.get(), W(texto), static_cast<int>(texto.size()), &caja, formato);
     const double ancho = anchoAjuste > 0 ? anchoAjuste : (caja.right - caja.left) * twips;
     return {ancho, (caja.bottom - caja.top) * TwipsPorPixelY()};
 }

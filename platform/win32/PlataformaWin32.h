@@ -45,6 +45,7 @@ private:
     Fuentes& fuentes_;
     HWND ventana_ = nullptr;
     int dpi_;
+    DCMemoria medidor_;
     MapaBits fondo_;
 };
 
