@@ -4,7 +4,11 @@
 
 namespace instalar {
 
-frmMenu::frmMenu(Plataforma& plataforma) : plataforma_(plataforma), c_(ControlesDeDiseno()) {}
+frmMenu::frmMenu(Plataforma& plataforma) : plataforma_(plataforma), c_(ControlesDeDiseno()) {
+    // The hint below the list keeps its design text but sizes itself to it in
+    // the fonts of this screen, which may be larger than the design's.
+    FijarTexto(c_.Label1, c_.Label1.texto, plataforma_);
+}
 
 void frmMenu::Form_Load() {
     // The logo is optional: a missing or unreadable file leaves the plain
