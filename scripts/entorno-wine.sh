@@ -75,6 +75,12 @@ _instalar_registro() {
     wine regedit /S "$(_instalar_ruta_windows "$reg")" >/dev/null 2>&1
 }
 
+# Changes the screen resolution for the programs started from now on (each
+# Wine process reads it when it starts).
+instalar_wine_dpi() {
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+}
+
 _instalar_compilar_mantener() {
     local cxx=${INSTALAR_CXX:-x86_64-w64-mingw32-g++-posix}
     "$cxx" -O2 -static -mwindows -municode -o "$INSTALAR_WINE_TMP/mantener_escritorio.exe" \

@@ -9,6 +9,8 @@
 #
 # Settings read from the environment:
 #   INSTALAR_DPI    resolution of the end-to-end run (default 96; e.g. 144)
+#   INSTALAR_DPI_OTROS  further resolutions the end-to-end suite runs at
+#                   afterwards (default "144": 150 % as many users have it)
 #   INSTALAR_JOBS   parallel build jobs (default 2)
 set -uo pipefail
 
@@ -78,6 +80,12 @@ if [ ${#windows[@]} -gt 0 ]; then
         echo "==> Wine environment (${INSTALAR_DPI:-96} dpi) ready in $((SECONDS - inicio)) s"
         for preset in "${windows[@]}"; do
             paso "end-to-end tests $preset" ctest_contado "$preset"
+        done
+        for dpi in ${INSTALAR_DPI_OTROS-144}; do
+            instalar_wine_dpi "$dpi"
+            for preset in "${windows[@]}"; do
+                paso "end-to-end tests $preset at $dpi dpi" ctest_contado "$preset"
+            done
         done
         instalar_wine_parar
     else

@@ -52,11 +52,13 @@ Controles ControlesDeDiseno() {
     c.etqVer = EtiquetaDeDiseno({6045, 1695, 525, 195}, u"Versión", {u"Tahoma", 8.25, false});
     c.etqVer.color = Color{64, 64, 64};
     c.etqVer.alineacion = Alineacion::Derecha;
+    c.etqVer.conservaDerecha = true;  // title and version stay against the right border
     c.etqVer.autoTamano = true;
 
     c.etqTipo = EtiquetaDeDiseno({5175, 1245, 1515, 480}, u"etqTipo", {u"Verdana", 20.25, false});
     c.etqTipo.color = Color{64, 0, 0};
     c.etqTipo.alineacion = Alineacion::Derecha;
+    c.etqTipo.conservaDerecha = true;
     c.etqTipo.autoTamano = true;
 
     c.shpBar = Barra{{120, 4680, 2295, 495}, kColorBarra};
@@ -73,7 +75,7 @@ void AjustarATexto(Etiqueta& etiqueta, Plataforma& plataforma) {
         return;
     }
     const Tamano medida = plataforma.MedirTexto(etiqueta.fuente, etiqueta.texto, 0);
-    if (etiqueta.alineacion == Alineacion::Derecha) {
+    if (etiqueta.conservaDerecha) {
         const double derecha = double(etiqueta.caja.izquierda) + etiqueta.caja.ancho;
         etiqueta.caja.izquierda = static_cast<float>(derecha - medida.ancho);
     }

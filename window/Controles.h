@@ -35,6 +35,7 @@ struct Etiqueta {
     std::optional<Color> color;           // empty: the system's text colour
     Alineacion alineacion = Alineacion::Izquierda;
     bool autoTamano = false;              // resizes itself to its text
+    bool conservaDerecha = false;         // when resizing, keeps its right edge
     bool ajustePalabras = false;          // keeps its width, wraps, grows down
     bool visible = true;
     bool cursorMano = false;
@@ -87,8 +88,8 @@ Controles ControlesDeDiseno();
 constexpr float kAnchoVentana = 6765;
 constexpr float kAltoVentana = 5490;
 
-// Sets a label's text or font and lets a self-sizing label fit it.  A
-// right-aligned label keeps its right edge; the others keep their left.
+// Sets a label's text or font and lets a self-sizing label fit it, keeping
+// its left edge, or its right edge where the label says so.
 void FijarTexto(Etiqueta& etiqueta, std::u16string texto, Plataforma& plataforma);
 void FijarNegrita(Etiqueta& etiqueta, bool negrita, Plataforma& plataforma);
 

@@ -6,7 +6,8 @@ namespace instalar {
 
 frmMenu::frmMenu(Plataforma& plataforma) : plataforma_(plataforma), c_(ControlesDeDiseno()) {
     // The hint below the list keeps its design text but sizes itself to it in
-    // the fonts of this screen, which may be larger than the design's.
+    // the fonts of this screen, which may be larger than the design's; it
+    // grows to the right, away from the window's left border.
     FijarTexto(c_.Label1, c_.Label1.texto, plataforma_);
 }
 

@@ -64,7 +64,7 @@ std::u16string ArgumentosDe(const std::u16string& lineaCompleta) {
 }
 
 PlataformaWin32::PlataformaWin32(Fuentes& fuentes)
-    : fuentes_(fuentes), dpi_(DpiDePantalla()), medidor_(::CreateCompatibleDC(nullptr)) {}
+    : fuentes_(fuentes), dpi_(DpiDePantalla()), medidor_(::CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr)) {}
 
 std::u16string PlataformaWin32::CarpetaPrograma() {
     std::vector<wchar_t> ruta(MAX_PATH);
@@ -127,7 +127,9 @@ Fallo PlataformaWin32::CargarFondo(const std::u16string& ruta) {
 }
 
 Tamano PlataformaWin32::MedirTexto(const instalar::Fuente& fuente, const std::u16string& texto, double anchoAjuste) {
-    // One memory DC serves every measurement: a menu may hold thousands of items.
+    // One display DC serves every measurement (a menu may hold thousands of
+    // items); it renders text exactly as the window does, which a memory DC
+    // with its monochrome bitmap need not.
     Seleccion seleccion(medidor_.get(), fuentes_.Obtener(fuente));
     const double twips = TwipsPorPixelX();
     if (texto.empty()) {
