@@ -2,12 +2,12 @@
 
 namespace instalar {
 
-std::u16string RecortarEspacios(std::u16string_view texto) {
+std::u16string_view RecortarEspacios(std::u16string_view texto) {
     size_t inicio = 0;
     size_t fin = texto.size();
     while (inicio < fin && texto[inicio] == u' ') ++inicio;
     while (fin > inicio && texto[fin - 1] == u' ') --fin;
-    return std::u16string(texto.substr(inicio, fin - inicio));
+    return texto.substr(inicio, fin - inicio);
 }
 
 std::u16string DesdeUtf8(std::string_view utf8) {

@@ -8,8 +8,8 @@
 
 namespace instalar {
 
-// Removes leading and trailing spaces (code 32 only; tabs stay).
-std::u16string RecortarEspacios(std::u16string_view texto);
+// The text without its leading and trailing spaces (code 32 only; tabs stay).
+std::u16string_view RecortarEspacios(std::u16string_view texto);
 
 // UTF-8 literal or file name to UTF-16 (used for tests, messages, paths).
 std::u16string DesdeUtf8(std::string_view utf8);

@@ -12,17 +12,18 @@ constexpr size_t kPosicionMaxima = 32767;
 }  // namespace
 
 Resultado<std::optional<Entrada>> ClasificarLinea(std::u16string_view linea, Lector lector) {
-    const std::u16string recortada = RecortarEspacios(linea);
+    // A view: a line can be very long, and only its fields are copied.
+    const std::u16string_view recortada = RecortarEspacios(linea);
     if (recortada.empty() || recortada.front() == u';') return std::optional<Entrada>{};
 
     const size_t primero = recortada.find(u';');
-    if (primero == std::u16string::npos) return std::optional<Entrada>{};
+    if (primero == std::u16string_view::npos) return std::optional<Entrada>{};
     // 1-based position of the first ";".
     if (primero + 1 > kPosicionMaxima) return ErrorDe(CodigoError::Desbordamiento);
 
     Entrada entrada;
-    entrada.nombre = recortada.substr(0, primero);
-    const std::u16string_view resto = std::u16string_view(recortada).substr(primero + 1);
+    entrada.nombre = std::u16string(recortada.substr(0, primero));
+    const std::u16string_view resto = recortada.substr(primero + 1);
     const size_t segundo = resto.find(u';');
     if (segundo == std::u16string_view::npos) {
         // The list reader keeps the command's end as a 16-bit position too.
