@@ -1,8 +1,12 @@
 #include "Arnes.h"
 
+#include <tlhelp32.h>
+
 #include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <cwchar>
+#include <exception>
 #include <memory>
 #include <stdexcept>
 
@@ -37,6 +41,11 @@ std::wstring CarpetaTemporal() {
     const DWORD n = GetTempPathW(MAX_PATH + 1, ruta);
     if (n == 0 || n > MAX_PATH) Fallar("GetTempPathW");
     std::wstring carpeta(ruta, n);
+    // In its long form (the variable may hold 8.3 names), so that paths
+    // the menu reports compare as text with the paths the tests build.
+    wchar_t larga[MAX_PATH + 1];
+    const DWORD m = GetLongPathNameW(carpeta.c_str(), larga, MAX_PATH + 1);
+    if (m > 0 && m <= MAX_PATH) carpeta.assign(larga, m);
     if (carpeta.back() == L'\\') carpeta.pop_back();
     return carpeta;
 }
@@ -339,12 +348,19 @@ Menu::Menu(const Medio& medio, const OpcionesMenu& opciones) {
     if (!opciones.cola.empty()) linea_ += L" " + opciones.cola;
     const std::wstring carpeta = opciones.carpetaTrabajo.empty() ? CarpetaTemporal() : opciones.carpetaTrabajo;
 
-    std::wstring linea = linea_;  // CreateProcessW may write into it
     STARTUPINFOW inicio{};
     inicio.cb = sizeof inicio;
-    if (!CreateProcessW(programa.c_str(), linea.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        carpeta.c_str(), &inicio, &proceso_))
-        Fallar("cannot start " + Utf8(linea_));
+    // Under Wine a new process now and then fails to come up with an
+    // internal error (about one start in a thousand on a busy machine); the
+    // start is tried again then.  Any other failure, or this one three times
+    // over, is the test's failure.
+    for (int intento = 1;; ++intento) {
+        std::wstring linea = linea_;  // CreateProcessW may write into it
+        if (CreateProcessW(programa.c_str(), linea.data(), nullptr, nullptr, FALSE, 0, nullptr, carpeta.c_str(),
+                           &inicio, &proceso_))
+            return;
+        if (GetLastError() != ERROR_INTERNAL_ERROR || intento == 3) Fallar("cannot start " + Utf8(linea_));
+    }
 }
 
 Menu::~Menu() {
@@ -401,6 +417,12 @@ bool Menu::EsperarSalida(DWORD milisegundos) const {
     return WaitForSingleObject(proceso_.hProcess, milisegundos) == WAIT_OBJECT_0;
 }
 
+std::string Menu::EsperarFinDeSusProgramas(DWORD milisegundos) const {
+    std::vector<ProcesoEnMarcha> hijos;
+    if (Esperar([&] { return (hijos = ProcesosHijos(Proceso())).empty(); }, milisegundos)) return "";
+    return "still running: " + Describir(hijos);
+}
+
 HWND BuscarVentana(DWORD proceso, const wchar_t* clase, const wchar_t* titulo) {
     for (HWND ventana : VentanasVisiblesDe(proceso))
         if ((!clase || EsClase(ventana, clase)) && (!titulo || TextoDe(ventana) == titulo)) return ventana;
@@ -431,7 +453,118 @@ std::wstring TextoDe(HWND ventana) {
     return texto;
 }
 
+HWND FocoDe(HWND ventana) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(ventana, nullptr), &info)) return nullptr;
+    return info.hwndFocus;
+}
+
+namespace {
+
+ULONGLONG Creacion(HANDLE proceso) {
+    FILETIME creado{}, fin{}, nucleo{}, usuario{};
+    if (!GetProcessTimes(proceso, &creado, &fin, &nucleo, &usuario)) return 0;
+    return (static_cast<ULONGLONG>(creado.dwHighDateTime) << 32) | creado.dwLowDateTime;
+}
+
+}  // namespace
+
+std::vector<ProcesoEnMarcha> ProcesosHijos(HANDLE padre) {
+    const DWORD idPadre = GetProcessId(padre);
+    const ULONGLONG nacimiento = Creacion(padre);
+    if (idPadre == 0 || nacimiento == 0) Fallar("GetProcessTimes");
+    Manejador foto(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    if (foto.get() == INVALID_HANDLE_VALUE) Fallar("CreateToolhelp32Snapshot");
+    std::vector<ProcesoEnMarcha> hijos;
+    PROCESSENTRY32W datos{};
+    datos.dwSize = sizeof datos;
+    for (BOOL hay = Process32FirstW(foto.get(), &datos); hay; hay = Process32NextW(foto.get(), &datos)) {
+        if (datos.th32ParentProcessID != idPadre || datos.th32ProcessID == idPadre) continue;
+        // A process that has ended meanwhile cannot be opened: it does not run.
+        Manejador hijo(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, datos.th32ProcessID));
+        if (!hijo || WaitForSingleObject(hijo.get(), 0) == WAIT_OBJECT_0) continue;
+        if (Creacion(hijo.get()) >= nacimiento) hijos.push_back({datos.th32ProcessID, datos.szExeFile});
+    }
+    return hijos;
+}
+
+std::string Describir(const std::vector<ProcesoEnMarcha>& procesos) {
+    std::string texto;
+    for (const ProcesoEnMarcha& p : procesos)
+        texto += (texto.empty() ? "" : ", ") + Utf8(p.programa) + " (" + std::to_string(p.id) + ")";
+    return texto.empty() ? "none" : texto;
+}
+
 // ---------------------------------------------------------- message boxes
+
+const char* Nombre(IconoMensaje icono) {
+    switch (icono) {
+    case IconoMensaje::Ninguno: return "none";
+    case IconoMensaje::Exclamacion: return "exclamation";
+    case IconoMensaje::Error: return "error";
+    case IconoMensaje::Informacion: return "information";
+    case IconoMensaje::Pregunta: return "question";
+    }
+    return "?";
+}
+
+namespace {
+
+// Sum over the pixels of the differences of each colour channel.
+long long Distancia(const Captura& a, const Captura& b) {
+    long long d = 0;
+    for (int y = 0; y < a.Alto(); ++y)
+        for (int x = 0; x < a.Ancho(); ++x) {
+            const COLORREF p = a.En(x, y);
+            const COLORREF q = b.En(x, y);
+            d += std::abs(GetRValue(p) - GetRValue(q)) + std::abs(GetGValue(p) - GetGValue(q)) +
+                 std::abs(GetBValue(p) - GetBValue(q));
+        }
+    return d;
+}
+
+// Which system icon the icon control shows: each candidate is drawn at the
+// control's size on the background seen in the control's corner (icons
+// leave their corners transparent), and the nearest one wins if it is
+// nearer than the bare background.
+IconoMensaje IconoEnPantalla(HWND control) {
+    if (!control || !IsWindowVisible(control)) return IconoMensaje::Ninguno;
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    if (rect.right <= rect.left || rect.bottom <= rect.top) return IconoMensaje::Ninguno;
+    const Captura pantalla(rect);
+    const COLORREF fondo = pantalla.En(0, 0);
+    const auto dibujo = [&](HICON icono) {
+        return Captura(rect.right - rect.left, rect.bottom - rect.top, [&](HDC dc, const RECT& todo) {
+            HBRUSH pincel = CreateSolidBrush(fondo);
+            FillRect(dc, &todo, pincel);
+            DeleteObject(pincel);
+            if (icono) DrawIconEx(dc, 0, 0, icono, todo.right, todo.bottom, 0, nullptr, DI_NORMAL);
+        });
+    };
+    const struct {
+        IconoMensaje icono;
+        LPCWSTR id;
+    } candidatos[] = {
+        {IconoMensaje::Exclamacion, IDI_EXCLAMATION},
+        {IconoMensaje::Error, IDI_HAND},
+        {IconoMensaje::Informacion, IDI_ASTERISK},
+        {IconoMensaje::Pregunta, IDI_QUESTION},
+    };
+    IconoMensaje mejor = IconoMensaje::Ninguno;
+    long long menor = Distancia(pantalla, dibujo(nullptr));
+    for (const auto& c : candidatos) {
+        const long long d = Distancia(pantalla, dibujo(LoadIconW(nullptr, c.id)));
+        if (d < menor) {
+            menor = d;
+            mejor = c.icono;
+        }
+    }
+    return mejor;
+}
+
+}  // namespace
 
 CuadroMensaje BuscarCuadroMensaje(DWORD proceso) {
     CuadroMensaje cuadro;
@@ -440,7 +573,7 @@ CuadroMensaje BuscarCuadroMensaje(DWORD proceso) {
     cuadro.propietario = GetWindow(cuadro.ventana, GW_OWNER);
     cuadro.titulo = TextoDe(cuadro.ventana);
     if (HWND texto = GetDlgItem(cuadro.ventana, 0xFFFF)) cuadro.texto = TextoDe(texto);
-    cuadro.icono = GetDlgItem(cuadro.ventana, 0x440) != nullptr;
+    cuadro.icono = IconoEnPantalla(GetDlgItem(cuadro.ventana, 0x440));
     int visibles = 0;
     for (HWND hija : Hijas(cuadro.ventana))
         if (EsClase(hija, L"Button") && IsWindowVisible(hija)) ++visibles;
@@ -453,10 +586,12 @@ CuadroMensaje EsperarCuadroMensaje(DWORD proceso, DWORD milisegundos) {
     CuadroMensaje cuadro;
     Esperar([&] { return (cuadro = BuscarCuadroMensaje(proceso)).ventana != nullptr; }, milisegundos);
     if (!cuadro.ventana) throw std::runtime_error("no message box appeared");
-    // Let the dialog finish its initialisation before it is read again.
+    // Let the dialog finish its initialisation before it is read again, and
+    // its icon reach the screen.
     DWORD_PTR resultado = 0;
     SendMessageTimeoutW(cuadro.ventana, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &resultado);
-    return BuscarCuadroMensaje(proceso);
+    Esperar([&] { return (cuadro = BuscarCuadroMensaje(proceso)).icono != IconoMensaje::Ninguno; }, 1000);
+    return cuadro;
 }
 
 void Aceptar(const CuadroMensaje& cuadro) {
@@ -472,10 +607,10 @@ int PuntosPorPulgada() {
     return ppp;
 }
 
-Captura::Captura(const RECT& pantalla)
-    : ancho_(pantalla.right - pantalla.left),
-      alto_(pantalla.bottom - pantalla.top),
-      pixeles_(static_cast<std::size_t>(ancho_) * static_cast<std::size_t>(alto_)) {
+Captura::Captura(int ancho, int alto, const std::function<void(HDC, const RECT&)>& dibujar)
+    : ancho_(ancho),
+      alto_(alto),
+      pixeles_(static_cast<std::size_t>(std::max(ancho, 0)) * static_cast<std::size_t>(std::max(alto, 0))) {
     if (ancho_ <= 0 || alto_ <= 0) throw std::runtime_error("empty capture rectangle");
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -490,16 +625,32 @@ Captura::Captura(const RECT& pantalla)
     void* bits = nullptr;
     HBITMAP mapa = CreateDIBSection(dcPantalla, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ anterior = SelectObject(dcMemoria, mapa);
-    const BOOL copiado = BitBlt(dcMemoria, 0, 0, ancho_, alto_, dcPantalla, pantalla.left, pantalla.top,
-                                SRCCOPY | CAPTUREBLT);
-    GdiFlush();
-    if (copiado && bits) std::copy_n(static_cast<const std::uint32_t*>(bits), pixeles_.size(), pixeles_.begin());
+    std::exception_ptr error;
+    if (bits) {
+        try {
+            dibujar(dcMemoria, RECT{0, 0, ancho_, alto_});
+            GdiFlush();
+            std::copy_n(static_cast<const std::uint32_t*>(bits), pixeles_.size(), pixeles_.begin());
+        } catch (...) {
+            error = std::current_exception();
+        }
+    }
     SelectObject(dcMemoria, anterior);
     DeleteObject(mapa);
     DeleteDC(dcMemoria);
     ReleaseDC(nullptr, dcPantalla);
-    if (!copiado || !bits) Fallar("cannot copy the screen");
+    if (error) std::rethrow_exception(error);
+    if (!bits) Fallar("cannot make a bitmap");
 }
+
+Captura::Captura(const RECT& pantalla)
+    : Captura(pantalla.right - pantalla.left, pantalla.bottom - pantalla.top, [&](HDC dc, const RECT& todo) {
+          HDC dcPantalla = GetDC(nullptr);
+          const BOOL copiado = BitBlt(dc, 0, 0, todo.right, todo.bottom, dcPantalla, pantalla.left, pantalla.top,
+                                      SRCCOPY | CAPTUREBLT);
+          ReleaseDC(nullptr, dcPantalla);
+          if (!copiado) Fallar("cannot copy the screen");
+      }) {}
 
 COLORREF Captura::En(int x, int y) const {
     if (x < 0 || y < 0 || x >= ancho_ || y >= alto_)
@@ -516,6 +667,81 @@ COLORREF PixelDePantalla(POINT pantalla) {
 std::string TextoColor(COLORREF color) {
     return "RGB(" + std::to_string(GetRValue(color)) + "," + std::to_string(GetGValue(color)) + "," +
            std::to_string(GetBValue(color)) + ")";
+}
+
+namespace {
+
+// Calls visitar(x, y) for each pixel of the zone, clipped to the capture.
+template <typename F>
+void RecorrerZona(const Captura& captura, const RECT& zona, F visitar) {
+    const int arriba = std::max<int>(zona.top, 0);
+    const int abajo = std::min<int>(zona.bottom, captura.Alto());
+    const int izquierda = std::max<int>(zona.left, 0);
+    const int derecha = std::min<int>(zona.right, captura.Ancho());
+    for (int y = arriba; y < abajo; ++y)
+        for (int x = izquierda; x < derecha; ++x) visitar(x, y);
+}
+
+bool EsVerde(COLORREF c) {
+    const int r = GetRValue(c);
+    const int g = GetGValue(c);
+    const int b = GetBValue(c);
+    return g > r + 40 && g > b + 40;
+}
+
+// The rows of the zone for which `marcada(x, y)` holds at some pixel.
+template <typename F>
+std::vector<int> FilasCon(const Captura& captura, const RECT& zona, F marcada) {
+    std::vector<int> filas;
+    RecorrerZona(captura, zona, [&](int x, int y) {
+        if ((filas.empty() || filas.back() != y) && marcada(x, y)) filas.push_back(y);
+    });
+    return filas;
+}
+
+}  // namespace
+
+bool HayTinta(const Captura& captura, const RECT& zona, COLORREF fondo) {
+    bool hay = false;
+    RecorrerZona(captura, zona, [&](int x, int y) { hay = hay || captura.En(x, y) != fondo; });
+    return hay;
+}
+
+std::vector<Franja> FranjasDeTinta(const Captura& captura, const RECT& zona, COLORREF fondo) {
+    std::vector<Franja> franjas;
+    for (int y : FilasCon(captura, zona, [&](int x, int fila) { return captura.En(x, fila) != fondo; })) {
+        if (!franjas.empty() && franjas.back().abajo == y - 1)
+            franjas.back().abajo = y;
+        else
+            franjas.push_back({y, y});
+    }
+    return franjas;
+}
+
+int DerechaDeTinta(const Captura& captura, const RECT& zona, COLORREF fondo) {
+    int derecha = zona.left - 1;
+    RecorrerZona(captura, zona, [&](int x, int y) {
+        if (x > derecha && captura.En(x, y) != fondo) derecha = x;
+    });
+    return derecha;
+}
+
+bool ContieneColor(const Captura& captura, const RECT& zona, COLORREF color) {
+    bool hay = false;
+    RecorrerZona(captura, zona, [&](int x, int y) { hay = hay || captura.En(x, y) == color; });
+    return hay;
+}
+
+std::optional<Franja> FranjaVerde(const Captura& captura, const RECT& zona) {
+    const std::vector<int> filas = FilasCon(captura, zona, [&](int x, int y) { return EsVerde(captura.En(x, y)); });
+    if (filas.empty()) return std::nullopt;
+    return Franja{filas.front(), filas.back()};
+}
+
+std::vector<COLORREF> PixelesDe(const Captura& captura, const RECT& zona) {
+    std::vector<COLORREF> pixeles;
+    RecorrerZona(captura, zona, [&](int x, int y) { pixeles.push_back(captura.En(x, y)); });
+    return pixeles;
 }
 
 // ---------------------------------------------------------- mouse, keys
@@ -604,16 +830,89 @@ std::vector<Ejecucion> Registro::Ejecuciones() const {
     std::vector<Ejecucion> ejecuciones;
     std::size_t inicio = 0;
     for (std::size_t fin; (fin = texto.find("\r\n", inicio)) != std::string::npos; inicio = fin + 2) {
+        // Command line, working folder, program: only the command line
+        // could hold a tab.
         const std::wstring linea = Utf16(texto.substr(inicio, fin - inicio));
-        const auto tab = linea.find_last_of(L'\t');
-        if (tab == std::wstring::npos) continue;
-        ejecuciones.push_back({linea.substr(0, tab), linea.substr(tab + 1)});
+        const auto tab2 = linea.find_last_of(L'\t');
+        if (tab2 == std::wstring::npos || tab2 == 0) continue;
+        const auto tab1 = linea.find_last_of(L'\t', tab2 - 1);
+        if (tab1 == std::wstring::npos) continue;
+        ejecuciones.push_back(
+            {linea.substr(0, tab1), linea.substr(tab1 + 1, tab2 - tab1 - 1), linea.substr(tab2 + 1)});
     }
     return ejecuciones;
 }
 
 bool Registro::EsperarEjecuciones(std::size_t cuantas, DWORD milisegundos) const {
     return Esperar([&] { return Ejecuciones().size() >= cuantas; }, milisegundos);
+}
+
+// ------------------------------------------- what the menu window shows
+
+// Item names start 50 pixels from the left (750 twips at 96 dpi) and reach
+// 3300; the arrow marker, 16 pixels wide, stands 5 pixels before them; the
+// divider runs from 2200 to 4500 twips at 3550, between the two columns.
+// The hint line below the list starts at 4815, the bar at 4995.
+const RECT kZonaOpciones{750, 2000, 3300, 4700};
+const RECT kZonaFlecha{375, 2000, 720, 4700};
+const RECT kZonaDescripcion{3780, 2000, 6615, 4700};
+// The title's right edge is at 6690 and its top at 1245 (a large font: the
+// zone holds its letters above the baseline); the version's right edge is
+// at 6570 and its top at 1695.
+const RECT kZonaTitulo{5400, 1245, 6690, 1665};
+const RECT kZonaVersion{5700, 1695, 6570, 1950};
+
+RECT ZonaEnPixeles(const RECT& twips) {
+    const double tpp = 1440.0 / PuntosPorPulgada();
+    const auto px = [tpp](LONG t) { return static_cast<LONG>(std::lround(t / tpp)); };
+    return RECT{px(twips.left), px(twips.top), px(twips.right), px(twips.bottom)};
+}
+
+std::optional<std::size_t> Lista::Marcada() const {
+    if (!flecha) return std::nullopt;
+    const double tolerancia = 3.0 * PuntosPorPulgada() / 96.0;
+    for (std::size_t i = 0; i < opciones.size(); ++i)
+        if (std::abs(opciones[i].Centro() - flecha->Centro()) <= tolerancia) return i;
+    return std::nullopt;
+}
+
+std::string Lista::Describir() const {
+    std::string texto = "items at rows";
+    for (std::size_t i = 0; i < opciones.size(); ++i)
+        texto += " " + std::to_string(opciones[i].arriba) + ".." + std::to_string(opciones[i].abajo) +
+                 " (to x " + std::to_string(derechas[i]) + ")";
+    if (opciones.empty()) texto += " none";
+    texto += flecha ? "; arrow at rows " + std::to_string(flecha->arriba) + ".." + std::to_string(flecha->abajo)
+                    : "; no arrow";
+    return texto;
+}
+
+Lista LeerLista(const Captura& ventana) {
+    const COLORREF fondo = GetSysColor(COLOR_WINDOW);
+    const RECT columna = ZonaEnPixeles(kZonaOpciones);
+    Lista lista;
+    lista.opciones = FranjasDeTinta(ventana, columna, fondo);
+    for (const Franja& f : lista.opciones) {
+        const RECT nombre{columna.left, f.arriba, columna.right, f.abajo + 1};
+        lista.derechas.push_back(DerechaDeTinta(ventana, nombre, fondo));
+    }
+    lista.flecha = FranjaVerde(ventana, ZonaEnPixeles(kZonaFlecha));
+    return lista;
+}
+
+Lista EsperarLista(const Menu& menu, const std::function<bool(const Lista&)>& condicion, DWORD milisegundos) {
+    Lista lista;
+    Esperar([&] { return condicion(lista = LeerLista(Captura(menu.Rectangulo()))); }, milisegundos);
+    return lista;
+}
+
+POINT PuntoEnOpcion(const Menu& menu, const Lista& lista, std::size_t i) {
+    if (i >= lista.opciones.size())
+        throw std::out_of_range("no item " + std::to_string(i) + ": " + lista.Describir());
+    // A little inside the name's first letter.
+    const RECT columna = ZonaEnPixeles(kZonaOpciones);
+    const LONG x = columna.left + MulDiv(8, PuntosPorPulgada(), 96);
+    return menu.APantalla({x, static_cast<LONG>(std::lround(lista.opciones[i].Centro()))});
 }
 
 // ------------------------------------------------------------------- text

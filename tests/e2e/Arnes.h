@@ -12,6 +12,7 @@
 #include <functional>
 #include <initializer_list>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -107,6 +108,11 @@ public:
     bool Terminado() const { return EsperarSalida(0); }
     void Terminar() const;
 
+    // Waits until no process this menu started is running any more (it may
+    // have ended itself); returns "" or, when the time is up, what still
+    // runs.
+    std::string EsperarFinDeSusProgramas(DWORD milisegundos = 5000) const;
+
 private:
     PROCESS_INFORMATION proceso_{};
     std::wstring linea_;
@@ -132,14 +138,34 @@ std::vector<Boton> Botones(HWND padre);
 
 std::wstring TextoDe(HWND ventana);
 
+// The window that has the keyboard focus in the thread of `ventana` (which
+// may belong to another process), or nullptr.
+HWND FocoDe(HWND ventana);
+
+// Running processes that process `padre` started (the system reuses
+// process ids: only processes created after `padre` count).
+struct ProcesoEnMarcha {
+    DWORD id;
+    std::wstring programa;  // the executable's file name
+};
+std::vector<ProcesoEnMarcha> ProcesosHijos(HANDLE padre);
+// "name (id), ..." for messages; "none" when empty.
+std::string Describir(const std::vector<ProcesoEnMarcha>& procesos);
+
 // ---------------------------------------------------------- message boxes
+
+// The standard icons a message box can show.
+enum class IconoMensaje { Ninguno, Exclamacion, Error, Informacion, Pregunta };
+const char* Nombre(IconoMensaje icono);
 
 struct CuadroMensaje {
     HWND ventana = nullptr;
     HWND propietario = nullptr;
     std::wstring titulo;
     std::wstring texto;   // static control 0xFFFF
-    bool icono = false;   // icon control 0x440 present
+    // The icon on screen (control 0x440): the system icon whose drawing is
+    // nearest to its pixels.
+    IconoMensaje icono = IconoMensaje::Ninguno;
     bool soloAceptar = false;  // an OK button (id 1) and no other button
 };
 
@@ -160,6 +186,9 @@ int PuntosPorPulgada();
 class Captura {
 public:
     explicit Captura(const RECT& pantalla);
+    // A picture drawn by `dibujar` on a memory DC of that size (for
+    // comparing the screen with a drawing of what should be there).
+    Captura(int ancho, int alto, const std::function<void(HDC, const RECT&)>& dibujar);
     COLORREF En(int x, int y) const;  // relative to the rectangle's corner
     int Ancho() const { return ancho_; }
     int Alto() const { return alto_; }
@@ -174,6 +203,28 @@ COLORREF PixelDePantalla(POINT pantalla);
 
 // "RGB(r,g,b)" for messages.
 std::string TextoColor(COLORREF color);
+
+// Consecutive rows of a capture, top and bottom included.
+struct Franja {
+    int arriba = 0;
+    int abajo = 0;
+    double Centro() const { return (arriba + abajo) / 2.0; }
+    int Alto() const { return abajo - arriba + 1; }
+};
+
+// "Ink" is any pixel of another colour than the background `fondo`: text,
+// lines, pictures.  The rectangles are relative to the capture's corner.
+bool HayTinta(const Captura& captura, const RECT& zona, COLORREF fondo);
+// The rows of the zone that hold ink, grouped into bands, top to bottom.
+std::vector<Franja> FranjasDeTinta(const Captura& captura, const RECT& zona, COLORREF fondo);
+// The rightmost column of the zone that holds ink, or zona.left - 1.
+int DerechaDeTinta(const Captura& captura, const RECT& zona, COLORREF fondo);
+bool ContieneColor(const Captura& captura, const RECT& zona, COLORREF color);
+// The rows of the zone that hold clearly green pixels (green well above red
+// and blue), as one band from the first to the last, if there are any.
+std::optional<Franja> FranjaVerde(const Captura& captura, const RECT& zona);
+// The pixels of a zone row by row, to compare two moments.
+std::vector<COLORREF> PixelesDe(const Captura& captura, const RECT& zona);
 
 // ---------------------------------------------------------- mouse, keys
 
@@ -206,6 +257,7 @@ bool Esperar(const std::function<bool()>& condicion, DWORD milisegundos);
 struct Ejecucion {
     std::wstring lineaDeOrdenes;  // GetCommandLineW of the started program
     std::wstring carpeta;         // its working folder
+    std::wstring programa;        // the path of the copy that ran
 };
 
 class Registro {
@@ -223,6 +275,44 @@ public:
 private:
     std::wstring ruta_;
 };
+
+// ------------------------------------------- what the menu window shows
+
+// A rectangle of the window's design in twips (left, top, right, bottom),
+// as client pixels at this screen's resolution.
+RECT ZonaEnPixeles(const RECT& twips);
+
+// Parts of the window, in twips: the column of the item names, the column
+// of the arrow marker left of them, the description on the right (all
+// three over the length of the divider and a little beyond), and the title
+// and the version at the top right.
+extern const RECT kZonaOpciones;
+extern const RECT kZonaFlecha;
+extern const RECT kZonaDescripcion;
+extern const RECT kZonaTitulo;
+extern const RECT kZonaVersion;
+
+// The item list as painted: one band of ink per item name, the right edge
+// of each name's ink (a bold name reaches further), and the arrow marker.
+struct Lista {
+    std::vector<Franja> opciones;
+    std::vector<int> derechas;
+    std::optional<Franja> flecha;
+
+    // The item the arrow stands beside (centred on its band within a few
+    // pixels), if any.
+    std::optional<std::size_t> Marcada() const;
+    std::string Describir() const;
+};
+
+// Reads the list from a capture of the whole window.
+Lista LeerLista(const Captura& ventana);
+// Reads the menu's list until `condicion` holds or the time is up, and
+// returns the last reading.
+Lista EsperarLista(const Menu& menu, const std::function<bool(const Lista&)>& condicion,
+                   DWORD milisegundos = 5000);
+// A screen point on the name of item i.
+POINT PuntoEnOpcion(const Menu& menu, const Lista& lista, std::size_t i);
 
 // UTF-16 <-> UTF-8, for messages and files.
 std::string Utf8(const std::wstring& texto);

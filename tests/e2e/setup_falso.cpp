@@ -4,7 +4,9 @@
 // INSTALAR_PRUEBA_REGISTRO (which the menu inherits from the test and passes
 // on) and ends.  The line is, in UTF-8:
 //
-//     <its command line> TAB <its working folder> CR LF
+//     <its command line> TAB <its working folder> TAB <its own path> CR LF
+//
+// Its own path tells apart copies of it placed in different folders.
 //
 // Without the variable it does nothing.
 
@@ -29,6 +31,12 @@ std::wstring CarpetaActual() {
     return carpeta;
 }
 
+std::wstring RutaPropia() {
+    std::wstring ruta(32768, L'\0');
+    ruta.resize(GetModuleFileNameW(nullptr, ruta.data(), static_cast<DWORD>(ruta.size())));
+    return ruta;
+}
+
 std::string Utf8(const std::wstring& texto) {
     const int n = WideCharToMultiByte(CP_UTF8, 0, texto.data(), static_cast<int>(texto.size()), nullptr, 0,
                                       nullptr, nullptr);
@@ -44,7 +52,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const std::wstring registro = Variable(L"INSTALAR_PRUEBA_REGISTRO");
     if (registro.empty()) return 0;
 
-    const std::string linea = Utf8(std::wstring(GetCommandLineW()) + L"\t" + CarpetaActual()) + "\r\n";
+    const std::string linea =
+        Utf8(std::wstring(GetCommandLineW()) + L"\t" + CarpetaActual() + L"\t" + RutaPropia()) + "\r\n";
     HANDLE archivo = CreateFileW(registro.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                  OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (archivo == INVALID_HANDLE_VALUE) return 1;
