@@ -47,6 +47,7 @@ using Fuente = Manejador<HFONT, BorrarObjeto>;
 using MapaBits = Manejador<HBITMAP, BorrarObjeto>;
 using Pluma = Manejador<HPEN, BorrarObjeto>;
 using Pincel = Manejador<HBRUSH, BorrarObjeto>;
+using Region = Manejador<HRGN, BorrarObjeto>;
 using DCMemoria = Manejador<HDC, BorrarDC>;
 using Icono = Manejador<HICON, DestruirIcono>;
 using Archivo = Manejador<HANDLE, CerrarManejador>;

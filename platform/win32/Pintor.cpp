@@ -1,6 +1,7 @@
 #include "platform/win32/Pintor.h"
 
 #include <cmath>
+#include <vector>
 
 #include "platform/win32/Manejadores.h"
 #include "platform/win32/TextoWin32.h"
@@ -46,11 +47,53 @@ void PintarBarra(HDC dc, const Barra& barra, const RecursosPintura& r) {
     ::FillRect(dc, &caja, pincel.get());
 }
 
-void PintarEtiqueta(HDC dc, const Etiqueta& etiqueta, const RecursosPintura& r, Fuentes& fuentes) {
+struct EstadoTexto {
+    HFONT fuente = nullptr;
+    COLORREF color = CLR_INVALID;
+    std::vector<RECT> zonas;  // the parts of the DC that are painted
+};
+
+// The rectangles of the DC's clipping region (the whole DC if it has none).
+std::vector<RECT> Zonas(HDC dc, SIZE tamano) {
+    Region region(::CreateRectRgn(0, 0, 0, 0));
+    if (::GetClipRgn(dc, region.get()) != 1) return {RECT{0, 0, tamano.cx, tamano.cy}};
+    const DWORD bytes = ::GetRegionData(region.get(), 0, nullptr);
+    std::vector<char> datos(bytes);
+    auto* rgn = reinterpret_cast<RGNDATA*>(datos.data());
+    if (!::GetRegionData(region.get(), bytes, rgn)) return {RECT{0, 0, tamano.cx, tamano.cy}};
+    const RECT* r = reinterpret_cast<const RECT*>(rgn->Buffer);
+    return std::vector<RECT>(r, r + rgn->rdh.nCount);
+}
+
+void PintarEtiqueta(HDC dc, const Etiqueta& etiqueta, const RecursosPintura& r, Fuentes& fuentes, EstadoTexto& e) {
     if (!etiqueta.visible || etiqueta.texto.empty()) return;
     RECT caja = APixeles(etiqueta.caja, r.twipsPorPixelX, r.twipsPorPixelY);
-    Seleccion seleccion(dc, fuentes.Obtener(etiqueta.fuente));
-    ::SetTextColor(dc, etiqueta.color ? RGBDe(*etiqueta.color) : ::GetSysColor(COLOR_WINDOWTEXT));
+    bool tocada = false;
+    for (const RECT& zona : e.zonas) {
+        if (caja.left < zona.right && zona.left < caja.right && caja.top < zona.bottom && zona.top < caja.bottom) {
+            tocada = true;
+            break;
+        }
+    }
+    if (!tocada) return;
+    HFONT fuente = fuentes.Obtener(etiqueta.fuente);
+    if (fuente != e.fuente) {
+        ::SelectObject(dc, fuente);
+        e.fuente = fuente;
+    }
+    const COLORREF color = etiqueta.color ? RGBDe(*etiqueta.color) : ::GetSysColor(COLOR_WINDOWTEXT);
+    if (color != e.color) {
+        ::SetTextColor(dc, color);
+        e.color = color;
+    }
+    // A one-line, left-aligned text without access keys is drawn directly:
+    // DrawText would only find that out again for every label.
+    if (etiqueta.alineacion == Alineacion::Izquierda && !etiqueta.ajustePalabras &&
+        etiqueta.texto.find_first_of(u"&\r\n\t") == std::u16string::npos) {
+        ::ExtTextOutW(dc, caja.left, caja.top, ETO_CLIPPED, &caja, W(etiqueta.texto),
+                      static_cast<UINT>(etiqueta.texto.size()), nullptr);
+        return;
+    }
     UINT formato = etiqueta.alineacion == Alineacion::Derecha ? DT_RIGHT : DT_LEFT;
     if (etiqueta.ajustePalabras) formato |= DT_WORDBREAK;
     ::DrawTextW(dc, W(etiqueta.texto), static_cast<int>(etiqueta.texto.size()), &caja, formato);
@@ -87,15 +130,19 @@ void PintarContenido(HDC dc, SIZE tamano, const Controles& c, const RecursosPint
     PintarBorde(dc, tamano);
 
     ::SetBkMode(dc, TRANSPARENT);
+    EstadoTexto e;
+    e.zonas = Zonas(dc, tamano);
+    const HGDIOBJ fuenteOriginal = ::GetCurrentObject(dc, OBJ_FONT);
     PintarBarra(dc, c.shpBar, r);
-    PintarEtiqueta(dc, c.etqTipo, r, fuentes);
-    PintarEtiqueta(dc, c.etqVer, r, fuentes);
+    PintarEtiqueta(dc, c.etqTipo, r, fuentes, e);
+    PintarEtiqueta(dc, c.etqVer, r, fuentes, e);
     PintarImagen(dc, c.Image2, r.icono, r);
     PintarLinea(dc, c.Line1, r);
     PintarImagen(dc, c.Image1, r.flecha, r);
-    for (const Etiqueta& opcion : c.etqInstalar) PintarEtiqueta(dc, opcion, r, fuentes);
-    PintarEtiqueta(dc, c.etqInfo, r, fuentes);
-    PintarEtiqueta(dc, c.Label1, r, fuentes);
+    for (const Etiqueta& opcion : c.etqInstalar) PintarEtiqueta(dc, opcion, r, fuentes, e);
+    PintarEtiqueta(dc, c.etqInfo, r, fuentes, e);
+    PintarEtiqueta(dc, c.Label1, r, fuentes, e);
+    ::SelectObject(dc, fuenteOriginal);
 }
 
 }  // namespace instalar::win32

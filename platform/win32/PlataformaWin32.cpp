@@ -130,7 +130,11 @@ Tamano PlataformaWin32::MedirTexto(const instalar::Fuente& fuente, const std::u1
     // One display DC serves every measurement (a menu may hold thousands of
     // items); it renders text exactly as the window does, which a memory DC
     // with its monochrome bitmap need not.
-    Seleccion seleccion(medidor_.get(), fuentes_.Obtener(fuente));
+    HFONT elegida = fuentes_.Obtener(fuente);
+    if (elegida != fuenteMedidor_) {
+        ::SelectObject(medidor_.get(), elegida);
+        fuenteMedidor_ = elegida;
+    }
     const double twips = TwipsPorPixelX();
     if (texto.empty()) {
         TEXTMETRICW metricas{};

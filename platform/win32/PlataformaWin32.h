@@ -46,6 +46,7 @@ private:
     HWND ventana_ = nullptr;
     int dpi_;
     DCMemoria medidor_;
+    HFONT fuenteMedidor_ = nullptr;
     MapaBits fondo_;
 };
 

@@ -101,6 +101,8 @@ void VentanaWin32::Cargar() {
     ::EnableWindow(btnInstalar_, c.btnInstalar.habilitado ? TRUE : FALSE);
     const SIZE tamano = TamanoCliente();
     modelo_.Form_Resize(tamano.cx * plataforma_.TwipsPorPixelX(), tamano.cy * plataforma_.TwipsPorPixelY());
+    Invalidar(nullptr);
+    huellas_ = Huellas();
 }
 
 void VentanaWin32::Mostrar() {
@@ -175,11 +177,19 @@ LRESULT CALLBACK VentanaWin32::ProcedimientoVentana(HWND ventana, UINT mensaje, 
 LRESULT VentanaWin32::ManejarMensaje(UINT mensaje, WPARAM w, LPARAM l) {
     switch (mensaje) {
     case WM_PAINT: AlPintar(); return 0;
-    case WM_PRINTCLIENT: Pintar(reinterpret_cast<HDC>(w)); return 0;
+    case WM_PRINTCLIENT: {
+        const HDC destino = reinterpret_cast<HDC>(w);
+        ActualizarLienzo(destino);
+        DCMemoria memoria(::CreateCompatibleDC(destino));
+        Seleccion seleccion(memoria.get(), lienzo_.get());
+        ::BitBlt(destino, 0, 0, tamanoLienzo_.cx, tamanoLienzo_.cy, memoria.get(), 0, 0, SRCCOPY);
+        return 0;
+    }
     case WM_ERASEBKGND: return 1;
     case WM_SIZE:
         modelo_.Form_Resize(LOWORD(l) * plataforma_.TwipsPorPixelX(), HIWORD(l) * plataforma_.TwipsPorPixelY());
-        ::InvalidateRect(ventana_, nullptr, FALSE);
+        Invalidar(nullptr);
+        huellas_ = Huellas();
         return 0;
     case WM_LBUTTONDOWN: AlPresionarRaton(l, true); return 0;
     case WM_RBUTTONDOWN:
@@ -226,14 +236,85 @@ void VentanaWin32::Pintar(HDC dc) {
 // Paints into a memory bitmap and copies it once, so nothing flickers.
 void VentanaWin32::AlPintar() {
     Pintura pintura(ventana_);
-    const SIZE tamano = TamanoCliente();
+    ActualizarLienzo(pintura.dc());
     DCMemoria memoria(::CreateCompatibleDC(pintura.dc()));
-    MapaBits lienzo(::CreateCompatibleBitmap(pintura.dc(), tamano.cx, tamano.cy));
-    {
-        Seleccion seleccion(memoria.get(), lienzo.get());
-        Pintar(memoria.get());
-        ::BitBlt(pintura.dc(), 0, 0, tamano.cx, tamano.cy, memoria.get(), 0, 0, SRCCOPY);
+    Seleccion seleccion(memoria.get(), lienzo_.get());
+    ::BitBlt(pintura.dc(), 0, 0, tamanoLienzo_.cx, tamanoLienzo_.cy, memoria.get(), 0, 0, SRCCOPY);
+}
+
+// The window's picture is kept in a bitmap; only its out-of-date parts are
+// painted again, and WM_PAINT and WM_PRINTCLIENT copy from it.
+void VentanaWin32::Invalidar(const RECT* caja) {
+    if (!ventana_) return;
+    ::InvalidateRect(ventana_, caja, FALSE);
+    const SIZE tamano = TamanoCliente();
+    const RECT todo{0, 0, tamano.cx, tamano.cy};
+    Region nueva(::CreateRectRgnIndirect(caja ? caja : &todo));
+    if (!pendiente_) pendiente_ = std::move(nueva);
+    else ::CombineRgn(pendiente_.get(), pendiente_.get(), nueva.get(), RGN_OR);
+}
+
+void VentanaWin32::ActualizarLienzo(HDC referencia) {
+    const SIZE tamano = TamanoCliente();
+    if (!lienzo_ || tamano.cx != tamanoLienzo_.cx || tamano.cy != tamanoLienzo_.cy) {
+        lienzo_ = MapaBits(::CreateCompatibleBitmap(referencia, tamano.cx, tamano.cy));
+        tamanoLienzo_ = tamano;
+        pendiente_.Restablecer(::CreateRectRgn(0, 0, tamano.cx, tamano.cy));
     }
+    if (!pendiente_) return;
+    DCMemoria memoria(::CreateCompatibleDC(referencia));
+    Seleccion seleccion(memoria.get(), lienzo_.get());
+    ::SelectClipRgn(memoria.get(), pendiente_.get());
+    Pintar(memoria.get());
+    ::SelectClipRgn(memoria.get(), nullptr);
+    pendiente_.Restablecer();
+}
+
+namespace {
+uint64_t Mezclar(uint64_t h, uint64_t v) { return (h ^ v) * 1099511628211ull; }
+uint64_t EstadoDe(const Etiqueta& e) {
+    uint64_t h = 1469598103934665603ull;
+    for (char16_t c : e.texto) h = Mezclar(h, c);
+    h = Mezclar(h, e.visible);
+    h = Mezclar(h, e.fuente.negrita);
+    h = Mezclar(h, static_cast<uint64_t>(e.fuente.puntos * 100));
+    h = Mezclar(h, e.color ? (1u << 24 | e.color->r << 16 | e.color->g << 8 | e.color->b) : 0);
+    h = Mezclar(h, static_cast<uint64_t>(e.alineacion));
+    return h;
+}
+}  // namespace
+
+// What each control looks like and where it is; two equal lists paint alike.
+std::vector<VentanaWin32::Huella> VentanaWin32::Huellas() const {
+    const Controles& c = modelo_.Vista();
+    const double x = 1440.0 / plataforma_.Dpi(), y = 1440.0 / plataforma_.Dpi();
+    std::vector<Huella> h;
+    h.reserve(c.etqInstalar.size() + 8);
+    auto etiqueta = [&](const Etiqueta& e) { h.push_back({APixeles(e.caja, x, y), EstadoDe(e)}); };
+    auto imagen = [&](const Imagen& i) { h.push_back({APixeles(i.caja, x, y), i.visible ? 1u : 0u}); };
+    etiqueta(c.etqTipo);
+    etiqueta(c.etqVer);
+    imagen(c.Image2);
+    imagen(c.Image1);
+    h.push_back({APixeles(c.shpBar.caja, x, y), uint64_t(c.shpBar.fondo.r) << 16 | c.shpBar.fondo.g << 8 | c.shpBar.fondo.b});
+    etiqueta(c.etqInfo);
+    etiqueta(c.Label1);
+    for (const Etiqueta& e : c.etqInstalar) etiqueta(e);
+    return h;
+}
+
+void VentanaWin32::InvalidarCambios() {
+    std::vector<Huella> nuevas = Huellas();
+    if (nuevas.size() != huellas_.size()) {
+        Invalidar(nullptr);
+    } else {
+        for (size_t i = 0; i < nuevas.size(); ++i) {
+            if (nuevas[i] == huellas_[i]) continue;
+            Invalidar(&huellas_[i].caja);
+            Invalidar(&nuevas[i].caja);
+        }
+    }
+    huellas_ = std::move(nuevas);
 }
 
 Punto VentanaWin32::ATwips(LPARAM l) {
@@ -312,7 +393,7 @@ void VentanaWin32::TrasEvento() {
         ::DestroyWindow(ventana_);
         return;
     }
-    if (ventana_) ::InvalidateRect(ventana_, nullptr, FALSE);
+    if (ventana_) InvalidarCambios();
 }
 
 }  // namespace instalar::win32

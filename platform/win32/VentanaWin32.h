@@ -4,7 +4,9 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "app/basMenu.h"
 #include "platform/win32/Fuentes.h"
@@ -50,6 +52,22 @@ private:
     Punto ATwips(LPARAM l);
     SIZE TamanoCliente() const;
     void Pintar(HDC dc);
+    void Invalidar(const RECT* caja);
+    void ActualizarLienzo(HDC referencia);
+    void InvalidarCambios();
+
+    struct Huella {
+        RECT caja;
+        uint64_t estado;
+        bool operator==(const Huella& o) const {
+            return EqualRect(&caja, &o.caja) && estado == o.estado;
+        }
+    };
+    std::vector<Huella> Huellas() const;
+    std::vector<Huella> huellas_;
+    MapaBits lienzo_;
+    SIZE tamanoLienzo_{};
+    Region pendiente_;
 
     HINSTANCE instancia_;
     Fuentes fuentes_;
