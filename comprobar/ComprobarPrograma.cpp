@@ -16,14 +16,22 @@ TipoRuta TipoDe(std::u16string_view comando, const std::filesystem::path& carpet
     return sistema.Tipo(carpeta, ComponentesDePrograma(comando));
 }
 
+// Each space tried as the end of the program's name costs a look-up in the
+// file system of the text before it, and a command may hold thousands of
+// spaces: only this many are tried.
+constexpr int kEspaciosProbados = 32;
+
 // Where a command that names no file splits into a program and arguments:
 // at the first space after which the text before it is an existing file,
 // or else before the first word that looks like a switch ("/S", "-q").
 std::optional<ConArgumentos> SepararArgumentos(std::u16string_view comando, const std::filesystem::path& carpeta,
                                                SistemaArchivos& sistema) {
-    for (size_t espacio = comando.find(u' '); espacio != std::u16string_view::npos;
+    int probados = 0;
+    for (size_t espacio = comando.find(u' '); espacio != std::u16string_view::npos && probados < kEspaciosProbados;
          espacio = comando.find(u' ', espacio + 1)) {
-        if (espacio > 0 && TipoDe(comando.substr(0, espacio), carpeta, sistema) == TipoRuta::Archivo)
+        if (espacio == 0) continue;
+        ++probados;
+        if (TipoDe(comando.substr(0, espacio), carpeta, sistema) == TipoRuta::Archivo)
             return ConArgumentos{comando.substr(0, espacio), comando.substr(espacio + 1)};
     }
     for (size_t espacio = comando.find(u' '); espacio != std::u16string_view::npos;

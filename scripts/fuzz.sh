@@ -1,28 +1,37 @@
 #!/usr/bin/env bash
 # Fuzzes the menu file: builds the 'fuzz' preset (clang, libFuzzer,
-# AddressSanitizer, UndefinedBehaviorSanitizer) and runs lector_menu_fuzz in
-# one process for SECONDS (default 60) on a copy of tests/fuzz/corpus: three
-# quarters of the time with inputs up to 256 KB, then, with seeds added that
-# have lines at the 16-bit position limits, with inputs up to 1 MB.
+# AddressSanitizer, UndefinedBehaviorSanitizer) and runs, one process at a
+# time, for SECONDS in all (default 60) on a copy of tests/fuzz/corpus:
 #
-# Exits non-zero when the fuzzer finds a crash, a leak, a hang, a sanitizer
+#   - lector_menu_fuzz (both readers, the window, the paths) for half the
+#     time, with inputs up to 256 KB;
+#   - comprobar_fuzz (the menu checker) for a quarter, the same way;
+#   - lector_menu_fuzz again for the last quarter, with inputs up to 1 MB and
+#     seeds added whose lines stand at the 16-bit position limits.
+#
+# Exits non-zero when a fuzzer finds a crash, a leak, a hang, a sanitizer
 # report or a failed check; the input that caused it is kept in
-# build/fuzz/hallazgos/ (reproduce with: build/fuzz/tests/fuzz/lector_menu_fuzz FILE).
+# build/fuzz/hallazgos/ (reproduce with: build/fuzz/tests/fuzz/<target> FILE).
+# Installs the Debian packages it needs first (scripts/paquetes.sh).
 #
 #     scripts/fuzz.sh [SECONDS]
+#
+# INSTALAR_JOBS: parallel build jobs (default 2).  The fuzzers themselves
+# always run as a single process.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 segundos=${1:-60}
-if ! [[ $segundos =~ ^[0-9]+$ ]] || [ "$segundos" -lt 2 ]; then
-    echo "uso: scripts/fuzz.sh [SEGUNDOS]   (2 o más; 60 por omisión)" >&2
+if ! [[ $segundos =~ ^[0-9]+$ ]] || [ "$segundos" -lt 4 ]; then
+    echo "usage: scripts/fuzz.sh [SECONDS]   (4 or more; default 60)" >&2
     exit 2
 fi
 
+scripts/paquetes.sh
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz -j2
+cmake --build --preset fuzz -j"${INSTALAR_JOBS:-2}"
 
-fuzzer=build/fuzz/tests/fuzz/lector_menu_fuzz
+objetivos=build/fuzz/tests/fuzz
 hallazgos=build/fuzz/hallazgos
 mkdir -p "$hallazgos"
 corpus=$(mktemp -d)
@@ -31,13 +40,17 @@ cp tests/fuzz/corpus/* "$corpus/"
 
 opciones=(-rss_limit_mb=2048 -timeout=30 -dict=tests/fuzz/menu.dict -print_final_stats=1 -print_funcs=0
           -artifact_prefix="$hallazgos/")
-largo=$((segundos / 4 > 0 ? segundos / 4 : 1))
-corto=$((segundos - largo))
+lector=$((segundos / 2))
+comprobar=$((segundos / 4))
+largas=$((segundos - lector - comprobar))
 
-echo "fuzz: ${corto} s with inputs up to 256 KB"
-"$fuzzer" "${opciones[@]}" -max_len=262144 -max_total_time="$corto" "$corpus"
+echo "fuzz: lector_menu_fuzz for ${lector} s, inputs up to 256 KB"
+"$objetivos/lector_menu_fuzz" "${opciones[@]}" -max_len=262144 -max_total_time="$lector" "$corpus"
 
-echo "fuzz: ${largo} s with inputs up to 1 MB and long lines"
+echo "fuzz: comprobar_fuzz for ${comprobar} s, inputs up to 256 KB"
+"$objetivos/comprobar_fuzz" "${opciones[@]}" -max_len=262144 -max_total_time="$comprobar" "$corpus"
+
+echo "fuzz: lector_menu_fuzz for ${largas} s, inputs up to 1 MB and long lines"
 # Entry lines just inside and just past the limits of a 16-bit position,
 # and one longer than the reader's 64 KB buffer.
 repetir() { head -c "$1" /dev/zero | tr '\0' "$2"; }
@@ -49,7 +62,6 @@ repetir 32767 n | { cat; printf ';c.exe;d'; } | semilla nombre_32767
 { printf 'N;'; repetir 32766 c; printf ';d'; } | semilla segundo_32767
 { printf 'N;'; repetir 32767 c; printf ';d'; } | semilla segundo_32768
 { printf 'N;c.exe;'; repetir 70000 d; } | semilla descripcion_70000
+"$objetivos/lector_menu_fuzz" "${opciones[@]}" -max_len=1048576 -max_total_time="$largas" "$corpus"
 
-"$fuzzer" "${opciones[@]}" -max_len=1048576 -max_total_time="$largo" "$corpus"
 echo "fuzz: nothing found in ${segundos} s"
-

@@ -1,0 +1,145 @@
+#pragma once
+// What the fuzz targets share: the input as a menu file, choices taken from
+// its bytes, a file that hands the bytes out in pieces of varying size, and
+// the file's lines split here independently of the program's reader.
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/AccesoArchivos.h"
+
+namespace instalar::fuzz {
+
+// A check of the fuzz targets: when it fails, says which and where, and
+// aborts, so that libFuzzer keeps the input.
+[[noreturn]] inline void Incumplido(const char* condicion, const char* archivo, int linea) {
+    std::fprintf(stderr, "%s:%d: no se cumple: %s\n", archivo, linea, condicion);
+    std::abort();
+}
+
+#define EXIGIR(condicion)                                            \
+    do {                                                             \
+        if (!(condicion)) Incumplido(#condicion, __FILE__, __LINE__); \
+    } while (0)
+
+// ---------------------------------------------------------------------------
+// The input and the choices taken from it
+
+class Bytes {
+public:
+    Bytes(const uint8_t* datos, size_t tamano) : texto_(reinterpret_cast<const char*>(datos), tamano) {}
+
+    std::string_view Texto() const { return texto_; }
+    size_t Tamano() const { return texto_.size(); }
+    // Byte `i`, counted round the input; 0 for an empty one.
+    uint8_t En(size_t i) const { return texto_.empty() ? 0 : static_cast<uint8_t>(texto_[i % texto_.size()]); }
+
+private:
+    std::string_view texto_;
+};
+
+// Choices read from the end of the input backwards, where a file's last
+// line usually is: small numbers taken a byte at a time.
+class Elecciones {
+public:
+    explicit Elecciones(const Bytes& bytes) : bytes_(bytes) {}
+    uint8_t Byte() {
+        const size_t n = bytes_.Tamano();
+        return n == 0 ? static_cast<uint8_t>(siguiente_++) : bytes_.En(n - 1 - (siguiente_++ % n));
+    }
+    // A number below `limite` (> 0).
+    size_t Menor(size_t limite) { return (size_t{Byte()} << 8 | Byte()) % limite; }
+
+private:
+    const Bytes& bytes_;
+    size_t siguiente_ = 0;
+};
+
+// The size of read number `k` of a file: mostly one or a few bytes, so that
+// a CR LF falls on either side of a read, sometimes a larger piece and
+// sometimes all the reader asks for.
+inline size_t TamanoDeTrozo(const Bytes& bytes, size_t k) {
+    const uint8_t b = bytes.En(k * 131 + bytes.Tamano() / 2);
+    switch (b & 3) {
+    case 0: return 1;
+    case 1: return 1 + (b >> 2) % 8;
+    case 2: return 1 + size_t{b} * 37;
+    default: return SIZE_MAX;
+    }
+}
+
+// ---------------------------------------------------------------------------
+// The file as the readers see it
+
+// Hands out `contenido` in pieces of varying size; with `fallaTras`, the read
+// that would pass that many bytes fails instead.  Checks that the reader
+// asks for at least one byte and never reads on after the end or a failure.
+class ArchivoTrozos : public ArchivoLectura {
+public:
+    ArchivoTrozos(std::string_view contenido, const Bytes& bytes, std::optional<size_t> fallaTras, int& abiertos)
+        : contenido_(contenido), bytes_(bytes), fallaTras_(fallaTras), abiertos_(abiertos) {
+        ++abiertos_;
+    }
+    ~ArchivoTrozos() override { --abiertos_; }
+
+    Resultado<size_t> Leer(char* destino, size_t capacidad) override {
+        EXIGIR(capacidad > 0);
+        EXIGIR(!terminado_);
+        size_t limite = contenido_.size();
+        if (fallaTras_) {
+            if (leido_ == *fallaTras_) {
+                terminado_ = true;
+                return ErrorDe(CodigoError::PermisoDenegado, 5);
+            }
+            limite = std::min(limite, *fallaTras_);
+        }
+        const size_t n = std::min({capacidad, limite - leido_, TamanoDeTrozo(bytes_, lecturas_++)});
+        if (n == 0) terminado_ = true;
+        std::memcpy(destino, contenido_.data() + leido_, n);
+        leido_ += n;
+        return n;
+    }
+
+private:
+    std::string_view contenido_;
+    const Bytes& bytes_;
+    std::optional<size_t> fallaTras_;
+    int& abiertos_;
+    size_t leido_ = 0;
+    size_t lecturas_ = 0;
+    bool terminado_ = false;
+};
+
+// ---------------------------------------------------------------------------
+// What the readers must find: the lines, split here independently
+
+struct LineaDeReferencia {
+    std::u16string texto;
+    size_t fin;  // offset of its CR, or the file's size for a last line without one
+};
+
+// Lines end at CR or CR LF; a lone LF is part of the line.  `decodificar`
+// turns a line's bytes into text as the reader's file access does.
+template <typename Decodificar>
+std::vector<LineaDeReferencia> Lineas(std::string_view bytes, Decodificar decodificar) {
+    std::vector<LineaDeReferencia> lineas;
+    size_t inicio = 0;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] != '\r') continue;
+        lineas.push_back({decodificar(bytes.substr(inicio, i - inicio)), i});
+        if (i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+        inicio = i + 1;
+    }
+    if (inicio < bytes.size()) lineas.push_back({decodificar(bytes.substr(inicio)), bytes.size()});
+    return lineas;
+}
+
+}  // namespace instalar::fuzz
