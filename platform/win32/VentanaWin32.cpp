@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "platform/win32/ErroresWin32.h"
+#include "platform/win32/Huellas.h"
 #include "platform/win32/Pintor.h"
 #include "platform/win32/TextoWin32.h"
 #include "resources/recursos.h"
@@ -177,14 +178,7 @@ LRESULT CALLBACK VentanaWin32::ProcedimientoVentana(HWND ventana, UINT mensaje, 
 LRESULT VentanaWin32::ManejarMensaje(UINT mensaje, WPARAM w, LPARAM l) {
     switch (mensaje) {
     case WM_PAINT: AlPintar(); return 0;
-    case WM_PRINTCLIENT: {
-        const HDC destino = reinterpret_cast<HDC>(w);
-        ActualizarLienzo(destino);
-        DCMemoria memoria(::CreateCompatibleDC(destino));
-        Seleccion seleccion(memoria.get(), lienzo_.get());
-        ::BitBlt(destino, 0, 0, tamanoLienzo_.cx, tamanoLienzo_.cy, memoria.get(), 0, 0, SRCCOPY);
-        return 0;
-    }
+    case WM_PRINTCLIENT: CopiarLienzo(reinterpret_cast<HDC>(w)); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_SIZE:
         modelo_.Form_Resize(LOWORD(l) * plataforma_.TwipsPorPixelX(), HIWORD(l) * plataforma_.TwipsPorPixelY());
@@ -233,13 +227,19 @@ void VentanaWin32::Pintar(HDC dc) {
     PintarContenido(dc, TamanoCliente(), modelo_.Vista(), recursos, fuentes_);
 }
 
-// Paints into a memory bitmap and copies it once, so nothing flickers.
 void VentanaWin32::AlPintar() {
     Pintura pintura(ventana_);
-    ActualizarLienzo(pintura.dc());
-    DCMemoria memoria(::CreateCompatibleDC(pintura.dc()));
+    CopiarLienzo(pintura.dc());
+}
+
+// The window is painted into a kept bitmap and copied in one go, so nothing
+// flickers and a repeated paint (also the buttons asking for their
+// background) costs a copy.
+void VentanaWin32::CopiarLienzo(HDC destino) {
+    ActualizarLienzo(destino);
+    DCMemoria memoria(::CreateCompatibleDC(destino));
     Seleccion seleccion(memoria.get(), lienzo_.get());
-    ::BitBlt(pintura.dc(), 0, 0, tamanoLienzo_.cx, tamanoLienzo_.cy, memoria.get(), 0, 0, SRCCOPY);
+    ::BitBlt(destino, 0, 0, tamanoLienzo_.cx, tamanoLienzo_.cy, memoria.get(), 0, 0, SRCCOPY);
 }
 
 // The window's picture is kept in a bitmap; only its out-of-date parts are
@@ -270,37 +270,8 @@ void VentanaWin32::ActualizarLienzo(HDC referencia) {
     pendiente_.Restablecer();
 }
 
-namespace {
-uint64_t Mezclar(uint64_t h, uint64_t v) { return (h ^ v) * 1099511628211ull; }
-uint64_t EstadoDe(const Etiqueta& e) {
-    uint64_t h = 1469598103934665603ull;
-    for (char16_t c : e.texto) h = Mezclar(h, c);
-    h = Mezclar(h, e.visible);
-    h = Mezclar(h, e.fuente.negrita);
-    h = Mezclar(h, static_cast<uint64_t>(e.fuente.puntos * 100));
-    h = Mezclar(h, e.color ? (1u << 24 | e.color->r << 16 | e.color->g << 8 | e.color->b) : 0);
-    h = Mezclar(h, static_cast<uint64_t>(e.alineacion));
-    return h;
-}
-}  // namespace
-
-// What each control looks like and where it is; two equal lists paint alike.
-std::vector<VentanaWin32::Huella> VentanaWin32::Huellas() const {
-    const Controles& c = modelo_.Vista();
-    const double x = 1440.0 / plataforma_.Dpi(), y = 1440.0 / plataforma_.Dpi();
-    std::vector<Huella> h;
-    h.reserve(c.etqInstalar.size() + 8);
-    auto etiqueta = [&](const Etiqueta& e) { h.push_back({APixeles(e.caja, x, y), EstadoDe(e)}); };
-    auto imagen = [&](const Imagen& i) { h.push_back({APixeles(i.caja, x, y), i.visible ? 1u : 0u}); };
-    etiqueta(c.etqTipo);
-    etiqueta(c.etqVer);
-    imagen(c.Image2);
-    imagen(c.Image1);
-    h.push_back({APixeles(c.shpBar.caja, x, y), uint64_t(c.shpBar.fondo.r) << 16 | c.shpBar.fondo.g << 8 | c.shpBar.fondo.b});
-    etiqueta(c.etqInfo);
-    etiqueta(c.Label1);
-    for (const Etiqueta& e : c.etqInstalar) etiqueta(e);
-    return h;
+std::vector<Huella> VentanaWin32::Huellas() {
+    return HuellasDe(modelo_.Vista(), plataforma_.TwipsPorPixelX(), plataforma_.TwipsPorPixelY());
 }
 
 void VentanaWin32::InvalidarCambios() {

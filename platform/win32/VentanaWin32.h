@@ -10,6 +10,7 @@
 
 #include "app/basMenu.h"
 #include "platform/win32/Fuentes.h"
+#include "platform/win32/Huellas.h"
 #include "platform/win32/Manejadores.h"
 #include "platform/win32/PlataformaWin32.h"
 #include "window/frmMenu.h"
@@ -56,14 +57,8 @@ private:
     void ActualizarLienzo(HDC referencia);
     void InvalidarCambios();
 
-    struct Huella {
-        RECT caja;
-        uint64_t estado;
-        bool operator==(const Huella& o) const {
-            return EqualRect(&caja, &o.caja) && estado == o.estado;
-        }
-    };
-    std::vector<Huella> Huellas() const;
+    void CopiarLienzo(HDC destino);
+    std::vector<Huella> Huellas();
     std::vector<Huella> huellas_;
     MapaBits lienzo_;
     SIZE tamanoLienzo_{};
