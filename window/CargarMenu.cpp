@@ -1,5 +1,7 @@
 // Building the item list from the menu file.
 
+#include <utility>
+
 #include "menufile/ArchivoMenu.h"
 #include "window/Distribucion.h"
 #include "window/frmMenu.h"
@@ -7,8 +9,22 @@
 namespace instalar {
 
 namespace {
+
 constexpr int16_t kOpcionesMaximas = 32767;
+
+// A new element of the item array, as element 0 is now.  Its text and tag
+// are set right after, so they are left out of the copy: with thousands of
+// items those copies were a good part of loading.
+Etiqueta CopiaSinTextos(Etiqueta& modelo) {
+    std::u16string texto = std::exchange(modelo.texto, {});
+    std::u16string etiqueta = std::exchange(modelo.etiqueta, {});
+    Etiqueta copia = modelo;
+    modelo.texto = std::move(texto);
+    modelo.etiqueta = std::move(etiqueta);
+    return copia;
 }
+
+}  // namespace
 
 void frmMenu::CargarMenu() {
     // Errors end the reading and are shown where the description goes; items
@@ -34,16 +50,16 @@ void frmMenu::CargarMenu() {
         auto clasificada = ClasificarLinea(linea.valor(), Lector::Lista);
         if (!clasificada) return alFallar(clasificada.error());
         if (!clasificada.valor()) continue;
-        const Entrada& entrada = *clasificada.valor();
+        Entrada& entrada = *clasificada.valor();
 
         if (nOpciones > 0) {
-            Etiqueta copia = c_.etqInstalar[0];
+            Etiqueta copia = CopiaSinTextos(c_.etqInstalar[0]);
             copia.visible = false;
             c_.etqInstalar.push_back(std::move(copia));
         }
         Etiqueta& opcion = c_.etqInstalar[static_cast<size_t>(nOpciones)];
-        FijarTexto(opcion, entrada.nombre, plataforma_);
-        opcion.etiqueta = entrada.comando;
+        FijarTexto(opcion, std::move(entrada.nombre), plataforma_);
+        opcion.etiqueta = std::move(entrada.comando);
         opcion.visible = true;
         if (nOpciones == kOpcionesMaximas) return alFallar(ErrorDe(CodigoError::Desbordamiento));
         ++nOpciones;

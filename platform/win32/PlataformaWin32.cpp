@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/ComprobarBmp.h"
+#include "platform/win32/BibliotecasSistema.h"
 #include "platform/win32/ErroresWin32.h"
 #include "platform/win32/Pintor.h"
 #include "platform/win32/TextoWin32.h"
@@ -194,7 +195,13 @@ Fallo PlataformaWin32::EjecutarConShell(const PeticionProceso& peticion) {
     ejecucion.lpFile = W(peticion.aplicacion);
     ejecucion.lpDirectory = peticion.carpetaTrabajo.empty() ? nullptr : W(peticion.carpetaTrabajo);
     ejecucion.nShow = peticion.mostrar;
-    if (!::ShellExecuteExW(&ejecucion)) return UltimoError();
+    // Only a setup program that asks to be elevated comes this way, so
+    // shell32 (and all it brings in) is loaded for it alone, not at every start.
+    const Biblioteca shell = CargarBibliotecaDeSistema(L"shell32.dll");
+    using ShellExecuteExWFn = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);
+    const auto ejecutar = FuncionDe<ShellExecuteExWFn>(shell, "ShellExecuteExW");
+    if (!ejecutar) return UltimoError();
+    if (!ejecutar(&ejecucion)) return UltimoError();
     return std::nullopt;
 }
 

@@ -1,0 +1,34 @@
+#pragma once
+// The DLLs the program loads itself, and from where.
+//
+// Only what every start needs is imported (kernel32, user32, gdi32, msvcrt:
+// DLLs Windows protects).  Everything else is loaded by name, from System32
+// only, when it is first needed, so a DLL planted beside the program on a
+// download folder or a medium is never loaded, and a start does not pay for
+// a library it may never use.
+
+#include <windows.h>
+
+#include "platform/win32/Manejadores.h"
+
+namespace instalar::win32 {
+
+inline void LiberarBiblioteca(HMODULE modulo) { ::FreeLibrary(modulo); }
+using Biblioteca = Manejador<HMODULE, LiberarBiblioteca>;
+
+// Makes System32 the only place libraries are looked up in.  The first
+// thing the program does, before anything can load a library.
+void RestringirBusquedaDeDlls();
+
+// A system library by name (the manifest may send it to a side-by-side
+// version, as with comctl32); empty when it cannot be loaded.
+Biblioteca CargarBibliotecaDeSistema(const wchar_t* nombre);
+
+// A function of a loaded library, as a pointer of type F; null if missing.
+template <typename F>
+F FuncionDe(const Biblioteca& biblioteca, const char* nombre) {
+    if (!biblioteca) return nullptr;
+    return reinterpret_cast<F>(reinterpret_cast<void*>(::GetProcAddress(biblioteca.get(), nombre)));
+}
+
+}  // namespace instalar::win32
