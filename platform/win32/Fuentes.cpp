@@ -7,10 +7,24 @@
 
 namespace instalar::win32 {
 
+namespace {
+
+template <typename Clave>
+bool Es(const Clave& clave, const instalar::Fuente& fuente) {
+    return std::get<1>(clave) == fuente.puntos && std::get<2>(clave) == fuente.negrita &&
+           std::get<0>(clave) == fuente.nombre;
+}
+
+}  // namespace
+
 HFONT Fuentes::Obtener(const instalar::Fuente& fuente) {
+    if (ultima_ != creadas_.end() && Es(ultima_->first, fuente)) return ultima_->second.get();
     const Clave clave{fuente.nombre, fuente.puntos, fuente.negrita};
     auto existente = creadas_.find(clave);
-    if (existente != creadas_.end()) return existente->second.get();
+    if (existente != creadas_.end()) {
+        ultima_ = existente;
+        return existente->second.get();
+    }
 
     LOGFONTW descripcion{};
     descripcion.lfHeight = -static_cast<LONG>(std::lround(fuente.puntos * dpi_ / 72.0));
@@ -20,7 +34,7 @@ HFONT Fuentes::Obtener(const instalar::Fuente& fuente) {
     std::wcsncpy(descripcion.lfFaceName, W(fuente.nombre), LF_FACESIZE - 1);
     win32::Fuente creada(::CreateFontIndirectW(&descripcion));
     HFONT resultado = creada.get();
-    creadas_.emplace(clave, std::move(creada));
+    ultima_ = creadas_.emplace(clave, std::move(creada)).first;
     return resultado;
 }
 

@@ -16,12 +16,18 @@ namespace instalar::win32 {
 class Fuentes {
 public:
     explicit Fuentes(int dpi) : dpi_(dpi) {}
+    Fuentes(const Fuentes&) = delete;
+    Fuentes& operator=(const Fuentes&) = delete;
     HFONT Obtener(const instalar::Fuente& fuente);
 
 private:
     using Clave = std::tuple<std::u16string, double, bool>;
+    using Creadas = std::map<Clave, win32::Fuente>;
     int dpi_;
-    std::map<Clave, win32::Fuente> creadas_;
+    Creadas creadas_;
+    // Labels come in long runs of one font (thousands of items), so the
+    // last font asked for is checked first, without building a key.
+    Creadas::const_iterator ultima_ = creadas_.end();
 };
 
 }  // namespace instalar::win32

@@ -50,6 +50,7 @@ void PintarBarra(HDC dc, const Barra& barra, const RecursosPintura& r) {
 struct EstadoTexto {
     HFONT fuente = nullptr;
     COLORREF color = CLR_INVALID;
+    COLORREF colorSistema = ::GetSysColor(COLOR_WINDOWTEXT);
     std::vector<RECT> zonas;  // the parts of the DC that are painted
 };
 
@@ -81,15 +82,15 @@ void PintarEtiqueta(HDC dc, const Etiqueta& etiqueta, const RecursosPintura& r, 
         ::SelectObject(dc, fuente);
         e.fuente = fuente;
     }
-    const COLORREF color = etiqueta.color ? RGBDe(*etiqueta.color) : ::GetSysColor(COLOR_WINDOWTEXT);
+    const COLORREF color = etiqueta.color ? RGBDe(*etiqueta.color) : e.colorSistema;
     if (color != e.color) {
         ::SetTextColor(dc, color);
         e.color = color;
     }
-    // A one-line, left-aligned text without access keys is drawn directly:
-    // DrawText would only find that out again for every label.
+    // A one-line, left-aligned text is drawn directly: DrawText would only
+    // find that out again for every label.
     if (etiqueta.alineacion == Alineacion::Izquierda && !etiqueta.ajustePalabras &&
-        etiqueta.texto.find_first_of(u"&\r\n\t") == std::u16string::npos) {
+        TextoDeUnaLinea(etiqueta.texto)) {
         ::ExtTextOutW(dc, caja.left, caja.top, ETO_CLIPPED, &caja, W(etiqueta.texto),
                       static_cast<UINT>(etiqueta.texto.size()), nullptr);
         return;
@@ -122,6 +123,8 @@ RECT APixeles(const Rectangulo& caja, double twipsPorPixelX, double twipsPorPixe
                 Pixeles(double(caja.izquierda) + caja.ancho, twipsPorPixelX),
                 Pixeles(double(caja.arriba) + caja.alto, twipsPorPixelY)};
 }
+
+bool TextoDeUnaLinea(const std::u16string& texto) { return texto.find_first_of(u"&\r\n\t") == std::u16string::npos; }
 
 void PintarContenido(HDC dc, SIZE tamano, const Controles& c, const RecursosPintura& r, Fuentes& fuentes) {
     const RECT todo{0, 0, tamano.cx, tamano.cy};

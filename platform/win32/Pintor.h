@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "platform/win32/Fuentes.h"
 #include "window/Controles.h"
 
@@ -20,6 +22,10 @@ struct RecursosPintura {
 // Twips to pixels, the one conversion painting and the mouse share.
 RECT APixeles(const Rectangulo& caja, double twipsPorPixelX, double twipsPorPixelY);
 int Pixeles(double twips, double twipsPorPixel);
+
+// A text DrawText lays out as a single line with nothing to interpret (no
+// line breaks, access keys or tabs): it is drawn and measured directly.
+bool TextoDeUnaLinea(const std::u16string& texto);
 
 void PintarContenido(HDC dc, SIZE tamano, const Controles& controles, const RecursosPintura& recursos,
                      Fuentes& fuentes);

@@ -142,6 +142,13 @@ Tamano PlataformaWin32::MedirTexto(const instalar::Fuente& fuente, const std::u1
         ::GetTextMetricsW(medidor_.get(), &metricas);
         return {0, metricas.tmHeight * TwipsPorPixelY()};
     }
+    if (anchoAjuste <= 0 && TextoDeUnaLinea(texto)) {
+        // What DrawText finds for such a text, without its layout pass:
+        // measuring is most of loading a menu of thousands of items.
+        SIZE medida{};
+        ::GetTextExtentPoint32W(medidor_.get(), W(texto), static_cast<int>(texto.size()), &medida);
+        return {medida.cx * twips, medida.cy * TwipsPorPixelY()};
+    }
     RECT caja{0, 0, anchoAjuste > 0 ? Pixeles(anchoAjuste, twips) : 0, 0};
     UINT formato = DT_CALCRECT | DT_LEFT | DT_NOCLIP;
     if (anchoAjuste > 0) formato |= DT_WORDBREAK;

@@ -10,10 +10,12 @@
 #include <string>
 
 #include "Arnes.h"
+#include "common/Texto.h"
 #include "launch/Lanzador.h"
 #include "platform/win32/Fuentes.h"
 #include "platform/win32/PlataformaWin32.h"
 #include "platform/win32/TextoWin32.h"
+#include "window/Controles.h"
 
 namespace {
 
@@ -78,5 +80,47 @@ INSTANTIATE_TEST_SUITE_P(Plataforma, Arranques,
                          ::testing::Values(Via{"CreateProcess", &PlataformaWin32::IniciarProceso},
                                            Via{"ShellExecuteEx", &PlataformaWin32::EjecutarConShell}),
                          [](const auto& caso) { return std::string(caso.param.nombre); });
+
+
+// Labels of one line are measured without DrawText's layout pass; the
+// result must be what DrawText gives, or the window's labels, arrow and
+// mouse areas would shift.  Every font of the window, with texts in the
+// menu file's code page.
+class Medidas : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(Medidas, OneLineTextsMeasureAsDrawTextLaysThemOut) {
+    const std::wstring texto = instalar::win32::W(instalar::DesdeUtf8(GetParam()));
+    instalar::win32::Fuentes fuentes(instalar::win32::DpiDePantalla());
+    PlataformaWin32 plataforma(fuentes);
+    instalar::win32::Fuentes fuentesReferencia(instalar::win32::DpiDePantalla());
+    HDC referencia = CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr);
+    ASSERT_NE(referencia, nullptr);
+
+    const instalar::Controles diseno = instalar::ControlesDeDiseno();
+    for (instalar::Fuente fuente : {diseno.Label1.fuente, diseno.etqInfo.fuente, diseno.etqInstalar[0].fuente,
+                                    diseno.etqVer.fuente, diseno.etqTipo.fuente}) {
+        for (const bool negrita : {false, true}) {
+            fuente.negrita = negrita;
+            HGDIOBJ anterior = SelectObject(referencia, fuentesReferencia.Obtener(fuente));
+            RECT caja{};
+            DrawTextW(referencia, texto.c_str(), static_cast<int>(texto.size()), &caja,
+                      DT_CALCRECT | DT_LEFT | DT_NOCLIP);
+            SelectObject(referencia, anterior);
+
+            const instalar::Tamano medida = plataforma.MedirTexto(fuente, instalar::win32::U(texto), 0);
+            const std::string caso = Utf8(instalar::win32::W(fuente.nombre)) + (negrita ? " bold" : "");
+            EXPECT_DOUBLE_EQ(medida.ancho, caja.right * plataforma.TwipsPorPixelX()) << caso;
+            EXPECT_DOUBLE_EQ(medida.alto, caja.bottom * plataforma.TwipsPorPixelY()) << caso;
+        }
+    }
+    DeleteDC(referencia);
+}
+
+INSTANTIATE_TEST_SUITE_P(Plataforma, Medidas,
+                         ::testing::Values("Programa 00001", "Instalación de ÑANDÚ, versión 2.0", "W",
+                                           "iiiiiiiiiiiiiiiiiiii", "  espacios a los lados  ",
+                                           "Un nombre bastante largo para un elemento del menú de instalación, "
+                                           "que no cabe en la ventana de ninguna manera razonable"),
+                         [](const auto& caso) { return "texto" + std::to_string(caso.index); });
 
 }  // namespace
