@@ -3,6 +3,10 @@
 // popup window of the menu's size (451 x 366 pixels at 96 dpi, scaled like
 // the menu to the screen's resolution), centred, with the menu's caption,
 // shows it and runs a message loop.  No controls, no files, no resources.
+//
+// Built as ventana_botones with VENTANA_CON_BOTONES, it also does what the
+// menu does for its two push buttons: the manifest of common controls 6,
+// InitCommonControls from comctl32 loaded by name, and the two buttons.
 
 #include <windows.h>
 
@@ -25,9 +29,33 @@ int DpiDePantalla() {
     return dpi > 0 ? dpi : 96;
 }
 
+#ifdef VENTANA_CON_BOTONES
+void IniciarControlesComunes() {
+    HMODULE comctl = LoadLibraryW(L"comctl32.dll");
+    if (!comctl) return;
+    using InitCommonControlsFn = void(WINAPI*)();
+    auto iniciar =
+        reinterpret_cast<InitCommonControlsFn>(reinterpret_cast<void*>(GetProcAddress(comctl, "InitCommonControls")));
+    if (iniciar) iniciar();
+}
+
+// The menu's buttons: 1350 x 350 twips at (200, 5085) and (5280, 5085).
+void CrearBotones(HWND ventana, HINSTANCE instancia, int dpi) {
+    auto pixeles = [dpi](int twips) { return MulDiv(twips, dpi, 1440); };
+    const int x[] = {200, 5280};
+    const wchar_t* const textos[] = {L"Instalar", L"Cerrar"};
+    for (int i = 0; i < 2; ++i)
+        CreateWindowExW(0, L"BUTTON", textos[i], WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, pixeles(x[i]),
+                        pixeles(5085), pixeles(1350), pixeles(350), ventana, nullptr, instancia, nullptr);
+}
+#endif
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instancia, HINSTANCE, PWSTR, int) {
+#ifdef VENTANA_CON_BOTONES
+    IniciarControlesComunes();
+#endif
     WNDCLASSEXW clase{};
     clase.cbSize = sizeof(clase);
     clase.lpfnWndProc = Procedimiento;
@@ -45,6 +73,9 @@ int WINAPI wWinMain(HINSTANCE instancia, HINSTANCE, PWSTR, int) {
     HWND ventana = CreateWindowExW(WS_EX_APPWINDOW, clase.lpszClassName, L"Menú de instalación", WS_POPUP,
                                    izquierda, arriba, ancho, alto, nullptr, nullptr, instancia, nullptr);
     if (!ventana) return 1;
+#ifdef VENTANA_CON_BOTONES
+    CrearBotones(ventana, instancia, dpi);
+#endif
     ShowWindow(ventana, SW_SHOW);
     UpdateWindow(ventana);
 

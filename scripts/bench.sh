@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Measures instalar.exe and prints the figures as a markdown table:
 #   - start to ready (window shown, painted and idle) of a 3-item menu
-#     against a bare Win32 window of the same size (bench/ventana_base.cpp),
+#     against a bare Win32 window of the same size (bench/ventana_base.cpp)
+#     and against the same window with two push buttons of common controls 6
+#     (ventana_botones, built from the same source),
 #     and of menus of 1,000, 10,000 and 32,767 items against the 3-item one;
 #   - one Ctrl+Down in the 32,767-item menu against the 3-item start;
 #   - peak working set against the bare window;
@@ -26,7 +28,7 @@ rondas=${INSTALAR_BENCH_RONDAS:-9}
 scripts/paquetes.sh >&2
 {
     cmake --preset windows-x64 >/dev/null
-    cmake --build --preset windows-x64 --parallel "$trabajos" --target instalar ventana_base medir
+    cmake --build --preset windows-x64 --parallel "$trabajos" --target instalar ventana_base ventana_botones medir
     cmake --preset windows-x86 >/dev/null
     cmake --build --preset windows-x86 --parallel "$trabajos" --target instalar
 } >&2
