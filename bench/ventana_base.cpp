@@ -39,14 +39,23 @@ void IniciarControlesComunes() {
     if (iniciar) iniciar();
 }
 
-// The menu's buttons: 1350 x 350 twips at (200, 5085) and (5280, 5085).
-void CrearBotones(HWND ventana, HINSTANCE instancia, int dpi) {
+// The menu's buttons: 1350 x 350 twips at (200, 5085) and (5280, 5085), in
+// the font of message boxes.  Returns that font, to be deleted at the end.
+HFONT CrearBotones(HWND ventana, HINSTANCE instancia, int dpi) {
+    NONCLIENTMETRICSW metricas{};
+    metricas.cbSize = sizeof(metricas);
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metricas), &metricas, 0);
+    HFONT fuente = CreateFontIndirectW(&metricas.lfMessageFont);
     auto pixeles = [dpi](int twips) { return MulDiv(twips, dpi, 1440); };
     const int x[] = {200, 5280};
     const wchar_t* const textos[] = {L"Instalar", L"Cerrar"};
-    for (int i = 0; i < 2; ++i)
-        CreateWindowExW(0, L"BUTTON", textos[i], WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, pixeles(x[i]),
-                        pixeles(5085), pixeles(1350), pixeles(350), ventana, nullptr, instancia, nullptr);
+    for (int i = 0; i < 2; ++i) {
+        HWND boton = CreateWindowExW(0, L"BUTTON", textos[i], WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+                                     pixeles(x[i]), pixeles(5085), pixeles(1350), pixeles(350), ventana, nullptr,
+                                     instancia, nullptr);
+        SendMessageW(boton, WM_SETFONT, reinterpret_cast<WPARAM>(fuente), FALSE);
+    }
+    return fuente;
 }
 #endif
 
@@ -74,7 +83,7 @@ int WINAPI wWinMain(HINSTANCE instancia, HINSTANCE, PWSTR, int) {
                                    izquierda, arriba, ancho, alto, nullptr, nullptr, instancia, nullptr);
     if (!ventana) return 1;
 #ifdef VENTANA_CON_BOTONES
-    CrearBotones(ventana, instancia, dpi);
+    HFONT fuenteBotones = CrearBotones(ventana, instancia, dpi);
 #endif
     ShowWindow(ventana, SW_SHOW);
     UpdateWindow(ventana);
@@ -84,5 +93,8 @@ int WINAPI wWinMain(HINSTANCE instancia, HINSTANCE, PWSTR, int) {
         TranslateMessage(&mensaje);
         DispatchMessageW(&mensaje);
     }
+#ifdef VENTANA_CON_BOTONES
+    DeleteObject(fuenteBotones);
+#endif
     return 0;
 }
