@@ -1,11 +1,11 @@
 // Measures instalar.exe as a user meets it and prints the figures as a
 // markdown table: how long it takes from process creation until its window
-// is on screen and idle, against a bare Win32 window (ventana_base.exe) and
+// is on screen and idle, against a bare Win32 window (ventana_base.exe),
 // against the same window with the menu's two push buttons in the look of
-// common controls 6 (ventana_botones.exe), and for large menus; how long one Ctrl+Down takes in the largest menu; and
-// how much memory it uses.  Every figure is the median of several runs, and
-// the programs measured take turns, so that a change in the machine's load
-// touches all of them alike.
+// common controls 6 (ventana_botones.exe), and for large menus; how long one
+// Ctrl+Down takes in the largest menu; and how much memory it uses.  Every
+// figure is the median of several runs, and the programs measured take
+// turns, so that a change in the machine's load touches all of them alike.
 //
 //     medir [--rondas N] [--carpeta CARPETA]
 //

@@ -13,6 +13,7 @@
 #include "common/Texto.h"
 #include "launch/Lanzador.h"
 #include "platform/win32/Fuentes.h"
+#include "platform/win32/Manejadores.h"
 #include "platform/win32/PlataformaWin32.h"
 #include "platform/win32/TextoWin32.h"
 #include "window/Controles.h"
@@ -66,7 +67,7 @@ TEST_P(Arranques, StartsExactlyTheNamedProgramInItsOwnFolder) {
 }
 
 TEST_P(Arranques, AMissingProgramIsAnErrorWithTheSystemCode) {
-    medio_.CopiarPrograma(L"setup_falso.exe", L"otro.exe");  // the folder exists, the program not
+    // The medium's folder exists; the program in it does not.
     const Fallo fallo = Iniciar(medio_.RutaDe(L"setup.exe"));
 
     ASSERT_TRUE(fallo.has_value());
@@ -81,7 +82,6 @@ INSTANTIATE_TEST_SUITE_P(Plataforma, Arranques,
                                            Via{"ShellExecuteEx", &PlataformaWin32::EjecutarConShell}),
                          [](const auto& caso) { return std::string(caso.param.nombre); });
 
-
 // Labels of one line are measured without DrawText's layout pass; the
 // result must be what DrawText gives, or the window's labels, arrow and
 // mouse areas would shift.  Every font of the window, with texts in the
@@ -93,19 +93,20 @@ TEST_P(Medidas, OneLineTextsMeasureAsDrawTextLaysThemOut) {
     instalar::win32::Fuentes fuentes(instalar::win32::DpiDePantalla());
     PlataformaWin32 plataforma(fuentes);
     instalar::win32::Fuentes fuentesReferencia(instalar::win32::DpiDePantalla());
-    HDC referencia = CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr);
-    ASSERT_NE(referencia, nullptr);
+    const instalar::win32::DCMemoria referencia(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr));
+    ASSERT_TRUE(referencia);
 
     const instalar::Controles diseno = instalar::ControlesDeDiseno();
     for (instalar::Fuente fuente : {diseno.Label1.fuente, diseno.etqInfo.fuente, diseno.etqInstalar[0].fuente,
                                     diseno.etqVer.fuente, diseno.etqTipo.fuente}) {
         for (const bool negrita : {false, true}) {
             fuente.negrita = negrita;
-            HGDIOBJ anterior = SelectObject(referencia, fuentesReferencia.Obtener(fuente));
             RECT caja{};
-            DrawTextW(referencia, texto.c_str(), static_cast<int>(texto.size()), &caja,
-                      DT_CALCRECT | DT_LEFT | DT_NOCLIP);
-            SelectObject(referencia, anterior);
+            {
+                const instalar::win32::Seleccion seleccion(referencia.get(), fuentesReferencia.Obtener(fuente));
+                DrawTextW(referencia.get(), texto.c_str(), static_cast<int>(texto.size()), &caja,
+                          DT_CALCRECT | DT_LEFT | DT_NOCLIP);
+            }
 
             const instalar::Tamano medida = plataforma.MedirTexto(fuente, instalar::win32::U(texto), 0);
             const std::string caso = Utf8(instalar::win32::W(fuente.nombre)) + (negrita ? " bold" : "");
@@ -113,7 +114,6 @@ TEST_P(Medidas, OneLineTextsMeasureAsDrawTextLaysThemOut) {
             EXPECT_DOUBLE_EQ(medida.alto, caja.bottom * plataforma.TwipsPorPixelY()) << caso;
         }
     }
-    DeleteDC(referencia);
 }
 
 INSTANTIATE_TEST_SUITE_P(Plataforma, Medidas,
