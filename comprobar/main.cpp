@@ -11,7 +11,6 @@
 #ifdef _WIN32
 #include <filesystem>
 
-#define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 #endif
 
