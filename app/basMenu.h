@@ -33,7 +33,8 @@ extern std::unique_ptr<VentanaMenu> gfrmMenu;
 
 void Main(Arranque& sistema);
 
-// Called by the window when it terminates.
+// Releases the window once it is gone: called by the host when the message
+// loop that served the window has ended.
 void LiberarVentanaMenu();
 
 }  // namespace instalar

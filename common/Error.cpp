@@ -13,6 +13,8 @@ std::u16string DescripcionDe(CodigoError codigo) {
     case CodigoError::AccesoRutaArchivo: return u"Error de acceso a la ruta o el archivo";
     case CodigoError::RutaNoEncontrada: return u"No se encontró la ruta de acceso";
     case CodigoError::Sistema: return u"Error del sistema";
+    case CodigoError::RequiereElevacion: return u"La operación solicitada requiere elevación";
+    case CodigoError::CanceladoPorUsuario: return u"El usuario canceló la operación";
     }
     return u"Error de la aplicación";
 }

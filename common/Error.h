@@ -20,6 +20,9 @@ enum class CodigoError : int32_t {
     AccesoRutaArchivo = 75,       // path exists but cannot be used that way
     RutaNoEncontrada = 76,
     Sistema = 1000,               // any other operating-system failure
+    // Failures the install command reacts to rather than reports.
+    RequiereElevacion = 1001,     // the program needs administrator rights
+    CanceladoPorUsuario = 1002,   // the user declined the consent prompt
 };
 
 struct Error {

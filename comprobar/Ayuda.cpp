@@ -1,6 +1,5 @@
 #include "comprobar/Ayuda.h"
 
-#include "window/Controles.h"
 #include "window/Distribucion.h"
 
 namespace instalar::comprobar {
@@ -78,13 +77,12 @@ void Sustituir(std::string& texto, const std::string& marca, double valor) {
 }  // namespace
 
 std::string TextoAyuda() {
-    const Controles diseno = ControlesDeDiseno();
-    const double alto = diseno.etqInstalar[0].caja.alto;
+    const double alto = kAltoOpcionDeDiseno;
     int solape = 1;
-    while (HuecoEntreOpciones(diseno.Line1, alto, solape) >= 0) ++solape;
+    while (HuecoEntreOpciones(kDivisoriaDeDiseno, alto, solape) >= 0) ++solape;
     std::string texto = kPlantilla;
-    Sustituir(texto, "{Y1}", diseno.Line1.y1);
-    Sustituir(texto, "{Y2}", diseno.Line1.y2);
+    Sustituir(texto, "{Y1}", kDivisoriaDeDiseno.y1);
+    Sustituir(texto, "{Y2}", kDivisoriaDeDiseno.y2);
     Sustituir(texto, "{ALTO}", alto);
     Sustituir(texto, "{SOLAPE}", solape);
     return texto;

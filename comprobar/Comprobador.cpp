@@ -1,8 +1,5 @@
 #include "comprobar/Comprobador.h"
 
-#include <cstdint>
-#include <limits>
-#include <map>
 #include <utility>
 
 #include "common/Texto.h"
@@ -10,8 +7,8 @@
 #include "comprobar/ComprobarTexto.h"
 #include "comprobar/TextoVisible.h"
 #include "comprobar/Windows1252.h"
-#include "menufile/ArchivoMenu.h"
-#include "window/Controles.h"
+#include "menufile/PrimeraConNombre.h"
+#include "menufile/RecorridoMenu.h"
 #include "window/Distribucion.h"
 
 namespace instalar::comprobar {
@@ -20,12 +17,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The item count is a signed 16-bit number in instalar.exe.
-constexpr size_t kOpcionesMaximas = std::numeric_limits<int16_t>::max();
-
 // The program's file access for the menu file: the file through the
-// checker's file system, its text always as Windows-1252.
-class AccesoMenu : public AccesoArchivos {
+// checker's file system, its text always as Windows-1252, and names
+// compared as Windows-1252 letters without case.
+class AccesoMenu : public Archivos {
 public:
     explicit AccesoMenu(SistemaArchivos& sistema) : sistema_(sistema) {}
 
@@ -33,6 +28,10 @@ public:
         return sistema_.Abrir(fs::path(ruta));
     }
     std::u16string DesdeAnsi(std::string_view bytes) override { return DesdeWindows1252(bytes); }
+    bool IgualesSinMayusculas(const std::u16string& a, const std::u16string& b) override {
+        return SinMayusculas(a) == SinMayusculas(b);
+    }
+    std::u16string GrupoDeNombre(const std::u16string& nombre) override { return SinMayusculas(nombre); }
 
 private:
     SistemaArchivos& sistema_;
@@ -42,21 +41,24 @@ bool SoloBlancos(std::u16string_view linea) {
     return linea.find_first_not_of(u" \t\n\v\f") == std::u16string_view::npos;
 }
 
-class Comprobacion {
+// Follows the program's own walk through the menu file and notes, line by
+// line, what would go wrong for the menu's users or look odd to them.
+class Comprobacion : public VisitaMenu {
 public:
     Comprobacion(const fs::path& carpetaPrograma, SistemaArchivos& sistema)
-        : carpeta_(carpetaPrograma), sistema_(sistema), acceso_(sistema), diseno_(ControlesDeDiseno()) {}
+        : carpeta_(carpetaPrograma), sistema_(sistema), acceso_(sistema), primeras_(acceso_) {}
 
     Informe Leer(const fs::path& menu);
 
+    void Linea(const LineaLeida& linea) override;
+    void Titulo(const LineaLeida& linea) override { informe_.titulo = std::u16string(linea.texto); }
+    void Version(const LineaLeida& linea) override { informe_.version = std::u16string(linea.texto); }
+    void Ignorada(const LineaLeida& linea) override;
+    void Opcion(const LineaLeida& linea, Entrada&& entrada) override;
+
 private:
-    Resultado<ArchivoMenu> Abrir(const fs::path& menu);
-    bool LeerCabecera(ArchivoMenu& archivo);
-    void LeerOpciones(ArchivoMenu& archivo);
+    void AlParar(const FinRecorrido& fin);
     void LineaNoLeida(int numero, const Error& error);
-    void ComprobarLinea(int numero, std::u16string_view linea, bool ultima);
-    void LineaIgnorada(int numero, std::u16string_view linea);
-    void Opcion(int numero, Entrada entrada);
     void ComprobarNombre(int numero, const Entrada& entrada);
     void ComprobarDescripcion(int numero, const Entrada& entrada);
     void ComprobarEspacio(int numero);
@@ -68,100 +70,67 @@ private:
     fs::path carpeta_;
     SistemaArchivos& sistema_;
     AccesoMenu acceso_;
-    Controles diseno_;
     Informe informe_;
-    // Names without letter case, with the index of their first item.
-    std::map<std::u16string, size_t> nombres_;
+    PrimerasPorNombre primeras_;
     bool utf8Avisado_ = false;
     bool solapeAvisado_ = false;
 };
 
-Resultado<ArchivoMenu> Comprobacion::Abrir(const fs::path& menu) {
+Informe Comprobacion::Leer(const fs::path& menu) {
     std::u16string ruta;
     try {
         ruta = menu.u16string();
     } catch (const std::exception&) {
         // A Linux file name that is not UTF-8 has no UTF-16 form.
-        return ErrorDe(CodigoError::NombreArchivoIncorrecto);
-    }
-    return ArchivoMenu::Abrir(acceso_, ruta);
-}
-
-Informe Comprobacion::Leer(const fs::path& menu) {
-    auto abierto = Abrir(menu);
-    if (!abierto) {
-        Anotar(0, Gravedad::Error, "no se puede leer el archivo de menú: " + AUtf8(abierto.error().descripcion));
+        AlParar({Parada::NoSeAbre, 0, ErrorDe(CodigoError::NombreArchivoIncorrecto)});
         return std::move(informe_);
     }
-    if (LeerCabecera(abierto.valor())) LeerOpciones(abierto.valor());
+    AlParar(RecorrerMenu(acceso_, ruta, *this));
     return std::move(informe_);
 }
 
-bool Comprobacion::LeerCabecera(ArchivoMenu& archivo) {
-    auto titulo = archivo.LeerLinea();
-    if (!titulo) {
-        LineaNoLeida(1, titulo.error());
-        return false;
+// Where and why instalar.exe stops reading, as the menu's author should hear it.
+void Comprobacion::AlParar(const FinRecorrido& fin) {
+    switch (fin.parada) {
+    case Parada::FinDelArchivo:
+        if (informe_.opciones.empty())
+            Anotar(0, Gravedad::Error,
+                   "ninguna línea es una opción (nombre;programa;descripción): instalar mostraría «Ha ocurrido un "
+                   "error !!!» y no podría instalar nada");
+        return;
+    case Parada::NoSeAbre:
+        return Anotar(0, Gravedad::Error, "no se puede leer el archivo de menú: " + AUtf8(fin.error->descripcion));
+    case Parada::LineaIlegible: return LineaNoLeida(fin.linea, *fin.error);
+    case Parada::PosicionExcesiva:
+        return Anotar(fin.linea, Gravedad::Error,
+                      "un «;» o el final del programa está más allá del carácter 32.767 de la línea: instalar "
+                      "deja de leer el menú aquí con el error «" + AUtf8(fin.error->descripcion) + "»");
+    case Parada::DemasiadasOpciones:
+        return Anotar(fin.linea, Gravedad::Error,
+                      "más de 32.767 opciones: instalar deja de leer el menú aquí con el error «" +
+                          AUtf8(fin.error->descripcion) + "»");
     }
-    informe_.titulo = titulo.valor();
-    if (auto aviso = MarcaDeOrden(titulo.valor())) Anotar(1, Gravedad::Aviso, *aviso);
-    ComprobarLinea(1, titulo.valor(), archivo.FinDeArchivo());
-
-    auto version = archivo.LeerLinea();
-    if (!version) {
-        LineaNoLeida(2, version.error());
-        return false;
-    }
-    informe_.version = version.valor();
-    ComprobarLinea(2, version.valor(), archivo.FinDeArchivo());
-    return true;
 }
 
 void Comprobacion::LineaNoLeida(int numero, const Error& error) {
     const std::string texto = AUtf8(error.descripcion);
-    if (error.codigo != CodigoError::FinDeArchivo)
+    if (error.codigo != CodigoError::FinDeArchivo || numero > 2)
         return Anotar(numero, Gravedad::Error, "no se puede leer la línea: " + texto);
     const char* falta = numero == 1 ? "falta la línea 1, el título" : "falta la línea 2, la versión";
     Anotar(numero, Gravedad::Error,
            std::string(falta) + ": instalar mostraría «" + texto + "» y ninguna opción");
 }
 
-// Reads on as instalar.exe does, and stops where it stops.
-void Comprobacion::LeerOpciones(ArchivoMenu& archivo) {
-    int numero = 2;
-    while (!archivo.FinDeArchivo()) {
-        ++numero;
-        auto linea = archivo.LeerLinea();
-        if (!linea) return LineaNoLeida(numero, linea.error());
-        ComprobarLinea(numero, linea.valor(), archivo.FinDeArchivo());
-
-        auto clasificada = ClasificarLinea(linea.valor(), Lector::Lista);
-        if (!clasificada)
-            return Anotar(numero, Gravedad::Error,
-                          "un «;» o el final del programa está más allá del carácter 32.767 de la línea: instalar "
-                          "deja de leer el menú aquí con el error «" + AUtf8(clasificada.error().descripcion) + "»");
-        if (!clasificada.valor()) {
-            LineaIgnorada(numero, linea.valor());
-            continue;
-        }
-        if (informe_.opciones.size() == kOpcionesMaximas)
-            return Anotar(numero, Gravedad::Error,
-                          "más de 32.767 opciones: instalar deja de leer el menú aquí con el error «" +
-                              AUtf8(DescripcionDe(CodigoError::Desbordamiento)) + "»");
-        Opcion(numero, std::move(*clasificada.valor()));
-    }
-    if (informe_.opciones.empty())
-        Anotar(0, Gravedad::Error,
-               "ninguna línea es una opción (nombre;programa;descripción): instalar mostraría «Ha ocurrido un "
-               "error !!!» y no podría instalar nada");
-}
-
 // What any line may hold, whether instalar.exe uses it or not.
-void Comprobacion::ComprobarLinea(int numero, std::u16string_view linea, bool ultima) {
-    if (auto aviso = SaltoSinRetorno(linea, numero, ultima)) Anotar(numero, Gravedad::Aviso, *aviso);
-    if (auto aviso = BytesSinDefinir(linea)) Anotar(numero, Gravedad::Aviso, *aviso);
+void Comprobacion::Linea(const LineaLeida& linea) {
+    const int numero = linea.numero;
+    if (numero == 1) {
+        if (auto aviso = MarcaDeOrden(linea.texto)) Anotar(1, Gravedad::Aviso, *aviso);
+    }
+    if (auto aviso = SaltoSinRetorno(linea.texto, numero, linea.ultima)) Anotar(numero, Gravedad::Aviso, *aviso);
+    if (auto aviso = BytesSinDefinir(linea.texto)) Anotar(numero, Gravedad::Aviso, *aviso);
     if (utf8Avisado_) return;  // once is enough: the whole file is in the same encoding
-    const std::u16string_view texto = numero == 1 ? linea.substr(LargoMarcaDeOrden(linea)) : linea;
+    const std::u16string_view texto = numero == 1 ? linea.texto.substr(LargoMarcaDeOrden(linea.texto)) : linea.texto;
     if (auto aviso = PareceUtf8(texto)) {
         Anotar(numero, Gravedad::Aviso, *aviso);
         utf8Avisado_ = true;
@@ -170,22 +139,23 @@ void Comprobacion::ComprobarLinea(int numero, std::u16string_view linea, bool ul
 
 // Blank lines and comments are ignored by design; other text without ";"
 // is probably an entry written wrongly.
-void Comprobacion::LineaIgnorada(int numero, std::u16string_view linea) {
-    if (linea.find(u';') != std::u16string_view::npos || SoloBlancos(linea)) return;
-    Anotar(numero, Gravedad::Aviso,
+void Comprobacion::Ignorada(const LineaLeida& linea) {
+    if (linea.texto.find(u';') != std::u16string_view::npos || SoloBlancos(linea.texto)) return;
+    Anotar(linea.numero, Gravedad::Aviso,
            "la línea no tiene «;» y se ignora: una opción se escribe nombre;programa;descripción y un "
            "comentario empieza por «;»");
 }
 
-void Comprobacion::Opcion(int numero, Entrada entrada) {
+void Comprobacion::Opcion(const LineaLeida& linea, Entrada&& entrada) {
+    const int numero = linea.numero;
     ComprobarNombre(numero, entrada);
     OpcionLeida opcion{numero, entrada, numero, entrada.descripcion};
-    const auto [primera, nueva] = nombres_.emplace(SinMayusculas(entrada.nombre), informe_.opciones.size());
-    if (nueva) {
+    const size_t primera = primeras_.Anotar(entrada.nombre);
+    if (primera == informe_.opciones.size()) {
         ComprobarDescripcion(numero, entrada);
     } else {
         // Its own description never shows: only the first entry's does.
-        const OpcionLeida& anterior = informe_.opciones[primera->second];
+        const OpcionLeida& anterior = informe_.opciones[primera];
         opcion.lineaDescripcion = anterior.linea;
         opcion.descripcionMostrada = anterior.entrada.descripcion;
         const std::string donde = std::to_string(anterior.linea);
@@ -230,12 +200,12 @@ void Comprobacion::ComprobarDescripcion(int numero, const Entrada& entrada) {
 // height, with the window's own layout arithmetic.
 void Comprobacion::ComprobarEspacio(int numero) {
     if (solapeAvisado_) return;
-    const double alto = diseno_.etqInstalar[0].caja.alto;
+    const double alto = kAltoOpcionDeDiseno;
     const double n = static_cast<double>(informe_.opciones.size());
-    if (HuecoEntreOpciones(diseno_.Line1, alto, n) >= 0) return;
+    if (HuecoEntreOpciones(kDivisoriaDeDiseno, alto, n) >= 0) return;
     solapeAvisado_ = true;
     const auto entero = [](double valor) { return std::to_string(static_cast<long long>(valor)); };
-    const double largo = double(diseno_.Line1.y2) - diseno_.Line1.y1;
+    const double largo = double(kDivisoriaDeDiseno.y2) - kDivisoriaDeDiseno.y1;
     Anotar(numero, Gravedad::Aviso,
            entero(n) + " opciones ya no caben entre los extremos de la línea divisoria (" + entero(n) + " × " +
                entero(alto) + " = " + entero(n * alto) + " twips, más que sus " + entero(largo) +

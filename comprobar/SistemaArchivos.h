@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "common/Error.h"
-#include "platform/AccesoArchivos.h"
+#include "interfaces/Archivos.h"
 
 namespace instalar::comprobar {
 

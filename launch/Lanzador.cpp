@@ -4,10 +4,6 @@ namespace instalar {
 
 namespace {
 
-// Windows error numbers the launch reacts to.
-constexpr uint32_t kRequiereElevacion = 740;   // ERROR_ELEVATION_REQUIRED
-constexpr uint32_t kCanceladoPorUsuario = 1223;  // ERROR_CANCELLED
-
 std::u16string CarpetaDe(const std::u16string& ruta) {
     const size_t separador = ruta.find_last_of(u"\\/");
     if (separador == std::u16string::npos) return u"";
@@ -32,15 +28,15 @@ PeticionProceso PeticionPara(const std::u16string& ruta) {
     return peticion;
 }
 
-Resultado<Arranque> IniciarInstalador(Plataforma& plataforma, const std::u16string& ruta) {
-    auto longitud = plataforma.LongitudArchivo(ruta);
+Resultado<Inicio> IniciarInstalador(Procesos& procesos, const std::u16string& ruta) {
+    auto longitud = procesos.LongitudArchivo(ruta);
     if (!longitud) return longitud.error();
 
     const PeticionProceso peticion = PeticionPara(ruta);
-    Fallo fallo = plataforma.IniciarProceso(peticion);
-    if (fallo && fallo->codigoSistema == kRequiereElevacion) fallo = plataforma.EjecutarConShell(peticion);
-    if (!fallo) return Arranque::Iniciado;
-    if (fallo->codigoSistema == kCanceladoPorUsuario) return Arranque::RechazadoPorUsuario;
+    Fallo fallo = procesos.IniciarProceso(peticion);
+    if (fallo && fallo->codigo == CodigoError::RequiereElevacion) fallo = procesos.EjecutarConShell(peticion);
+    if (!fallo) return Inicio::Iniciado;
+    if (fallo->codigo == CodigoError::CanceladoPorUsuario) return Inicio::RechazadoPorUsuario;
     return *fallo;
 }
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/Plataforma.h"
+#include "interfaces/Procesos.h"
 
 namespace instalar {
 
@@ -16,11 +16,11 @@ std::u16string RutaInstalador(const std::u16string& carpetaPrograma, const std::
 // that exactly the checked file starts, even when its path has spaces.
 PeticionProceso PeticionPara(const std::u16string& ruta);
 
-enum class Arranque { Iniciado, RechazadoPorUsuario };
+enum class Inicio { Iniciado, RechazadoPorUsuario };
 
 // Checks that `ruta` names an existing file, then starts it without waiting.
 // A program that needs administrator rights is started through the shell,
 // which asks the user; declining is not an error.
-Resultado<Arranque> IniciarInstalador(Plataforma& plataforma, const std::u16string& ruta);
+Resultado<Inicio> IniciarInstalador(Procesos& procesos, const std::u16string& ruta);
 
 }  // namespace instalar

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/AccesoArchivos.h"
+#include "interfaces/Archivos.h"
 
 namespace instalar {
 

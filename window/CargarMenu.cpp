@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "menufile/ArchivoMenu.h"
+#include "menufile/RecorridoMenu.h"
 #include "window/Distribucion.h"
 #include "window/frmMenu.h"
 
@@ -10,81 +10,88 @@ namespace instalar {
 
 namespace {
 
-constexpr int16_t kOpcionesMaximas = 32767;
-
-// A new element of the item array, as element 0 is now.  Its text and tag
-// are set right after, so they are left out of the copy: with thousands of
-// items those copies were a good part of loading.
+// A new element of the item array, as element 0 is now.  Its text and
+// command are set right after, so they are left out of the copy: with
+// thousands of items those copies were a good part of loading.
 Etiqueta CopiaSinTextos(Etiqueta& modelo) {
     std::u16string texto = std::exchange(modelo.texto, {});
-    std::u16string etiqueta = std::exchange(modelo.etiqueta, {});
+    std::u16string comando = std::exchange(modelo.comando, {});
     Etiqueta copia = modelo;
     modelo.texto = std::move(texto);
-    modelo.etiqueta = std::move(etiqueta);
+    modelo.comando = std::move(comando);
     return copia;
 }
 
 }  // namespace
 
+// Fills the window from the walk through the menu file: the title, the
+// version and one item label per entry.
+class frmMenu::LectorLista : public VisitaMenu {
+public:
+    explicit LectorLista(frmMenu& ventana) : ventana_(ventana) {}
+
+    void Titulo(const LineaLeida& linea) override {
+        FijarTexto(ventana_.controles.etqTipo, std::u16string(linea.texto), ventana_.medida);
+    }
+    void Version(const LineaLeida& linea) override {
+        FijarTexto(ventana_.controles.etqVer, u"Versión " + std::u16string(linea.texto), ventana_.medida);
+        ventana_.nOpciones = 0;
+    }
+    void Opcion(const LineaLeida&, Entrada&& entrada) override {
+        ventana_.AnadirOpcion(std::move(entrada));
+        ++ventana_.nOpciones;
+    }
+    // The label is made before the count overflows, so it stays on screen.
+    void OpcionDeMas(const LineaLeida&, Entrada&& entrada) override { ventana_.AnadirOpcion(std::move(entrada)); }
+
+private:
+    frmMenu& ventana_;
+};
+
 void frmMenu::CargarMenu() {
-    // Errors end the reading and are shown where the description goes; items
-    // created so far stay where element 0 was designed, unselected.
-    auto alFallar = [this](const Error& error) { FijarTexto(c_.etqInfo, error.descripcion, plataforma_); };
-
-    auto abierto = ArchivoMenu::Abrir(plataforma_, sArchivo);
-    if (!abierto) return alFallar(abierto.error());
-    ArchivoMenu& archivo = abierto.valor();
-
-    auto titulo = archivo.LeerLinea();
-    if (!titulo) return alFallar(titulo.error());
-    FijarTexto(c_.etqTipo, titulo.valor(), plataforma_);
-
-    auto version = archivo.LeerLinea();
-    if (!version) return alFallar(version.error());
-    FijarTexto(c_.etqVer, u"Versión " + version.valor(), plataforma_);
-
-    nOpciones = 0;
-    while (!archivo.FinDeArchivo()) {
-        auto linea = archivo.LeerLinea();
-        if (!linea) return alFallar(linea.error());
-        auto clasificada = ClasificarLinea(linea.valor(), Lector::Lista);
-        if (!clasificada) return alFallar(clasificada.error());
-        if (!clasificada.valor()) continue;
-        Entrada& entrada = *clasificada.valor();
-
-        if (nOpciones > 0) {
-            Etiqueta copia = CopiaSinTextos(c_.etqInstalar[0]);
-            copia.visible = false;
-            c_.etqInstalar.push_back(std::move(copia));
-        }
-        Etiqueta& opcion = c_.etqInstalar[static_cast<size_t>(nOpciones)];
-        FijarTexto(opcion, std::move(entrada.nombre), plataforma_);
-        opcion.etiqueta = std::move(entrada.comando);
-        opcion.visible = true;
-        if (nOpciones == kOpcionesMaximas) return alFallar(ErrorDe(CodigoError::Desbordamiento));
-        ++nOpciones;
+    LectorLista lector(*this);
+    const FinRecorrido fin = RecorrerMenu(archivos, sArchivo, lector);
+    if (fin.error) {
+        // Reading ends at the error, which shows where the description goes;
+        // items created so far stay where element 0 was designed, unselected.
+        FijarTexto(controles.etqInfo, fin.error->descripcion, medida);
+        return;
     }
 
     DistribuirOpciones();
     if (nOpciones < 1) {
-        FijarTexto(c_.etqInfo,
+        FijarTexto(controles.etqInfo,
                    u"Ha ocurrido un error !!!\r\n\r\nNo se ha podido encontrar en el archivo '" + sArchivo +
                        u"', algun programa a instalar.",
-                   plataforma_);
+                   medida);
     } else {
         SeleccionarOpcion(0);
     }
 }
 
+// Element nOpciones of the item list shows the entry: element 0 exists from
+// the design, later ones are made as copies of it.
+void frmMenu::AnadirOpcion(Entrada&& entrada) {
+    if (nOpciones > 0) {
+        Etiqueta copia = CopiaSinTextos(controles.etqInstalar[0]);
+        copia.visible = false;
+        controles.etqInstalar.push_back(std::move(copia));
+    }
+    Etiqueta& opcion = controles.etqInstalar[static_cast<size_t>(nOpciones)];
+    FijarTexto(opcion, std::move(entrada.nombre), medida);
+    opcion.comando = std::move(entrada.comando);
+    opcion.visible = true;
+}
+
 // Spreads the items down the length of the divider line so that the free
 // space is shared equally among the gaps above, between and below them.
 void frmMenu::DistribuirOpciones() {
-    const float hueco = HuecoEntreOpciones(c_.Line1, c_.etqInstalar[0].caja.alto, nOpciones);
-    const float izquierda = static_cast<float>(50 * plataforma_.TwipsPorPixelX());
+    const float hueco = HuecoEntreOpciones(controles.Line1, controles.etqInstalar[0].caja.alto, nOpciones);
+    const float izquierda = static_cast<float>(50 * medida.TwipsPorPixelX());
     for (int16_t i = 0; i < nOpciones; ++i) {
-        Rectangulo& caja = c_.etqInstalar[static_cast<size_t>(i)].caja;
+        Rectangulo& caja = controles.etqInstalar[static_cast<size_t>(i)].caja;
         caja.izquierda = izquierda;
-        caja.arriba = ArribaDeOpcion(c_.Line1, hueco, caja.alto, i);
+        caja.arriba = ArribaDeOpcion(controles.Line1, hueco, caja.alto, i);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "window/Controles.h"
 
+#include "window/Distribucion.h"
+
 #include <utility>
 
 namespace instalar {
@@ -40,13 +42,14 @@ Controles ControlesDeDiseno() {
     c.etqInfo.autoTamano = true;
     c.etqInfo.ajustePalabras = true;
 
-    Etiqueta elemento0 = EtiquetaDeDiseno({1080, 2880, 1365, 270}, u"etqInstalar", {u"Verdana", 12, false});
+    Etiqueta elemento0 =
+        EtiquetaDeDiseno({1080, 2880, 1365, kAltoOpcionDeDiseno}, u"etqInstalar", {u"Verdana", 12, false});
     elemento0.autoTamano = true;
     elemento0.cursorMano = true;
     c.etqInstalar.push_back(std::move(elemento0));
 
     c.Image1 = Imagen{{480, 3000, 240, 240}, Dibujo::Flecha, false};
-    c.Line1 = Linea{3550, 2200, 3550, 4500, {192, 192, 255}};
+    c.Line1 = kDivisoriaDeDiseno;
     c.Image2 = Imagen{{6000, 360, 480, 480}, Dibujo::Icono, true};
 
     c.etqVer = EtiquetaDeDiseno({6045, 1695, 525, 195}, u"Versión", {u"Tahoma", 8.25, false});
@@ -67,32 +70,32 @@ Controles ControlesDeDiseno() {
 
 namespace {
 
-void AjustarATexto(Etiqueta& etiqueta, Plataforma& plataforma) {
+void AjustarATexto(Etiqueta& etiqueta, MedidaTexto& medida) {
     if (!etiqueta.autoTamano) return;
     if (etiqueta.ajustePalabras) {
-        const Tamano medida = plataforma.MedirTexto(etiqueta.fuente, etiqueta.texto, etiqueta.caja.ancho);
-        etiqueta.caja.alto = static_cast<float>(medida.alto);
+        const Tamano ajustada = medida.MedirTexto(etiqueta.fuente, etiqueta.texto, etiqueta.caja.ancho);
+        etiqueta.caja.alto = static_cast<float>(ajustada.alto);
         return;
     }
-    const Tamano medida = plataforma.MedirTexto(etiqueta.fuente, etiqueta.texto, 0);
+    const Tamano tamano = medida.MedirTexto(etiqueta.fuente, etiqueta.texto, 0);
     if (etiqueta.conservaDerecha) {
         const double derecha = double(etiqueta.caja.izquierda) + etiqueta.caja.ancho;
-        etiqueta.caja.izquierda = static_cast<float>(derecha - medida.ancho);
+        etiqueta.caja.izquierda = static_cast<float>(derecha - tamano.ancho);
     }
-    etiqueta.caja.ancho = static_cast<float>(medida.ancho);
-    etiqueta.caja.alto = static_cast<float>(medida.alto);
+    etiqueta.caja.ancho = static_cast<float>(tamano.ancho);
+    etiqueta.caja.alto = static_cast<float>(tamano.alto);
 }
 
 }  // namespace
 
-void FijarTexto(Etiqueta& etiqueta, std::u16string texto, Plataforma& plataforma) {
+void FijarTexto(Etiqueta& etiqueta, std::u16string texto, MedidaTexto& medida) {
     etiqueta.texto = std::move(texto);
-    AjustarATexto(etiqueta, plataforma);
+    AjustarATexto(etiqueta, medida);
 }
 
-void FijarNegrita(Etiqueta& etiqueta, bool negrita, Plataforma& plataforma) {
+void FijarNegrita(Etiqueta& etiqueta, bool negrita, MedidaTexto& medida) {
     etiqueta.fuente.negrita = negrita;
-    AjustarATexto(etiqueta, plataforma);
+    AjustarATexto(etiqueta, medida);
 }
 
 }  // namespace instalar

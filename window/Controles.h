@@ -1,28 +1,19 @@
 #pragma once
 // The menu window's controls as plain data, in twips from the top-left
-// corner of the window's inner area.  The logic changes them; the Win32
-// host paints them and hit-tests the mouse against them.
+// corner of the window's inner area.  The window's logic changes them; the
+// Win32 host paints them and hit-tests the mouse against them, both by
+// walking them in the one order below.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "platform/Plataforma.h"
+#include "interfaces/MedidaTexto.h"
+#include "window/Geometria.h"
 
 namespace instalar {
-
-struct Color {
-    uint8_t r = 0, g = 0, b = 0;
-    bool operator==(const Color& o) const { return r == o.r && g == o.g && b == o.b; }
-};
-
-struct Rectangulo {
-    float izquierda = 0, arriba = 0, ancho = 0, alto = 0;
-    bool Contiene(double x, double y) const {
-        return x >= izquierda && x < izquierda + ancho && y >= arriba && y < arriba + alto;
-    }
-};
 
 enum class Alineacion { Izquierda, Derecha };
 
@@ -30,7 +21,7 @@ enum class Alineacion { Izquierda, Derecha };
 struct Etiqueta {
     Rectangulo caja;
     std::u16string texto;
-    std::u16string etiqueta;              // free string kept with the label
+    std::u16string comando;               // an item's setup program (the label's free string)
     Fuente fuente;
     std::optional<Color> color;           // empty: the system's text colour
     Alineacion alineacion = Alineacion::Izquierda;
@@ -49,11 +40,6 @@ struct Imagen {
     bool visible = true;
 };
 
-struct Linea {
-    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    Color color;
-};
-
 struct Barra {
     Rectangulo caja;
     Color fondo;
@@ -66,20 +52,21 @@ struct Boton {
     Color fondo;  // set like the bar's, but a standard push button draws its own colours
 };
 
-// All controls of the menu window, at their design values.
+// All controls of the menu window, at their design values.  The names are
+// the design's own; what each control is:
 struct Controles {
-    Boton btnInstalar;
-    Boton btnCancelar;
-    Etiqueta Label1;
-    Etiqueta etqInfo;
-    std::vector<Etiqueta> etqInstalar;  // element 0 exists from the design
-    Imagen Image1;
-    Linea Line1;
-    Imagen Image2;
-    Etiqueta etqVer;
-    Etiqueta etqTipo;
-    Barra shpBar;
-    std::u16string titulo;
+    Boton btnInstalar;                  // "Instalar": starts the selected item's setup program
+    Boton btnCancelar;                  // "Cerrar": closes the menu
+    Etiqueta Label1;                    // the hint below the list, "Selecciona la opción..."
+    Etiqueta etqInfo;                   // the selected item's description, right of the divider
+    std::vector<Etiqueta> etqInstalar;  // the item list; element 0 exists from the design
+    Imagen Image1;                      // the arrow in front of the selected item
+    Linea Line1;                        // the divider between the list and the description
+    Imagen Image2;                      // the program's icon, top right
+    Etiqueta etqVer;                    // "Versión ...", below the title
+    Etiqueta etqTipo;                   // the title, the menu file's first line
+    Barra shpBar;                       // the coloured bar along the bottom, behind the buttons
+    std::u16string titulo;              // the window's caption
 };
 
 Controles ControlesDeDiseno();
@@ -88,9 +75,32 @@ Controles ControlesDeDiseno();
 constexpr float kAnchoVentana = 6765;
 constexpr float kAltoVentana = 5490;
 
+// One item label and its place in the list, as the walk below hands it out.
+struct OpcionDeLista {
+    const Etiqueta& etiqueta;
+    int16_t indice;
+};
+
+// Hands every windowless control to `visita`, from the bottom of the window
+// to the top: a control handed out later is painted over the earlier ones
+// and takes the mouse before them.  `visita` is called with a Barra, an
+// Etiqueta, an Imagen, a Linea or an OpcionDeLista.
+template <typename Visita>
+void DeAbajoArriba(const Controles& c, Visita&& visita) {
+    visita(c.shpBar);
+    visita(c.etqTipo);
+    visita(c.etqVer);
+    visita(c.Image2);
+    visita(c.Line1);
+    visita(c.Image1);
+    for (size_t i = 0; i < c.etqInstalar.size(); ++i) visita(OpcionDeLista{c.etqInstalar[i], static_cast<int16_t>(i)});
+    visita(c.etqInfo);
+    visita(c.Label1);
+}
+
 // Sets a label's text or font and lets a self-sizing label fit it, keeping
 // its left edge, or its right edge where the label says so.
-void FijarTexto(Etiqueta& etiqueta, std::u16string texto, Plataforma& plataforma);
-void FijarNegrita(Etiqueta& etiqueta, bool negrita, Plataforma& plataforma);
+void FijarTexto(Etiqueta& etiqueta, std::u16string texto, MedidaTexto& medida);
+void FijarNegrita(Etiqueta& etiqueta, bool negrita, MedidaTexto& medida);
 
 }  // namespace instalar

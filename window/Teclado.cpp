@@ -5,17 +5,16 @@
 
 namespace instalar {
 
-void frmMenu::Form_KeyPress(int caracter) {
+void frmMenu::Form_KeyPress(char16_t caracter) {
     if (caracter == kCaracterEscape) Descargar();
     else if (caracter == kCaracterIntro) btnInstalar_Click();
 }
 
-void frmMenu::Form_KeyDown(int codigoTecla, int mayusculas) {
+void frmMenu::Form_KeyDown(Tecla tecla, int mayusculas) {
     if ((mayusculas & kCtrl) == 0) return;
-    if (codigoTecla != kTeclaArriba && codigoTecla != kTeclaAbajo) return;
     const int16_t actual = OpcionSeleccionada();
-    if (codigoTecla == kTeclaArriba && actual >= 1) SeleccionarOpcion(static_cast<int16_t>(actual - 1));
-    if (codigoTecla == kTeclaAbajo && actual < nOpciones - 1) SeleccionarOpcion(static_cast<int16_t>(actual + 1));
+    if (tecla == Tecla::Arriba && actual >= 1) SeleccionarOpcion(static_cast<int16_t>(actual - 1));
+    if (tecla == Tecla::Abajo && actual < nOpciones - 1) SeleccionarOpcion(static_cast<int16_t>(actual + 1));
 }
 
 }  // namespace instalar

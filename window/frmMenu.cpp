@@ -1,44 +1,53 @@
+// Loading the window, moving it with the mouse, finding what lies under the
+// mouse, and unloading it.
+
 #include "window/frmMenu.h"
 
+#include "common/Sobrecarga.h"
 #include "menufile/RutaMenu.h"
 
 namespace instalar {
 
-frmMenu::frmMenu(Plataforma& plataforma) : plataforma_(plataforma), c_(ControlesDeDiseno()) {
+frmMenu::frmMenu(const SistemaVentana& sistema)
+    : archivos(sistema.archivos),
+      medida(sistema.medida),
+      anfitrion(sistema.anfitrion),
+      procesos(sistema.procesos),
+      controles(ControlesDeDiseno()) {
     // The hint below the list keeps its design text but sizes itself to it in
     // the fonts of this screen, which may be larger than the design's; it
     // grows to the right, away from the window's left border.
-    FijarTexto(c_.Label1, c_.Label1.texto, plataforma_);
+    FijarTexto(controles.Label1, controles.Label1.texto, medida);
 }
 
 void frmMenu::Form_Load() {
     // The logo is optional: a missing or unreadable file leaves the plain
     // background and no message.  (The window's palette picture has no
     // visible effect in the default palette mode, so it is not loaded.)
-    sArchivo = RutaLogo(plataforma_.CarpetaPrograma());
-    (void)plataforma_.CargarFondo(sArchivo);
+    const std::u16string rutaLogo = RutaLogo(anfitrion.CarpetaPrograma());
+    (void)anfitrion.CargarFondo(rutaLogo);
 
-    c_.shpBar.fondo = Color{88, 106, 183};
-    c_.btnCancelar.fondo = c_.shpBar.fondo;
-    c_.btnInstalar.fondo = c_.shpBar.fondo;
-    c_.titulo = u"Menú de instalación";
+    controles.shpBar.fondo = Color{88, 106, 183};
+    controles.btnCancelar.fondo = controles.shpBar.fondo;
+    controles.btnInstalar.fondo = controles.shpBar.fondo;
+    controles.titulo = u"Menú de instalación";
 
-    FijarTexto(c_.etqInfo, u"", plataforma_);
-    FijarTexto(c_.etqInstalar[0], u"", plataforma_);
-    FijarTexto(c_.etqTipo, u"", plataforma_);
-    FijarTexto(c_.etqVer, u"", plataforma_);
+    FijarTexto(controles.etqInfo, u"", medida);
+    FijarTexto(controles.etqInstalar[0], u"", medida);
+    FijarTexto(controles.etqTipo, u"", medida);
+    FijarTexto(controles.etqVer, u"", medida);
 
-    sArchivo = ResolverArchivoMenu(plataforma_.LineaComandos(), plataforma_.CarpetaPrograma());
+    sArchivo = ResolverArchivoMenu(anfitrion.LineaComandos(), anfitrion.CarpetaPrograma());
     CargarMenu();
     if (nOpciones < 1) {
-        FijarTexto(c_.Label1, u"", plataforma_);
-        c_.btnInstalar.habilitado = false;
+        FijarTexto(controles.Label1, u"", medida);
+        controles.btnInstalar.habilitado = false;
     }
 }
 
 void frmMenu::Form_Resize(double anchoInterior, double altoInterior) {
-    const double px = plataforma_.TwipsPorPixelX();
-    Rectangulo& barra = c_.shpBar.caja;
+    const double px = medida.TwipsPorPixelX();
+    Rectangulo& barra = controles.shpBar.caja;
     barra.izquierda = static_cast<float>(px);
     barra.arriba = static_cast<float>(altoInterior - barra.alto);
     barra.ancho = static_cast<float>(anchoInterior - px);
@@ -52,33 +61,37 @@ void frmMenu::Form_MouseDown(double x, double y) {
 
 void frmMenu::Form_MouseMove(double x, double y) {
     if (!bMoviendo) return;
-    const Punto actual = plataforma_.PosicionVentana();
-    plataforma_.MoverVentana({actual.x + x - sngX, actual.y + y - sngY});
+    const Punto actual = anfitrion.PosicionVentana();
+    anfitrion.MoverVentana({actual.x + x - sngX, actual.y + y - sngY});
 }
 
 void frmMenu::Form_MouseUp() { bMoviendo = false; }
 
 void frmMenu::Form_Unload() {
     // Element 0 belongs to the design; the rest were created by CargarMenu.
-    if (c_.etqInstalar.size() > 1) c_.etqInstalar.resize(1);
+    if (controles.etqInstalar.size() > 1) controles.etqInstalar.resize(1);
 }
 
 Impacto frmMenu::ControlEn(double x, double y) const {
-    auto toca = [x, y](const Etiqueta& e) { return e.visible && e.caja.Contiene(x, y); };
-    if (toca(c_.Label1) || toca(c_.etqInfo)) return {Impacto::Tipo::OtroControl, 0};
-    // Labels created later lie above the earlier ones.
-    for (size_t i = c_.etqInstalar.size(); i-- > 0;) {
-        if (toca(c_.etqInstalar[i])) return {Impacto::Tipo::Opcion, static_cast<int16_t>(i)};
-    }
-    const bool sobreImagen = (c_.Image1.visible && c_.Image1.caja.Contiene(x, y)) ||
-                             (c_.Image2.visible && c_.Image2.caja.Contiene(x, y));
-    if (sobreImagen || toca(c_.etqVer) || toca(c_.etqTipo)) return {Impacto::Tipo::OtroControl, 0};
-    // The line and the bar let the mouse through to the window.
-    return {Impacto::Tipo::Fondo, 0};
+    // The topmost control under the point wins; the window's own surface
+    // when there is none.
+    Impacto arriba;
+    auto bajo = [x, y](bool visible, const Rectangulo& caja) { return visible && caja.Contiene(x, y); };
+    DeAbajoArriba(controles,
+                  Sobrecarga{[&](const Etiqueta& e) {
+                                 if (bajo(e.visible, e.caja)) arriba = {Impacto::Tipo::OtroControl, 0};
+                             },
+                             [&](const OpcionDeLista& o) {
+                                 if (bajo(o.etiqueta.visible, o.etiqueta.caja)) arriba = {Impacto::Tipo::Opcion, o.indice};
+                             },
+                             [&](const Imagen& i) {
+                                 if (bajo(i.visible, i.caja)) arriba = {Impacto::Tipo::OtroControl, 0};
+                             },
+                             // The line and the bar let the mouse through to the window.
+                             [](const Linea&) {}, [](const Barra&) {}});
+    return arriba;
 }
 
-void frmMenu::InformarError(const std::u16string& texto) {
-    plataforma_.MostrarMensaje(texto, c_.titulo);
-}
+void frmMenu::InformarError(const std::u16string& texto) { anfitrion.MostrarMensaje(texto, controles.titulo); }
 
 }  // namespace instalar

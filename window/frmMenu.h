@@ -1,22 +1,31 @@
 #pragma once
 // The menu window's logic: what it shows and how it reacts, on a model of
-// its controls.  The Win32 host forwards events here and paints `Vista()`.
+// its controls.  The host forwards events here and paints `Vista()`.  The
+// procedures of the window are spread over the files of this folder, one
+// job each: loading (frmMenu.cpp), the item list (CargarMenu.cpp), the
+// selection (SeleccionarOpcion.cpp), the keys (Teclado.cpp) and the install
+// command (ComandoInstalar.cpp).
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
-#include "platform/Plataforma.h"
+#include "interfaces/Anfitrion.h"
+#include "interfaces/Archivos.h"
+#include "interfaces/MedidaTexto.h"
+#include "interfaces/Procesos.h"
+#include "menufile/LineaMenu.h"
 #include "window/Controles.h"
+#include "window/Teclas.h"
 
 namespace instalar {
 
-// Shift state bits of a key event.
-enum EstadoMayusculas : int { kShift = 1, kCtrl = 2, kAlt = 4 };
-
-// Key codes the window reacts to.
-enum CodigoTecla : int { kTeclaArriba = 38, kTeclaAbajo = 40 };
-enum CodigoCaracter : int { kCaracterIntro = 13, kCaracterEscape = 27 };
+// Everything the window reaches the system through.
+struct SistemaVentana {
+    Archivos& archivos;
+    MedidaTexto& medida;
+    Anfitrion& anfitrion;
+    Procesos& procesos;
+};
 
 // What lies under the mouse: the window's own surface, an item label, or
 // another control that takes the mouse for itself.
@@ -27,7 +36,7 @@ struct Impacto {
 
 class frmMenu {
 public:
-    explicit frmMenu(Plataforma& plataforma);
+    explicit frmMenu(const SistemaVentana& sistema);
 
     // --- Events forwarded by the host
     void Form_Load();
@@ -35,43 +44,49 @@ public:
     void Form_MouseDown(double x, double y);
     void Form_MouseMove(double x, double y);
     void Form_MouseUp();
-    void Form_KeyDown(int codigoTecla, int mayusculas);
-    void Form_KeyPress(int caracter);
+    void Form_KeyDown(Tecla tecla, int mayusculas);
+    void Form_KeyPress(char16_t caracter);
     void Form_Unload();
     void etqInstalar_Click(int16_t indice) { SeleccionarOpcion(indice); }
     void btnInstalar_Click();
     void btnCancelar_Click() { Descargar(); }
 
     // --- What the host needs to paint and route the mouse
-    const Controles& Vista() const { return c_; }
+    const Controles& Vista() const { return controles; }
     Impacto ControlEn(double x, double y) const;
     // Set once the window has been asked to unload; the host then destroys it.
-    bool Descargada() const { return descargada_; }
+    bool Descargada() const { return bDescargada; }
 
     int16_t Opciones() const { return nOpciones; }
 
 private:
+    class LectorLista;
+
     void CargarMenu();
     void SeleccionarOpcion(int16_t indice);
     void LanzarInstalador(const std::u16string& comando);
-    void Descargar() { descargada_ = true; }
+    void Descargar() { bDescargada = true; }
 
     // Errors of the selection and the launch are shown in a message box
     // titled with the window's caption.
     void InformarError(const std::u16string& texto);
     // The first bold item label, or nOpciones when none is.
     int16_t OpcionSeleccionada() const;
+    void AnadirOpcion(Entrada&& entrada);
     void DistribuirOpciones();
     void CentrarDescripcion();
 
-    Plataforma& plataforma_;
-    Controles c_;
-    std::u16string sArchivo;
+    Archivos& archivos;
+    MedidaTexto& medida;
+    Anfitrion& anfitrion;
+    Procesos& procesos;
+    Controles controles;
+    std::u16string sArchivo;  // the menu file
     int16_t nOpciones = 0;
-    bool bMoviendo = false;
-    float sngX = 0;
+    bool bMoviendo = false;   // the mouse button is held on the window's surface
+    float sngX = 0;           // where it went down, in twips
     float sngY = 0;
-    bool descargada_ = false;
+    bool bDescargada = false;
 };
 
 }  // namespace instalar

@@ -12,22 +12,24 @@
 #include "Arnes.h"
 #include "common/Texto.h"
 #include "launch/Lanzador.h"
-#include "platform/win32/Fuentes.h"
-#include "platform/win32/Manejadores.h"
-#include "platform/win32/PlataformaWin32.h"
-#include "platform/win32/TextoWin32.h"
+#include "win32host/Escala.h"
+#include "win32host/Fuentes.h"
+#include "win32host/Manejadores.h"
+#include "win32host/MedidaTextoWin32.h"
+#include "win32host/ProcesosWin32.h"
+#include "win32host/TextoWin32.h"
 #include "window/Controles.h"
 
 namespace {
 
 using instalar::Fallo;
 using instalar::PeticionProceso;
-using instalar::win32::PlataformaWin32;
+using instalar::win32::ProcesosWin32;
 using namespace arnes;
 
 struct Via {
     const char* nombre;
-    Fallo (PlataformaWin32::*iniciar)(const PeticionProceso&);
+    Fallo (ProcesosWin32::*iniciar)(const PeticionProceso&);
 };
 
 void PrintTo(const Via& via, std::ostream* salida) { *salida << via.nombre; }
@@ -35,13 +37,12 @@ void PrintTo(const Via& via, std::ostream* salida) { *salida << via.nombre; }
 class Arranques : public ::testing::TestWithParam<Via> {
 protected:
     Fallo Iniciar(const std::wstring& ruta) {
-        return (plataforma_.*GetParam().iniciar)(instalar::PeticionPara(instalar::win32::U(ruta)));
+        return (procesos_.*GetParam().iniciar)(instalar::PeticionPara(instalar::win32::U(ruta)));
     }
 
     Medio medio_;
     Registro registro_;  // before any start: the program inherits the log's name
-    instalar::win32::Fuentes fuentes_{96};
-    PlataformaWin32 plataforma_{fuentes_};
+    ProcesosWin32 procesos_;
 };
 
 // A folder with spaces, beside a decoy that a careless command line would
@@ -78,8 +79,8 @@ TEST_P(Arranques, AMissingProgramIsAnErrorWithTheSystemCode) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Plataforma, Arranques,
-                         ::testing::Values(Via{"CreateProcess", &PlataformaWin32::IniciarProceso},
-                                           Via{"ShellExecuteEx", &PlataformaWin32::EjecutarConShell}),
+                         ::testing::Values(Via{"CreateProcess", &ProcesosWin32::IniciarProceso},
+                                           Via{"ShellExecuteEx", &ProcesosWin32::EjecutarConShell}),
                          [](const auto& caso) { return std::string(caso.param.nombre); });
 
 // Labels of one line are measured without DrawText's layout pass; the
@@ -90,8 +91,9 @@ class Medidas : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(Medidas, OneLineTextsMeasureAsDrawTextLaysThemOut) {
     const std::wstring texto = instalar::win32::W(instalar::DesdeUtf8(GetParam()));
+    const instalar::win32::Escala escala(instalar::win32::DpiDePantalla());
     instalar::win32::Fuentes fuentes(instalar::win32::DpiDePantalla());
-    PlataformaWin32 plataforma(fuentes);
+    instalar::win32::MedidaTextoWin32 medida(escala, fuentes);
     instalar::win32::Fuentes fuentesReferencia(instalar::win32::DpiDePantalla());
     const instalar::win32::DCMemoria referencia(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr));
     ASSERT_TRUE(referencia);
@@ -108,10 +110,10 @@ TEST_P(Medidas, OneLineTextsMeasureAsDrawTextLaysThemOut) {
                           DT_CALCRECT | DT_LEFT | DT_NOCLIP);
             }
 
-            const instalar::Tamano medida = plataforma.MedirTexto(fuente, instalar::win32::U(texto), 0);
+            const instalar::Tamano tamano = medida.MedirTexto(fuente, instalar::win32::U(texto), 0);
             const std::string caso = Utf8(instalar::win32::W(fuente.nombre)) + (negrita ? " bold" : "");
-            EXPECT_DOUBLE_EQ(medida.ancho, caja.right * plataforma.TwipsPorPixelX()) << caso;
-            EXPECT_DOUBLE_EQ(medida.alto, caja.bottom * plataforma.TwipsPorPixelY()) << caso;
+            EXPECT_DOUBLE_EQ(tamano.ancho, caja.right * medida.TwipsPorPixelX()) << caso;
+            EXPECT_DOUBLE_EQ(tamano.alto, caja.bottom * medida.TwipsPorPixelY()) << caso;
         }
     }
 }

@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/AccesoArchivos.h"
+#include "interfaces/Archivos.h"
 
 namespace instalar::fuzz {
 

@@ -31,6 +31,7 @@
 #include "common/Texto.h"
 #include "launch/Lanzador.h"
 #include "menufile/ArchivoMenu.h"
+#include "menufile/BuscarDescripcion.h"
 #include "menufile/LineaMenu.h"
 #include "menufile/RutaMenu.h"
 #include "window/frmMenu.h"
@@ -51,7 +52,7 @@ std::u16string Latin1(std::string_view bytes) {
 }
 
 // One menu file at one path, for the readers used on their own.
-class AccesoMemoria : public AccesoArchivos {
+class AccesoMemoria : public Archivos {
 public:
     AccesoMemoria(std::u16string ruta, const Bytes& bytes) : ruta_(std::move(ruta)), bytes_(bytes) {}
 
@@ -64,6 +65,9 @@ public:
             std::make_unique<ArchivoTrozos>(bytes_.Texto(), bytes_, fallaTras, abiertos));
     }
     std::u16string DesdeAnsi(std::string_view bytes) override { return Latin1(bytes); }
+    bool IgualesSinMayusculas(const std::u16string& a, const std::u16string& b) override {
+        return prueba::PlataformaFalsa::IgualesEnLatin1(a, b);
+    }
 
 private:
     std::u16string ruta_;
@@ -197,7 +201,7 @@ struct LecturaLista {
 
 // Reads as the item list does: the two header lines, then lines while the
 // file has any, each classified; the first error ends the reading.
-LecturaLista LeerComoLista(AccesoArchivos& acceso, const std::u16string& ruta) {
+LecturaLista LeerComoLista(Archivos& acceso, const std::u16string& ruta) {
     LecturaLista lectura;
     auto abierto = ArchivoMenu::Abrir(acceso, ruta);
     EXIGIR(abierto.ok());
@@ -400,7 +404,7 @@ private:
     void Preparar();
     void ComprobarCarga();
     void Seleccionar(int16_t indice, bool conRaton);
-    void Tecla(int codigo, int mayusculas);
+    void Pulsar(Tecla tecla, int mayusculas);
     void Instalar(bool conIntro);
     void Impactos();
     // What opening number `apertura` of the menu file reads, by the failures
@@ -456,10 +460,10 @@ void Ventana::Preparar() {
     // How starting them goes: at once, through the shell after asking for
     // administrator rights (accepted or declined), or failing.
     switch (elecciones_.Byte() % 5) {
-    case 1: p_.resultadosProceso = {ErrorDe(CodigoError::Sistema, 740)}; break;
+    case 1: p_.resultadosProceso = {ErrorDe(CodigoError::RequiereElevacion, 740)}; break;
     case 2:
-        p_.resultadosProceso = {ErrorDe(CodigoError::Sistema, 740)};
-        p_.resultadosShell = {ErrorDe(CodigoError::Sistema, 1223)};
+        p_.resultadosProceso = {ErrorDe(CodigoError::RequiereElevacion, 740)};
+        p_.resultadosShell = {ErrorDe(CodigoError::CanceladoPorUsuario, 1223)};
         break;
     case 3: p_.resultadosProceso = {ErrorDe(CodigoError::PermisoDenegado, 5)}; break;
     default: break;
@@ -495,7 +499,7 @@ void Ventana::ComprobarCarga() {
         carga_ = CargaEsperadaDe(LecturaEn(1));
     }
 
-    ventana_ = std::make_unique<frmMenu>(p_);
+    ventana_ = std::make_unique<frmMenu>(p_.Sistema());
     std::optional<Resultado<Descripcion>> primera;
     if (!carga_.error && carga_.nOpciones >= 1) primera = DescripcionEn(2, carga_.opciones[0].nombre);
     ventana_->Form_Load();
@@ -511,7 +515,7 @@ void Ventana::ComprobarCarga() {
     for (size_t i = 0; i < carga_.opciones.size(); ++i) {
         const Etiqueta& opcion = V().etqInstalar[i];
         EXIGIR(opcion.texto == carga_.opciones[i].nombre);
-        EXIGIR(opcion.etiqueta == carga_.opciones[i].comando);
+        EXIGIR(opcion.comando == carga_.opciones[i].comando);
         EXIGIR(opcion.visible);
     }
     EXIGIR(V().btnInstalar.habilitado == (carga_.nOpciones >= 1));
@@ -604,18 +608,18 @@ void Ventana::Seleccionar(int16_t indice, bool conRaton) {
     EXIGIR(Cerca(V().etqInfo.caja.arriba + V().etqInfo.caja.alto / 2.0, (V().Line1.y1 + V().Line1.y2) / 2.0));
 }
 
-void Ventana::Tecla(int codigo, int mayusculas) {
+void Ventana::Pulsar(Tecla tecla, int mayusculas) {
     const int16_t n = ventana_->Opciones();
     const int16_t actual = Seleccionada();
     std::optional<int16_t> destino;
     if ((mayusculas & kCtrl) != 0) {
-        if (codigo == kTeclaArriba && actual >= 1) destino = static_cast<int16_t>(actual - 1);
-        if (codigo == kTeclaAbajo && actual < n - 1) destino = static_cast<int16_t>(actual + 1);
+        if (tecla == Tecla::Arriba && actual >= 1) destino = static_cast<int16_t>(actual - 1);
+        if (tecla == Tecla::Abajo && actual < n - 1) destino = static_cast<int16_t>(actual + 1);
     }
     if (!destino) {
         const std::set<size_t> antes = Negritas(V());
         const int aperturasAntes = p_.aperturas;
-        ventana_->Form_KeyDown(codigo, mayusculas);
+        ventana_->Form_KeyDown(tecla, mayusculas);
         EXIGIR(Negritas(V()) == antes && p_.aperturas == aperturasAntes);
         return;
     }
@@ -625,7 +629,7 @@ void Ventana::Tecla(int codigo, int mayusculas) {
     const std::set<size_t> antes = Negritas(V());
     const size_t mensajesAntes = p_.mensajes.size();
     auto esperada = ProximaDescripcion(nombre);
-    ventana_->Form_KeyDown(codigo, mayusculas);
+    ventana_->Form_KeyDown(tecla, mayusculas);
     if (esperada.ok()) {
         EXIGIR(V().etqInstalar[etiqueta].fuente.negrita);
         EXIGIR(Seleccionada() == *destino);
@@ -654,7 +658,7 @@ void Ventana::Instalar(bool conIntro) {
         return;
     }
     const std::u16string ruta =
-        p_.carpeta + u"\\" + V().etqInstalar[static_cast<size_t>(elegida)].etiqueta;
+        p_.carpeta + u"\\" + V().etqInstalar[static_cast<size_t>(elegida)].comando;
     if (!p_.archivos.count(ruta)) {
         EXIGIR(p_.procesos.size() == procesosAntes);
         EXIGIR(p_.mensajes.size() == mensajesAntes + 1);
@@ -666,7 +670,7 @@ void Ventana::Instalar(bool conIntro) {
     EXIGIR(p_.procesos.back().aplicacion == ruta);
     EXIGIR(p_.procesos.back().lineaComandos == u"\"" + ruta + u"\"");
     Fallo fallo = resultadosProceso.empty() ? Fallo{} : resultadosProceso.front();
-    if (fallo && fallo->codigoSistema == 740) {
+    if (fallo && fallo->codigo == CodigoError::RequiereElevacion) {
         EXIGIR(p_.ejecucionesShell.size() == shellAntes + 1);
         EXIGIR(p_.ejecucionesShell.back().aplicacion == ruta);
         fallo = resultadosShell.empty() ? Fallo{} : resultadosShell.front();
@@ -676,7 +680,7 @@ void Ventana::Instalar(bool conIntro) {
     if (!fallo) {
         EXIGIR(ventana_->Descargada());
         EXIGIR(p_.mensajes.size() == mensajesAntes);
-    } else if (fallo->codigoSistema == 1223) {
+    } else if (fallo->codigo == CodigoError::CanceladoPorUsuario) {
         // Declined: the menu stays, without a message.
         EXIGIR(!ventana_->Descargada());
         EXIGIR(p_.mensajes.size() == mensajesAntes);
@@ -713,9 +717,9 @@ void Ventana::Probar() {
             Seleccionar(static_cast<int16_t>(indice), true);
             break;
         }
-        case 2: Tecla(kTeclaAbajo, kCtrl | ((accion >> 3) & kShift)); break;
-        case 3: Tecla(kTeclaArriba, kCtrl | ((accion >> 3) & kShift)); break;
-        case 4: Tecla((accion & 8) ? kTeclaAbajo : kTeclaArriba, (accion >> 4) & (kShift | kAlt)); break;
+        case 2: Pulsar(Tecla::Abajo, kCtrl | ((accion >> 3) & kShift)); break;
+        case 3: Pulsar(Tecla::Arriba, kCtrl | ((accion >> 3) & kShift)); break;
+        case 4: Pulsar((accion & 8) ? Tecla::Abajo : Tecla::Arriba, (accion >> 4) & (kShift | kAlt)); break;
         case 5: Instalar((accion & 8) != 0); break;
         case 6: Impactos(); break;
         default:

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/ComprobarBmp.h"
+#include "window/ComprobarBmp.h"
 
 namespace instalar {
 namespace {

@@ -111,8 +111,10 @@ INSTANTIATE_TEST_SUITE_P(
                      u"C:\\Mis programas\\medio\\Conta 2000\\setup.exe", u"C:\\Mis programas\\medio\\Conta 2000"}),
     [](const auto& caso) { return std::string(caso.param.nombre); });
 
-Error ErrorDeSistema(const char16_t* descripcion, uint32_t codigo) {
-    return Error{CodigoError::Sistema, descripcion, codigo};
+// A failure as the host reports it: the system's text and number, and the
+// program's own code for the failures the launch reacts to.
+Error ErrorDeSistema(const char16_t* descripcion, uint32_t codigo, CodigoError propio = CodigoError::Sistema) {
+    return Error{propio, descripcion, codigo};
 }
 
 struct CasoArranque {
@@ -165,8 +167,8 @@ TEST_P(ArranqueTest, IniciaOAvisaConLaRuta) {
 
 const std::u16string kSetup = u"C:\\medio\\setup.exe";
 const Error kNoEsAplicacion = ErrorDeSistema(u"No es una aplicación Win32 válida", 193);
-const Error kRequiereElevacion = ErrorDeSistema(u"La operación solicitada requiere elevación", 740);
-const Error kCancelado = ErrorDeSistema(u"El usuario canceló la operación", 1223);
+const Error kRequiereElevacion = ErrorDeSistema(u"La operación solicitada requiere elevación", 740, CodigoError::RequiereElevacion);
+const Error kCancelado = ErrorDeSistema(u"El usuario canceló la operación", 1223, CodigoError::CanceladoPorUsuario);
 const Error kAccesoDenegado = ErrorDeSistema(u"Acceso denegado", 5);
 
 INSTANTIATE_TEST_SUITE_P(

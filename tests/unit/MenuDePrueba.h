@@ -22,7 +22,7 @@ protected:
     void Escribir(const std::vector<std::string>& lineas) { p.archivos[kRutaMenu] = LineasCRLF(lineas); }
 
     frmMenu& Cargar() {
-        ventana = std::make_unique<frmMenu>(p);
+        ventana = std::make_unique<frmMenu>(p.Sistema());
         ventana->Form_Load();
         return *ventana;
     }

@@ -82,7 +82,7 @@ Tamano PlataformaFalsa::MedirTexto(const Fuente& fuente, const std::u16string& t
     return {std::min(ancho, anchoAjuste), lineas * AltoLinea(fuente)};
 }
 
-bool PlataformaFalsa::IgualesSinMayusculas(const std::u16string& a, const std::u16string& b) {
+bool PlataformaFalsa::IgualesEnLatin1(const std::u16string& a, const std::u16string& b) {
     return a.size() == b.size() &&
            std::equal(a.begin(), a.end(), b.begin(), [](char16_t x, char16_t y) { return Minuscula(x) == Minuscula(y); });
 }

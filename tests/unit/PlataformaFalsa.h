@@ -9,7 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/Plataforma.h"
+#include "interfaces/Anfitrion.h"
+#include "interfaces/Archivos.h"
+#include "interfaces/MedidaTexto.h"
+#include "interfaces/Procesos.h"
+#include "window/frmMenu.h"
 
 namespace instalar::prueba {
 
@@ -18,8 +22,11 @@ struct Mensaje {
     std::u16string titulo;
 };
 
-class PlataformaFalsa : public Plataforma {
+class PlataformaFalsa : public Archivos, public MedidaTexto, public Anfitrion, public Procesos {
 public:
+    // All of the window's system in this one fake.
+    SistemaVentana Sistema() { return SistemaVentana{*this, *this, *this, *this}; }
+
     // --- Configuration
     std::u16string carpeta = u"C:\\medio";
     std::u16string lineaComandos;
@@ -60,7 +67,11 @@ public:
     Resultado<int64_t> LongitudArchivo(const std::u16string& ruta) override;
     Fallo CargarFondo(const std::u16string& ruta) override;
     Tamano MedirTexto(const Fuente& fuente, const std::u16string& texto, double anchoAjuste) override;
-    bool IgualesSinMayusculas(const std::u16string& a, const std::u16string& b) override;
+    bool IgualesSinMayusculas(const std::u16string& a, const std::u16string& b) override {
+        return IgualesEnLatin1(a, b);
+    }
+    // The fake's comparison: ASCII and Latin-1 letters without case.
+    static bool IgualesEnLatin1(const std::u16string& a, const std::u16string& b);
     void MostrarMensaje(const std::u16string& texto, const std::u16string& titulo) override {
         mensajes.push_back({texto, titulo});
     }

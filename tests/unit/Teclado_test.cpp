@@ -19,7 +19,7 @@ protected:
 struct CasoFlecha {
     const char* nombre;
     size_t inicial;
-    int tecla;
+    Tecla tecla;
     int mayusculas;
     size_t esperada;
 };
@@ -48,20 +48,20 @@ TEST_P(FlechasTest, CtrlMueveLaSeleccionSinDarLaVuelta) {
 
 INSTANTIATE_TEST_SUITE_P(
     Teclas, FlechasTest,
-    ::testing::Values(CasoFlecha{"CtrlAbajo", 0, kTeclaAbajo, kCtrl, 1},
-                      CasoFlecha{"CtrlArriba", 2, kTeclaArriba, kCtrl, 1},
-                      CasoFlecha{"CtrlAbajoHastaElUltimo", 2, kTeclaAbajo, kCtrl, 3},
-                      CasoFlecha{"CtrlArribaEnElPrimero", 0, kTeclaArriba, kCtrl, 0},
-                      CasoFlecha{"CtrlAbajoEnElUltimo", 3, kTeclaAbajo, kCtrl, 3},
-                      CasoFlecha{"CtrlShiftAbajo", 1, kTeclaAbajo, kCtrl | kShift, 2},
-                      CasoFlecha{"CtrlAltAbajo", 1, kTeclaAbajo, kCtrl | kAlt, 2},
-                      CasoFlecha{"CtrlShiftAltArriba", 2, kTeclaArriba, kCtrl | kShift | kAlt, 1},
-                      CasoFlecha{"AbajoSolo", 1, kTeclaAbajo, 0, 1},
-                      CasoFlecha{"ArribaSolo", 1, kTeclaArriba, 0, 1},
-                      CasoFlecha{"ShiftAbajo", 1, kTeclaAbajo, kShift, 1},
-                      CasoFlecha{"AltArriba", 1, kTeclaArriba, kAlt, 1},
-                      CasoFlecha{"CtrlDerecha", 1, 39, kCtrl, 1},
-                      CasoFlecha{"CtrlIzquierda", 1, 37, kCtrl, 1}),
+    ::testing::Values(CasoFlecha{"CtrlAbajo", 0, Tecla::Abajo, kCtrl, 1},
+                      CasoFlecha{"CtrlArriba", 2, Tecla::Arriba, kCtrl, 1},
+                      CasoFlecha{"CtrlAbajoHastaElUltimo", 2, Tecla::Abajo, kCtrl, 3},
+                      CasoFlecha{"CtrlArribaEnElPrimero", 0, Tecla::Arriba, kCtrl, 0},
+                      CasoFlecha{"CtrlAbajoEnElUltimo", 3, Tecla::Abajo, kCtrl, 3},
+                      CasoFlecha{"CtrlShiftAbajo", 1, Tecla::Abajo, kCtrl | kShift, 2},
+                      CasoFlecha{"CtrlAltAbajo", 1, Tecla::Abajo, kCtrl | kAlt, 2},
+                      CasoFlecha{"CtrlShiftAltArriba", 2, Tecla::Arriba, kCtrl | kShift | kAlt, 1},
+                      CasoFlecha{"AbajoSolo", 1, Tecla::Abajo, 0, 1},
+                      CasoFlecha{"ArribaSolo", 1, Tecla::Arriba, 0, 1},
+                      CasoFlecha{"ShiftAbajo", 1, Tecla::Abajo, kShift, 1},
+                      CasoFlecha{"AltArriba", 1, Tecla::Arriba, kAlt, 1},
+                      CasoFlecha{"CtrlDerecha", 1, Tecla::Derecha, kCtrl, 1},
+                      CasoFlecha{"CtrlIzquierda", 1, Tecla::Izquierda, kCtrl, 1}),
     [](const auto& caso) { return std::string(caso.param.nombre); });
 
 TEST_F(TecladoTest, SinOpcionMarcadaCtrlArribaVaALaUltima) {
@@ -71,10 +71,10 @@ TEST_F(TecladoTest, SinOpcionMarcadaCtrlArribaVaALaUltima) {
     ASSERT_TRUE(Negritas().empty());
     p.mensajes.clear();
 
-    ventana->Form_KeyDown(kTeclaAbajo, kCtrl);
+    ventana->Form_KeyDown(Tecla::Abajo, kCtrl);
     EXPECT_TRUE(Negritas().empty());
 
-    ventana->Form_KeyDown(kTeclaArriba, kCtrl);
+    ventana->Form_KeyDown(Tecla::Arriba, kCtrl);
     EXPECT_EQ(Negritas(), Indices{3});
     EXPECT_EQ(V().etqInfo.texto, u"dd");
     EXPECT_TRUE(p.mensajes.empty());
@@ -84,8 +84,8 @@ TEST_F(TecladoTest, ListaVaciaLasFlechasNoHacenNada) {
     Escribir({"T", "V"});
     Cargar();
     const int aperturas = p.aperturas;
-    ventana->Form_KeyDown(kTeclaArriba, kCtrl);
-    ventana->Form_KeyDown(kTeclaAbajo, kCtrl);
+    ventana->Form_KeyDown(Tecla::Arriba, kCtrl);
+    ventana->Form_KeyDown(Tecla::Abajo, kCtrl);
     EXPECT_TRUE(Negritas().empty());
     EXPECT_FALSE(V().Image1.visible);
     EXPECT_EQ(p.aperturas, aperturas);

@@ -81,7 +81,7 @@ TEST_F(CargaTest, TituloVersionYOpcionesEnOrden) {
     for (size_t i = 0; i < 3; ++i) {
         const Etiqueta& opcion = V().etqInstalar[i];
         EXPECT_EQ(opcion.texto, nombres[i]) << i;
-        EXPECT_EQ(opcion.etiqueta, comandos[i]) << i;
+        EXPECT_EQ(opcion.comando, comandos[i]) << i;
         EXPECT_TRUE(opcion.visible) << i;
         EXPECT_TRUE(opcion.cursorMano) << i;
         EXPECT_EQ(opcion.fuente.nombre, u"Verdana") << i;
@@ -264,7 +264,7 @@ TEST_P(CorteTest, LasOpcionesLeidasQuedanApiladasSinSeleccion) {
     EXPECT_EQ(ventana->Opciones(), 2);
     ASSERT_EQ(V().etqInstalar.size(), 2u);
     EXPECT_EQ(V().etqInstalar[1].texto, u"Dos");
-    EXPECT_EQ(V().etqInstalar[1].etiqueta, u"dos.exe");
+    EXPECT_EQ(V().etqInstalar[1].comando, u"dos.exe");
     for (const Etiqueta& opcion : V().etqInstalar) {
         EXPECT_TRUE(opcion.visible);
         EXPECT_EQ(opcion.caja.izquierda, 1080.0f);
@@ -305,7 +305,7 @@ TEST_P(CuentaTest, ElNumeroDeOpcionesEsDeDieciseisBits) {
     EXPECT_EQ(V().etqInstalar.size(), size_t(caso.entradas));
     const Etiqueta& ultima = V().etqInstalar.back();
     EXPECT_EQ(ultima.texto, u"e");
-    EXPECT_EQ(ultima.etiqueta, u"s.exe");
+    EXPECT_EQ(ultima.comando, u"s.exe");
     EXPECT_TRUE(ultima.visible);
     EXPECT_TRUE(V().btnInstalar.habilitado);
     if (caso.desborda) {
@@ -421,7 +421,7 @@ TEST_F(VentanaTest, NombresQueSoloDifierenEnMayusculasMuestranLaPrimera) {
     ventana->etqInstalar_Click(1);
     EXPECT_EQ(Negritas(), Indices{1});
     EXPECT_EQ(V().etqInfo.texto, u"Primera");
-    EXPECT_EQ(V().etqInstalar[1].etiqueta, u"a2.exe");
+    EXPECT_EQ(V().etqInstalar[1].comando, u"a2.exe");
 }
 
 struct CasoCambio {
@@ -573,7 +573,7 @@ class RedimensionTest : public MenuDePrueba, public ::testing::WithParamInterfac
 TEST_P(RedimensionTest, LaBarraOcupaElPieDesdeElSegundoPixel) {
     const CasoTamano& caso = GetParam();
     p.twipsPorPixel = caso.twipsPorPixel;
-    ventana = std::make_unique<frmMenu>(p);
+    ventana = std::make_unique<frmMenu>(p.Sistema());
     ventana->Form_Resize(caso.ancho, caso.alto);
     const Rectangulo& barra = V().shpBar.caja;
     EXPECT_EQ(barra.izquierda, caso.barra.izquierda);

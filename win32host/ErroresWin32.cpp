@@ -1,4 +1,4 @@
-#include "platform/win32/ErroresWin32.h"
+#include "win32host/ErroresWin32.h"
 
 #include <string>
 
@@ -42,12 +42,24 @@ std::u16string TextoDelSistema(DWORD codigo) {
     return resultado;
 }
 
+// ERROR_ELEVATION_REQUIRED, which MinGW-w64's headers lack.
+constexpr DWORD kErrorRequiereElevacion = 740;
+
+// The failures the install command reacts to, kept with the system's text.
+CodigoError CodigoDeReaccion(DWORD codigo) {
+    switch (codigo) {
+    case kErrorRequiereElevacion: return CodigoError::RequiereElevacion;
+    case ERROR_CANCELLED: return CodigoError::CanceladoPorUsuario;
+    default: return CodigoError::Sistema;
+    }
+}
+
 }  // namespace
 
 Error ErrorDeSistema(DWORD codigo) {
     const CodigoError propio = CodigoPropio(codigo);
     if (propio != CodigoError::Sistema) return ErrorDe(propio, codigo);
-    return Error{CodigoError::Sistema, TextoDelSistema(codigo), codigo};
+    return Error{CodigoDeReaccion(codigo), TextoDelSistema(codigo), codigo};
 }
 
 }  // namespace instalar::win32

@@ -3,9 +3,9 @@
 #include <windows.h>
 
 #include "app/basMenu.h"
-#include "platform/win32/BibliotecasSistema.h"
-#include "platform/win32/TextoWin32.h"
-#include "platform/win32/VentanaWin32.h"
+#include "win32host/BibliotecasSistema.h"
+#include "win32host/TextoWin32.h"
+#include "win32host/VentanaWin32.h"
 
 namespace {
 

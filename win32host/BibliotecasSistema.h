@@ -9,7 +9,7 @@
 
 #include <windows.h>
 
-#include "platform/win32/Manejadores.h"
+#include "win32host/Manejadores.h"
 
 namespace instalar::win32 {
 

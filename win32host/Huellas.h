@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "win32host/Escala.h"
 #include "window/Controles.h"
 
 namespace instalar::win32 {
@@ -21,6 +22,7 @@ struct Huella {
     }
 };
 
-std::vector<Huella> HuellasDe(const Controles& controles, double twipsPorPixelX, double twipsPorPixelY);
+// One fingerprint per painted control, in the order the window paints them.
+std::vector<Huella> HuellasDe(const Controles& controles, const Escala& escala);
 
 }  // namespace instalar::win32

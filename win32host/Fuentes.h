@@ -8,8 +8,8 @@
 #include <string>
 #include <tuple>
 
-#include "platform/Plataforma.h"
-#include "platform/win32/Manejadores.h"
+#include "interfaces/MedidaTexto.h"
+#include "win32host/Manejadores.h"
 
 namespace instalar::win32 {
 

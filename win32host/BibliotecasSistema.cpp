@@ -1,4 +1,4 @@
-#include "platform/win32/BibliotecasSistema.h"
+#include "win32host/BibliotecasSistema.h"
 
 namespace instalar::win32 {
 

@@ -1,9 +1,9 @@
-#include "platform/win32/Fuentes.h"
+#include "win32host/Fuentes.h"
 
 #include <cmath>
 #include <cwchar>
 
-#include "platform/win32/TextoWin32.h"
+#include "win32host/TextoWin32.h"
 
 namespace instalar::win32 {
 

@@ -1,10 +1,11 @@
-#include "platform/win32/Pintor.h"
+#include "win32host/Pintor.h"
 
-#include <cmath>
 #include <vector>
 
-#include "platform/win32/Manejadores.h"
-#include "platform/win32/TextoWin32.h"
+#include "common/Sobrecarga.h"
+#include "win32host/Manejadores.h"
+#include "win32host/MedidaTextoWin32.h"
+#include "win32host/TextoWin32.h"
 
 namespace instalar::win32 {
 
@@ -41,12 +42,13 @@ void PintarBorde(HDC dc, SIZE tamano) {
     Trazo(dc, 0, abajo, oscuro);
 }
 
-void PintarBarra(HDC dc, const Barra& barra, const RecursosPintura& r) {
-    const RECT caja = APixeles(barra.caja, r.twipsPorPixelX, r.twipsPorPixelY);
+void PintarBarra(HDC dc, const Barra& barra, const Escala& escala) {
+    const RECT caja = escala.APixeles(barra.caja);
     Pincel pincel(::CreateSolidBrush(RGBDe(barra.fondo)));
     ::FillRect(dc, &caja, pincel.get());
 }
 
+// What painting text keeps from one label to the next.
 struct EstadoTexto {
     HFONT fuente = nullptr;
     COLORREF color = CLR_INVALID;
@@ -66,9 +68,9 @@ std::vector<RECT> Zonas(HDC dc, SIZE tamano) {
     return std::vector<RECT>(r, r + rgn->rdh.nCount);
 }
 
-void PintarEtiqueta(HDC dc, const Etiqueta& etiqueta, const RecursosPintura& r, Fuentes& fuentes, EstadoTexto& e) {
+void PintarEtiqueta(HDC dc, const Etiqueta& etiqueta, const Escala& escala, Fuentes& fuentes, EstadoTexto& e) {
     if (!etiqueta.visible || etiqueta.texto.empty()) return;
-    RECT caja = APixeles(etiqueta.caja, r.twipsPorPixelX, r.twipsPorPixelY);
+    RECT caja = escala.APixeles(etiqueta.caja);
     bool tocada = false;
     for (const RECT& zona : e.zonas) {
         if (caja.left < zona.right && zona.left < caja.right && caja.top < zona.bottom && zona.top < caja.bottom) {
@@ -100,33 +102,25 @@ void PintarEtiqueta(HDC dc, const Etiqueta& etiqueta, const RecursosPintura& r, 
     ::DrawTextW(dc, W(etiqueta.texto), static_cast<int>(etiqueta.texto.size()), &caja, formato);
 }
 
-void PintarImagen(HDC dc, const Imagen& imagen, HICON icono, const RecursosPintura& r) {
+void PintarImagen(HDC dc, const Imagen& imagen, const RecursosPintura& r, const Escala& escala) {
+    HICON icono = imagen.dibujo == Dibujo::Flecha ? r.flecha : r.icono;
     if (!imagen.visible || !icono) return;
-    const RECT caja = APixeles(imagen.caja, r.twipsPorPixelX, r.twipsPorPixelY);
+    const RECT caja = escala.APixeles(imagen.caja);
     ::DrawIconEx(dc, caja.left, caja.top, icono, caja.right - caja.left, caja.bottom - caja.top, 0, nullptr,
                  DI_NORMAL);
 }
 
-void PintarLinea(HDC dc, const Linea& linea, const RecursosPintura& r) {
+void PintarLinea(HDC dc, const Linea& linea, const Escala& escala) {
     Pluma pluma(::CreatePen(PS_SOLID, 1, RGBDe(linea.color)));
     Seleccion seleccion(dc, pluma.get());
-    ::MoveToEx(dc, Pixeles(linea.x1, r.twipsPorPixelX), Pixeles(linea.y1, r.twipsPorPixelY), nullptr);
-    ::LineTo(dc, Pixeles(linea.x2, r.twipsPorPixelX), Pixeles(linea.y2, r.twipsPorPixelY));
+    ::MoveToEx(dc, escala.Pixeles(linea.x1), escala.Pixeles(linea.y1), nullptr);
+    ::LineTo(dc, escala.Pixeles(linea.x2), escala.Pixeles(linea.y2));
 }
 
 }  // namespace
 
-int Pixeles(double twips, double twipsPorPixel) { return static_cast<int>(std::lround(twips / twipsPorPixel)); }
-
-RECT APixeles(const Rectangulo& caja, double twipsPorPixelX, double twipsPorPixelY) {
-    return RECT{Pixeles(caja.izquierda, twipsPorPixelX), Pixeles(caja.arriba, twipsPorPixelY),
-                Pixeles(double(caja.izquierda) + caja.ancho, twipsPorPixelX),
-                Pixeles(double(caja.arriba) + caja.alto, twipsPorPixelY)};
-}
-
-bool TextoDeUnaLinea(const std::u16string& texto) { return texto.find_first_of(u"&\r\n\t") == std::u16string::npos; }
-
-void PintarContenido(HDC dc, SIZE tamano, const Controles& c, const RecursosPintura& r, Fuentes& fuentes) {
+void PintarContenido(HDC dc, SIZE tamano, const Controles& c, const RecursosPintura& r, const Escala& escala,
+                     Fuentes& fuentes) {
     const RECT todo{0, 0, tamano.cx, tamano.cy};
     ::FillRect(dc, &todo, ::GetSysColorBrush(COLOR_WINDOW));
     PintarLogo(dc, r.logo);
@@ -136,15 +130,11 @@ void PintarContenido(HDC dc, SIZE tamano, const Controles& c, const RecursosPint
     EstadoTexto e;
     e.zonas = Zonas(dc, tamano);
     const HGDIOBJ fuenteOriginal = ::GetCurrentObject(dc, OBJ_FONT);
-    PintarBarra(dc, c.shpBar, r);
-    PintarEtiqueta(dc, c.etqTipo, r, fuentes, e);
-    PintarEtiqueta(dc, c.etqVer, r, fuentes, e);
-    PintarImagen(dc, c.Image2, r.icono, r);
-    PintarLinea(dc, c.Line1, r);
-    PintarImagen(dc, c.Image1, r.flecha, r);
-    for (const Etiqueta& opcion : c.etqInstalar) PintarEtiqueta(dc, opcion, r, fuentes, e);
-    PintarEtiqueta(dc, c.etqInfo, r, fuentes, e);
-    PintarEtiqueta(dc, c.Label1, r, fuentes, e);
+    auto etiqueta = [&](const Etiqueta& et) { PintarEtiqueta(dc, et, escala, fuentes, e); };
+    DeAbajoArriba(c, Sobrecarga{etiqueta, [&](const OpcionDeLista& o) { etiqueta(o.etiqueta); },
+                                [&](const Imagen& i) { PintarImagen(dc, i, r, escala); },
+                                [&](const Linea& l) { PintarLinea(dc, l, escala); },
+                                [&](const Barra& b) { PintarBarra(dc, b, escala); }});
     ::SelectObject(dc, fuenteOriginal);
 }
 

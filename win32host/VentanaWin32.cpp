@@ -1,14 +1,13 @@
-#include "platform/win32/VentanaWin32.h"
+#include "win32host/VentanaWin32.h"
 
 #include <windowsx.h>
 
-#include <cmath>
-
-#include "platform/win32/ErroresWin32.h"
-#include "platform/win32/Huellas.h"
-#include "platform/win32/Pintor.h"
-#include "platform/win32/TextoWin32.h"
 #include "resources/recursos.h"
+#include "win32host/ErroresWin32.h"
+#include "win32host/Pintor.h"
+#include "win32host/Protegido.h"
+#include "win32host/TeclasWin32.h"
+#include "win32host/TextoWin32.h"
 
 namespace instalar::win32 {
 
@@ -27,21 +26,16 @@ Fuente FuenteDeMensajes() {
     return Fuente(::CreateFontIndirectW(&metricas.lfMessageFont));
 }
 
-int EstadoMayusculas() {
-    int estado = 0;
-    if (::GetKeyState(VK_SHIFT) < 0) estado |= kShift;
-    if (::GetKeyState(VK_CONTROL) < 0) estado |= kCtrl;
-    if (::GetKeyState(VK_MENU) < 0) estado |= kAlt;
-    return estado;
-}
-
 }  // namespace
 
 VentanaWin32::VentanaWin32(HINSTANCE instancia)
     : instancia_(instancia),
+      escala_(DpiDePantalla()),
       fuentes_(DpiDePantalla()),
-      plataforma_(fuentes_),
-      modelo_(plataforma_),
+      medida_(escala_, fuentes_),
+      anfitrion_(escala_, archivos_),
+      modelo_(SistemaVentana{archivos_, medida_, anfitrion_, procesos_}),
+      lienzo_([this](HDC dc) { Pintar(dc); }),
       flecha_(CargarIcono(instancia, IDI_FLECHA, 16)),
       icono_(CargarIcono(instancia, IDI_INSTALAR, 32)),
       iconoPequeno_(CargarIcono(instancia, IDI_INSTALAR, 16)),
@@ -69,8 +63,8 @@ Fallo VentanaWin32::CrearVentana() {
     clase.lpszClassName = kClaseVentana;
     if (!::RegisterClassExW(&clase) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return UltimoError();
 
-    const int ancho = Pixeles(kAnchoVentana, plataforma_.TwipsPorPixelX());
-    const int alto = Pixeles(kAltoVentana, plataforma_.TwipsPorPixelY());
+    const int ancho = escala_.Pixeles(kAnchoVentana);
+    const int alto = escala_.Pixeles(kAltoVentana);
     const int izquierda = (::GetSystemMetrics(SM_CXSCREEN) - ancho) / 2;
     const int arriba = (::GetSystemMetrics(SM_CYSCREEN) - alto) / 2;
     const Controles& diseno = modelo_.Vista();
@@ -84,7 +78,7 @@ Fallo VentanaWin32::CrearVentana() {
 
 void VentanaWin32::CrearBotones() {
     auto crear = [this](const Boton& boton, int id) {
-        const RECT caja = APixeles(boton.caja, plataforma_.TwipsPorPixelX(), plataforma_.TwipsPorPixelY());
+        const RECT caja = escala_.APixeles(boton.caja);
         HWND hijo = ::CreateWindowExW(0, L"BUTTON", W(boton.texto), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
                                       caja.left, caja.top, caja.right - caja.left, caja.bottom - caja.top, ventana_,
                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instancia_, nullptr);
@@ -100,10 +94,10 @@ void VentanaWin32::Cargar() {
     const Controles& c = modelo_.Vista();
     ::SetWindowTextW(ventana_, W(c.titulo));
     ::EnableWindow(btnInstalar_, c.btnInstalar.habilitado ? TRUE : FALSE);
-    const SIZE tamano = TamanoCliente();
-    modelo_.Form_Resize(tamano.cx * plataforma_.TwipsPorPixelX(), tamano.cy * plataforma_.TwipsPorPixelY());
-    Invalidar(nullptr);
-    huellas_ = Huellas();
+    const SIZE tamano = TamanoCliente(ventana_);
+    const Punto interior = escala_.ATwips(tamano.cx, tamano.cy);
+    modelo_.Form_Resize(interior.x, interior.y);
+    lienzo_.Rehacer(ventana_, Huellas());
 }
 
 void VentanaWin32::Mostrar() {
@@ -115,8 +109,13 @@ void VentanaWin32::Mostrar() {
     ::UpdateWindow(ventana_);
 }
 
-bool VentanaWin32::PrevisualizarTecla(const MSG& mensaje) {
+bool VentanaWin32::PrevisualizarTecla(const MSG& mensaje) noexcept {
     if (!ventana_ || (mensaje.hwnd != ventana_ && ::GetParent(mensaje.hwnd) != ventana_)) return false;
+    // A key whose handling failed is dropped, not passed on.
+    return Protegido([&] { return ManejarTecla(mensaje); }, true);
+}
+
+bool VentanaWin32::ManejarTecla(const MSG& mensaje) {
     switch (mensaje.message) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
@@ -125,7 +124,7 @@ bool VentanaWin32::PrevisualizarTecla(const MSG& mensaje) {
             TrasEvento();
             return true;
         }
-        modelo_.Form_KeyDown(static_cast<int>(mensaje.wParam), EstadoMayusculas());
+        modelo_.Form_KeyDown(TeclaDe(mensaje.wParam), EstadoMayusculas());
         TrasEvento();
         if (mensaje.wParam == VK_TAB) {
             MoverFoco();
@@ -133,7 +132,7 @@ bool VentanaWin32::PrevisualizarTecla(const MSG& mensaje) {
         }
         return false;
     case WM_CHAR:
-        modelo_.Form_KeyPress(static_cast<int>(mensaje.wParam));
+        modelo_.Form_KeyPress(static_cast<char16_t>(mensaje.wParam));
         TrasEvento();
         // Enter has been handled as the install command: a push button must
         // not act on it a second time.
@@ -156,7 +155,8 @@ LRESULT CALLBACK VentanaWin32::ProcedimientoVentana(HWND ventana, UINT mensaje, 
         auto* creacion = reinterpret_cast<CREATESTRUCTW*>(l);
         auto* propia = static_cast<VentanaWin32*>(creacion->lpCreateParams);
         propia->ventana_ = ventana;
-        propia->plataforma_.FijarVentana(ventana);
+        propia->anfitrion_.FijarVentana(ventana);
+        propia->procesos_.FijarVentana(ventana);
         ::SetWindowLongPtrW(ventana, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(propia));
     }
     auto* propia = reinterpret_cast<VentanaWin32*>(::GetWindowLongPtrW(ventana, GWLP_USERDATA));
@@ -164,27 +164,19 @@ LRESULT CALLBACK VentanaWin32::ProcedimientoVentana(HWND ventana, UINT mensaje, 
     if (mensaje == WM_NCDESTROY) {
         ::SetWindowLongPtrW(ventana, GWLP_USERDATA, 0);
         propia->ventana_ = nullptr;
-        propia->plataforma_.FijarVentana(nullptr);
+        propia->anfitrion_.FijarVentana(nullptr);
+        propia->procesos_.FijarVentana(nullptr);
         return ::DefWindowProcW(ventana, mensaje, w, l);
     }
-    try {
-        return propia->ManejarMensaje(mensaje, w, l);
-    } catch (...) {
-        // Nothing may unwind through Windows; the event is simply lost.
-        return 0;
-    }
+    return Protegido([&] { return propia->ManejarMensaje(mensaje, w, l); }, LRESULT{0});
 }
 
 LRESULT VentanaWin32::ManejarMensaje(UINT mensaje, WPARAM w, LPARAM l) {
     switch (mensaje) {
     case WM_PAINT: AlPintar(); return 0;
-    case WM_PRINTCLIENT: CopiarLienzo(reinterpret_cast<HDC>(w)); return 0;
+    case WM_PRINTCLIENT: lienzo_.Copiar(ventana_, reinterpret_cast<HDC>(w)); return 0;
     case WM_ERASEBKGND: return 1;
-    case WM_SIZE:
-        modelo_.Form_Resize(LOWORD(l) * plataforma_.TwipsPorPixelX(), HIWORD(l) * plataforma_.TwipsPorPixelY());
-        Invalidar(nullptr);
-        huellas_ = Huellas();
-        return 0;
+    case WM_SIZE: AlCambiarTamano(l); return 0;
     case WM_LBUTTONDOWN: AlPresionarRaton(l, true); return 0;
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN: AlPresionarRaton(l, false); return 0;
@@ -211,86 +203,28 @@ LRESULT VentanaWin32::ManejarMensaje(UINT mensaje, WPARAM w, LPARAM l) {
     return ::DefWindowProcW(ventana_, mensaje, w, l);
 }
 
-SIZE VentanaWin32::TamanoCliente() const {
-    RECT cliente{};
-    ::GetClientRect(ventana_, &cliente);
-    return SIZE{cliente.right, cliente.bottom};
-}
-
 void VentanaWin32::Pintar(HDC dc) {
     RecursosPintura recursos;
-    recursos.logo = plataforma_.Fondo();
+    recursos.logo = anfitrion_.Fondo();
     recursos.flecha = flecha_.get();
     recursos.icono = icono_.get();
-    recursos.twipsPorPixelX = plataforma_.TwipsPorPixelX();
-    recursos.twipsPorPixelY = plataforma_.TwipsPorPixelY();
-    PintarContenido(dc, TamanoCliente(), modelo_.Vista(), recursos, fuentes_);
+    PintarContenido(dc, TamanoCliente(ventana_), modelo_.Vista(), recursos, escala_, fuentes_);
 }
 
 void VentanaWin32::AlPintar() {
     Pintura pintura(ventana_);
-    CopiarLienzo(pintura.dc());
+    lienzo_.Copiar(ventana_, pintura.dc());
 }
 
-// The window is painted into a kept bitmap and copied in one go, so nothing
-// flickers and a repeated paint (also the buttons asking for their
-// background) costs a copy.
-void VentanaWin32::CopiarLienzo(HDC destino) {
-    ActualizarLienzo(destino);
-    DCMemoria memoria(::CreateCompatibleDC(destino));
-    Seleccion seleccion(memoria.get(), lienzo_.get());
-    ::BitBlt(destino, 0, 0, tamanoLienzo_.cx, tamanoLienzo_.cy, memoria.get(), 0, 0, SRCCOPY);
+void VentanaWin32::AlCambiarTamano(LPARAM l) {
+    const Punto interior = escala_.ATwips(LOWORD(l), HIWORD(l));
+    modelo_.Form_Resize(interior.x, interior.y);
+    lienzo_.Rehacer(ventana_, Huellas());
 }
 
-// The window's picture is kept in a bitmap; only its out-of-date parts are
-// painted again, and WM_PAINT and WM_PRINTCLIENT copy from it.
-void VentanaWin32::Invalidar(const RECT* caja) {
-    if (!ventana_) return;
-    ::InvalidateRect(ventana_, caja, FALSE);
-    const SIZE tamano = TamanoCliente();
-    const RECT todo{0, 0, tamano.cx, tamano.cy};
-    Region nueva(::CreateRectRgnIndirect(caja ? caja : &todo));
-    if (!pendiente_) pendiente_ = std::move(nueva);
-    else ::CombineRgn(pendiente_.get(), pendiente_.get(), nueva.get(), RGN_OR);
-}
+std::vector<Huella> VentanaWin32::Huellas() const { return HuellasDe(modelo_.Vista(), escala_); }
 
-void VentanaWin32::ActualizarLienzo(HDC referencia) {
-    const SIZE tamano = TamanoCliente();
-    if (!lienzo_ || tamano.cx != tamanoLienzo_.cx || tamano.cy != tamanoLienzo_.cy) {
-        lienzo_ = MapaBits(::CreateCompatibleBitmap(referencia, tamano.cx, tamano.cy));
-        tamanoLienzo_ = tamano;
-        pendiente_.Restablecer(::CreateRectRgn(0, 0, tamano.cx, tamano.cy));
-    }
-    if (!pendiente_) return;
-    DCMemoria memoria(::CreateCompatibleDC(referencia));
-    Seleccion seleccion(memoria.get(), lienzo_.get());
-    ::SelectClipRgn(memoria.get(), pendiente_.get());
-    Pintar(memoria.get());
-    ::SelectClipRgn(memoria.get(), nullptr);
-    pendiente_.Restablecer();
-}
-
-std::vector<Huella> VentanaWin32::Huellas() {
-    return HuellasDe(modelo_.Vista(), plataforma_.TwipsPorPixelX(), plataforma_.TwipsPorPixelY());
-}
-
-void VentanaWin32::InvalidarCambios() {
-    std::vector<Huella> nuevas = Huellas();
-    if (nuevas.size() != huellas_.size()) {
-        Invalidar(nullptr);
-    } else {
-        for (size_t i = 0; i < nuevas.size(); ++i) {
-            if (nuevas[i] == huellas_[i]) continue;
-            Invalidar(&huellas_[i].caja);
-            Invalidar(&nuevas[i].caja);
-        }
-    }
-    huellas_ = std::move(nuevas);
-}
-
-Punto VentanaWin32::ATwips(LPARAM l) {
-    return {GET_X_LPARAM(l) * plataforma_.TwipsPorPixelX(), GET_Y_LPARAM(l) * plataforma_.TwipsPorPixelY()};
-}
+Punto VentanaWin32::ATwips(LPARAM l) const { return escala_.ATwips(GET_X_LPARAM(l), GET_Y_LPARAM(l)); }
 
 void VentanaWin32::AlPresionarRaton(LPARAM l, bool botonIzquierdo) {
     const Punto punto = ATwips(l);
@@ -334,8 +268,8 @@ bool VentanaWin32::AlFijarCursor() {
     POINT cursor{};
     ::GetCursorPos(&cursor);
     ::ScreenToClient(ventana_, &cursor);
-    const Impacto impacto = modelo_.ControlEn(cursor.x * plataforma_.TwipsPorPixelX(),
-                                              cursor.y * plataforma_.TwipsPorPixelY());
+    const Punto punto = escala_.ATwips(cursor.x, cursor.y);
+    const Impacto impacto = modelo_.ControlEn(punto.x, punto.y);
     if (impacto.tipo != Impacto::Tipo::Opcion || !mano_) return false;
     ::SetCursor(mano_);
     return true;
@@ -364,7 +298,7 @@ void VentanaWin32::TrasEvento() {
         ::DestroyWindow(ventana_);
         return;
     }
-    if (ventana_) InvalidarCambios();
+    if (ventana_) lienzo_.InvalidarCambios(ventana_, Huellas());
 }
 
 }  // namespace instalar::win32

@@ -1,6 +1,6 @@
-#include "platform/win32/Huellas.h"
+#include "win32host/Huellas.h"
 
-#include "platform/win32/Pintor.h"
+#include "common/Sobrecarga.h"
 
 namespace instalar::win32 {
 
@@ -25,19 +25,15 @@ uint64_t AspectoDe(const Etiqueta& e) {
 
 }  // namespace
 
-std::vector<Huella> HuellasDe(const Controles& c, double x, double y) {
+std::vector<Huella> HuellasDe(const Controles& c, const Escala& escala) {
     std::vector<Huella> huellas;
-    huellas.reserve(c.etqInstalar.size() + 7);
-    auto etiqueta = [&](const Etiqueta& e) { huellas.push_back({APixeles(e.caja, x, y), AspectoDe(e)}); };
-    auto imagen = [&](const Imagen& i) { huellas.push_back({APixeles(i.caja, x, y), i.visible ? 1u : 0u}); };
-    etiqueta(c.etqTipo);
-    etiqueta(c.etqVer);
-    imagen(c.Image2);
-    imagen(c.Image1);
-    huellas.push_back({APixeles(c.shpBar.caja, x, y), ValorDe(c.shpBar.fondo)});
-    etiqueta(c.etqInfo);
-    etiqueta(c.Label1);
-    for (const Etiqueta& e : c.etqInstalar) etiqueta(e);
+    huellas.reserve(c.etqInstalar.size() + 8);
+    auto etiqueta = [&](const Etiqueta& e) { huellas.push_back({escala.APixeles(e.caja), AspectoDe(e)}); };
+    DeAbajoArriba(c, Sobrecarga{etiqueta, [&](const OpcionDeLista& o) { etiqueta(o.etiqueta); },
+                                [&](const Imagen& i) { huellas.push_back({escala.APixeles(i.caja), i.visible ? 1u : 0u}); },
+                                [&](const Barra& b) { huellas.push_back({escala.APixeles(b.caja), ValorDe(b.fondo)}); },
+                                // The divider never changes.
+                                [](const Linea&) {}});
     return huellas;
 }
 

@@ -1,4 +1,4 @@
-#include "platform/ComprobarBmp.h"
+#include "window/ComprobarBmp.h"
 
 #include <cstdint>
 

@@ -8,15 +8,15 @@ namespace instalar {
 
 void frmMenu::btnInstalar_Click() {
     const int16_t elegida = OpcionSeleccionada();
-    if (elegida < nOpciones) LanzarInstalador(c_.etqInstalar[static_cast<size_t>(elegida)].etiqueta);
+    if (elegida < nOpciones) LanzarInstalador(controles.etqInstalar[static_cast<size_t>(elegida)].comando);
 }
 
 void frmMenu::LanzarInstalador(const std::u16string& comando) {
-    const std::u16string ruta = RutaInstalador(plataforma_.CarpetaPrograma(), comando);
-    auto arranque = IniciarInstalador(plataforma_, ruta);
-    if (!arranque) return InformarError(arranque.error().descripcion + u"\r\n" + ruta);
+    const std::u16string ruta = RutaInstalador(anfitrion.CarpetaPrograma(), comando);
+    auto inicio = IniciarInstalador(procesos, ruta);
+    if (!inicio) return InformarError(inicio.error().descripcion + u"\r\n" + ruta);
     // Declining the administrator prompt leaves the menu open to choose again.
-    if (arranque.valor() == Arranque::Iniciado) Descargar();
+    if (inicio.valor() == Inicio::Iniciado) Descargar();
 }
 
 }  // namespace instalar

@@ -4,15 +4,17 @@
 
 #include <windows.h>
 
-#include <cstdint>
 #include <memory>
-#include <vector>
 
 #include "app/basMenu.h"
-#include "platform/win32/Fuentes.h"
-#include "platform/win32/Huellas.h"
-#include "platform/win32/Manejadores.h"
-#include "platform/win32/PlataformaWin32.h"
+#include "win32host/AnfitrionWin32.h"
+#include "win32host/ArchivosWin32.h"
+#include "win32host/Escala.h"
+#include "win32host/Fuentes.h"
+#include "win32host/Lienzo.h"
+#include "win32host/Manejadores.h"
+#include "win32host/MedidaTextoWin32.h"
+#include "win32host/ProcesosWin32.h"
 #include "window/frmMenu.h"
 
 namespace instalar::win32 {
@@ -32,7 +34,7 @@ public:
     // Called by the message loop for every message before it is dispatched:
     // the window sees keys before the focused button.  True when the message
     // has been dealt with and must not be dispatched.
-    bool PrevisualizarTecla(const MSG& mensaje);
+    bool PrevisualizarTecla(const MSG& mensaje) noexcept;
 
 private:
     explicit VentanaWin32(HINSTANCE instancia);
@@ -41,7 +43,9 @@ private:
 
     static LRESULT CALLBACK ProcedimientoVentana(HWND ventana, UINT mensaje, WPARAM w, LPARAM l) noexcept;
     LRESULT ManejarMensaje(UINT mensaje, WPARAM w, LPARAM l);
+    bool ManejarTecla(const MSG& mensaje);
     void AlPintar();
+    void AlCambiarTamano(LPARAM l);
     void AlPresionarRaton(LPARAM l, bool botonIzquierdo);
     void AlMoverRaton(LPARAM l);
     void AlSoltarRaton(LPARAM l);
@@ -50,24 +54,19 @@ private:
     void AlActivar(WPARAM w);
     void MoverFoco();
     void TrasEvento();
-    Punto ATwips(LPARAM l);
-    SIZE TamanoCliente() const;
+    Punto ATwips(LPARAM l) const;
     void Pintar(HDC dc);
-    void Invalidar(const RECT* caja);
-    void ActualizarLienzo(HDC referencia);
-    void InvalidarCambios();
-
-    void CopiarLienzo(HDC destino);
-    std::vector<Huella> Huellas();
-    std::vector<Huella> huellas_;
-    MapaBits lienzo_;
-    SIZE tamanoLienzo_{};
-    Region pendiente_;
+    std::vector<Huella> Huellas() const;
 
     HINSTANCE instancia_;
+    Escala escala_;
     Fuentes fuentes_;
-    PlataformaWin32 plataforma_;
+    ArchivosWin32 archivos_;
+    MedidaTextoWin32 medida_;
+    AnfitrionWin32 anfitrion_;
+    ProcesosWin32 procesos_;
     frmMenu modelo_;
+    Lienzo lienzo_;
     Icono flecha_;
     Icono icono_;
     Icono iconoPequeno_;

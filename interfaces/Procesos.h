@@ -1,0 +1,37 @@
+#pragma once
+// What starting a setup program needs from the system: whether its file is
+// there, and starting it.
+
+#include <cstdint>
+#include <string>
+
+#include "common/Error.h"
+
+namespace instalar {
+
+// How a setup program is started: the checked file as the application,
+// a command line whose first token is that file, quoted, and its folder as
+// the working folder.
+struct PeticionProceso {
+    std::u16string aplicacion;
+    std::u16string lineaComandos;
+    std::u16string carpetaTrabajo;
+    int mostrar = 1;  // normal, activated window
+};
+
+class Procesos {
+public:
+    virtual ~Procesos() = default;
+
+    // The length of a file; an error when there is none (a folder included).
+    virtual Resultado<int64_t> LongitudArchivo(const std::u16string& ruta) = 0;
+    // Starts a program without waiting for it.  A program that needs more
+    // rights than the menu has fails with CodigoError::RequiereElevacion.
+    virtual Fallo IniciarProceso(const PeticionProceso& peticion) = 0;
+    // Starts through the shell, which asks for consent when the program
+    // needs administrator rights; declining fails with
+    // CodigoError::CanceladoPorUsuario.
+    virtual Fallo EjecutarConShell(const PeticionProceso& peticion) = 0;
+};
+
+}  // namespace instalar

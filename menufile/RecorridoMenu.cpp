@@ -1,0 +1,76 @@
+#include "menufile/RecorridoMenu.h"
+
+#include <utility>
+
+#include "menufile/ArchivoMenu.h"
+
+namespace instalar {
+
+namespace {
+
+class Recorrido {
+public:
+    Recorrido(ArchivoMenu& archivo, VisitaMenu& visita) : archivo_(archivo), visita_(visita) {}
+
+    FinRecorrido Recorrer();
+
+private:
+    // Reads the next line and tells the visit; false when it could not.
+    bool Leer();
+    FinRecorrido Fin(Parada parada, Fallo error) { return {parada, numero_, std::move(error)}; }
+
+    ArchivoMenu& archivo_;
+    VisitaMenu& visita_;
+    std::u16string texto_;
+    LineaLeida linea_;
+    Fallo error_;
+    int numero_ = 0;
+};
+
+bool Recorrido::Leer() {
+    ++numero_;
+    auto leida = archivo_.LeerLinea();
+    if (!leida) {
+        error_ = leida.error();
+        return false;
+    }
+    texto_ = std::move(leida.valor());
+    linea_ = LineaLeida{numero_, texto_, archivo_.FinDeArchivo()};
+    visita_.Linea(linea_);
+    return true;
+}
+
+FinRecorrido Recorrido::Recorrer() {
+    if (!Leer()) return Fin(Parada::LineaIlegible, error_);
+    visita_.Titulo(linea_);
+    if (!Leer()) return Fin(Parada::LineaIlegible, error_);
+    visita_.Version(linea_);
+
+    int16_t opciones = 0;
+    while (!archivo_.FinDeArchivo()) {
+        if (!Leer()) return Fin(Parada::LineaIlegible, error_);
+        auto clasificada = ClasificarLinea(linea_.texto, Lector::Lista);
+        if (!clasificada) return Fin(Parada::PosicionExcesiva, clasificada.error());
+        if (!clasificada.valor()) {
+            visita_.Ignorada(linea_);
+            continue;
+        }
+        if (opciones == kOpcionesMaximas) {
+            visita_.OpcionDeMas(linea_, std::move(*clasificada.valor()));
+            return Fin(Parada::DemasiadasOpciones, ErrorDe(CodigoError::Desbordamiento));
+        }
+        visita_.Opcion(linea_, std::move(*clasificada.valor()));
+        ++opciones;
+    }
+    return Fin(Parada::FinDelArchivo, std::nullopt);
+}
+
+}  // namespace
+
+FinRecorrido RecorrerMenu(Archivos& archivos, const std::u16string& ruta, VisitaMenu& visita) {
+    auto abierto = ArchivoMenu::Abrir(archivos, ruta);
+    if (!abierto) return FinRecorrido{Parada::NoSeAbre, 0, abierto.error()};
+    return Recorrido(abierto.valor(), visita).Recorrer();
+}
+
+}  // namespace instalar

@@ -1,0 +1,62 @@
+#pragma once
+// The one walk through a menu file for its item list: the title, the
+// version, then every line classified, up to the largest number of items a
+// menu can hold.  The window builds its list from it and the checker
+// checks with it, so the two always read the same items from a file and
+// stop at the same line for the same reason.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "interfaces/Archivos.h"
+#include "menufile/LineaMenu.h"
+
+namespace instalar {
+
+// The item count is a signed 16-bit number: a menu holds this many items.
+constexpr int16_t kOpcionesMaximas = 32767;
+
+struct LineaLeida {
+    int numero = 0;  // from 1, each line ended by CR or CR LF
+    std::u16string_view texto;
+    bool ultima = false;  // nothing follows it in the file
+};
+
+// What the walk met, in file order.  Each event has a default that does
+// nothing, so a reader overrides only what it uses.
+class VisitaMenu {
+public:
+    virtual ~VisitaMenu() = default;
+
+    // Every line read, header included, before anything else is done with it.
+    virtual void Linea(const LineaLeida& /*linea*/) {}
+    virtual void Titulo(const LineaLeida& /*linea*/) {}
+    virtual void Version(const LineaLeida& /*linea*/) {}
+    // A line after the header that is not an entry (blank, comment, no ";").
+    virtual void Ignorada(const LineaLeida& /*linea*/) {}
+    // An entry the list counts.
+    virtual void Opcion(const LineaLeida& /*linea*/, Entrada&& /*entrada*/) {}
+    // The entry after the largest count: it still gets its label in the
+    // window, but counting it overflows and ends the reading.
+    virtual void OpcionDeMas(const LineaLeida& /*linea*/, Entrada&& /*entrada*/) {}
+};
+
+// Why the walk ended.
+enum class Parada {
+    FinDelArchivo,     // every line was read
+    NoSeAbre,          // the file could not be opened
+    LineaIlegible,     // a line could not be read (past the end, among others)
+    PosicionExcesiva,  // a ";" or a command lies past the 16-bit position limit
+    DemasiadasOpciones,
+};
+
+struct FinRecorrido {
+    Parada parada = Parada::FinDelArchivo;
+    int linea = 0;  // where it stopped; 0 when the file did not open
+    Fallo error;    // empty when every line was read
+};
+
+FinRecorrido RecorrerMenu(Archivos& archivos, const std::u16string& ruta, VisitaMenu& visita);
+
+}  // namespace instalar

@@ -1,0 +1,65 @@
+#include "win32host/ArchivosWin32.h"
+
+#include "win32host/ErroresWin32.h"
+#include "win32host/Manejadores.h"
+#include "win32host/TextoWin32.h"
+
+namespace instalar::win32 {
+
+namespace {
+
+class ArchivoWin32 : public ArchivoLectura {
+public:
+    explicit ArchivoWin32(Archivo archivo) : archivo_(std::move(archivo)) {}
+    Resultado<size_t> Leer(char* destino, size_t capacidad) override {
+        DWORD leidos = 0;
+        const DWORD pedidos = static_cast<DWORD>(capacidad > 0x10000000 ? 0x10000000 : capacidad);
+        if (!::ReadFile(archivo_.get(), destino, pedidos, &leidos, nullptr)) return UltimoError();
+        return static_cast<size_t>(leidos);
+    }
+
+private:
+    Archivo archivo_;
+};
+
+}  // namespace
+
+Resultado<std::unique_ptr<ArchivoLectura>> ArchivosWin32::AbrirArchivo(const std::u16string& ruta) {
+    HANDLE abierto = ::CreateFileW(W(ruta), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                   OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (abierto == INVALID_HANDLE_VALUE) return UltimoError();
+    Archivo archivo(abierto);
+    // A device (CON, a pipe) could block the window forever.
+    if (::GetFileType(abierto) != FILE_TYPE_DISK) return ErrorDe(CodigoError::NombreArchivoIncorrecto);
+    return std::unique_ptr<ArchivoLectura>(std::make_unique<ArchivoWin32>(std::move(archivo)));
+}
+
+std::u16string ArchivosWin32::DesdeAnsi(std::string_view bytes) {
+    if (bytes.empty()) return u"";
+    const int largoBytes = static_cast<int>(bytes.size());
+    const int largo = ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), largoBytes, nullptr, 0);
+    std::u16string texto(static_cast<size_t>(largo), u'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), largoBytes, reinterpret_cast<wchar_t*>(texto.data()), largo);
+    return texto;
+}
+
+bool ArchivosWin32::IgualesSinMayusculas(const std::u16string& a, const std::u16string& b) {
+    return ::CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, W(a), static_cast<int>(a.size()), W(b),
+                            static_cast<int>(b.size())) == CSTR_EQUAL;
+}
+
+Resultado<std::string> ArchivosWin32::LeerEntero(const std::u16string& ruta, size_t maximo) {
+    auto archivo = AbrirArchivo(ruta);
+    if (!archivo) return archivo.error();
+    std::string bytes;
+    char bloque[64 * 1024];
+    for (;;) {
+        auto leidos = archivo.valor()->Leer(bloque, sizeof(bloque));
+        if (!leidos) return leidos.error();
+        if (leidos.valor() == 0) return bytes;
+        if (bytes.size() + leidos.valor() > maximo) return ErrorDe(CodigoError::Sistema);
+        bytes.append(bloque, leidos.valor());
+    }
+}
+
+}  // namespace instalar::win32

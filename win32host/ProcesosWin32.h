@@ -1,0 +1,23 @@
+#pragma once
+// Starting setup programs on Windows.
+
+#include <windows.h>
+
+#include "interfaces/Procesos.h"
+
+namespace instalar::win32 {
+
+class ProcesosWin32 : public Procesos {
+public:
+    // The window over which the shell asks for consent.
+    void FijarVentana(HWND ventana) { ventana_ = ventana; }
+
+    Resultado<int64_t> LongitudArchivo(const std::u16string& ruta) override;
+    Fallo IniciarProceso(const PeticionProceso& peticion) override;
+    Fallo EjecutarConShell(const PeticionProceso& peticion) override;
+
+private:
+    HWND ventana_ = nullptr;
+};
+
+}  // namespace instalar::win32

@@ -1,0 +1,23 @@
+#include "win32host/TeclasWin32.h"
+
+namespace instalar::win32 {
+
+Tecla TeclaDe(WPARAM codigoVirtual) {
+    switch (codigoVirtual) {
+    case VK_UP: return Tecla::Arriba;
+    case VK_DOWN: return Tecla::Abajo;
+    case VK_LEFT: return Tecla::Izquierda;
+    case VK_RIGHT: return Tecla::Derecha;
+    default: return Tecla::Otra;
+    }
+}
+
+int EstadoMayusculas() {
+    int estado = 0;
+    if (::GetKeyState(VK_SHIFT) < 0) estado |= kShift;
+    if (::GetKeyState(VK_CONTROL) < 0) estado |= kCtrl;
+    if (::GetKeyState(VK_MENU) < 0) estado |= kAlt;
+    return estado;
+}
+
+}  // namespace instalar::win32

@@ -1,0 +1,14 @@
+#pragma once
+// Windows' key codes and modifier state, as the window's logic knows them.
+
+#include <windows.h>
+
+#include "window/Teclas.h"
+
+namespace instalar::win32 {
+
+Tecla TeclaDe(WPARAM codigoVirtual);
+// The modifier keys held now, as Mayusculas bits.
+int EstadoMayusculas();
+
+}  // namespace instalar::win32
