@@ -36,7 +36,7 @@ scripts/paquetes.sh >&2
 # What the machine is and how busy it was.
 echo "Machine: $(nproc) cores, $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)," \
     "$(wine --version), $(date -u '+%Y-%m-%d %H:%M UTC')"
-cambios=$(git status --porcelain -- app common launch menufile platform resources window CMakeLists.txt 2>/dev/null | wc -l)
+cambios=$(git status --porcelain -- app common interfaces launch menufile resources win32host window CMakeLists.txt 2>/dev/null | wc -l)
 echo "Code: $(git rev-parse --short HEAD 2>/dev/null || echo unknown)" \
     "$([ "$cambios" -eq 0 ] && echo '(program sources as committed)' || echo "(+ $cambios changed program files)")"
 echo "Load average before: $(cut -d ' ' -f 1-3 /proc/loadavg)"
