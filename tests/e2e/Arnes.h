@@ -1,5 +1,6 @@
 // Harness for the end-to-end tests: drives the real instalar.exe as a user
 // would, through files, processes, the screen, the mouse and the keyboard.
+// What is not particular to the menu comes from the herramientas library.
 //
 // Every object cleans up after itself: a Medio removes its folder, a Menu
 // ends its process, a Registro removes its log file.  Failures to set up a
@@ -8,34 +9,30 @@
 
 #include <windows.h>
 
-#include <cstdint>
 #include <functional>
 #include <initializer_list>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "herramientas/Archivos.h"
+#include "herramientas/Entrada.h"
+#include "herramientas/Errores.h"
+#include "herramientas/Espera.h"
+#include "herramientas/Instantanea.h"
+#include "herramientas/Pantalla.h"
+#include "herramientas/Procesos.h"
+#include "herramientas/Texto.h"
+#include "herramientas/Tinta.h"
+#include "herramientas/Ventanas.h"
+
 namespace arnes {
 
+// The tests reach the generic tools (files, text, processes, the screen,
+// input, windows) through this namespace, as they reach the harness.
+using namespace herramientas;
+
 // ---------------------------------------------------------------- folders
-
-// Folder that holds the running test program (instalar.exe and the helper
-// programs are built into the same folder).
-std::wstring CarpetaDeLasPruebas();
-
-// carpeta + "\" + nombre.
-std::wstring Unir(const std::wstring& carpeta, const std::wstring& nombre);
-
-// Bytes of a file; throws if it cannot be read.
-std::string LeerArchivo(const std::wstring& ruta);
-
-// Creates (or replaces) a file with exactly these bytes, making missing
-// parent folders.
-void EscribirArchivo(const std::wstring& ruta, const std::string& bytes);
-
-// Removes a folder with everything in it; missing folders are fine.
-void BorrarCarpeta(const std::wstring& carpeta);
 
 // A temporary folder laid out like a distribution medium: the menu program,
 // its menu file, its logo and the setup programs, in any subfolders.
@@ -59,14 +56,6 @@ private:
     std::wstring ruta_;
 };
 
-// Contents of a folder tree: relative path -> bytes; folders appear with a
-// trailing backslash and no bytes.  Two equal snapshots mean the tree is
-// byte-identical.
-using Instantanea = std::map<std::wstring, std::string>;
-Instantanea TomarInstantanea(const std::wstring& carpeta);
-// Readable list of what differs (empty when equal), for failure messages.
-std::string Diferencias(const Instantanea& antes, const Instantanea& despues);
-
 // Menu file text from lines; each line gets CR LF.
 std::string LineasCrLf(std::initializer_list<std::string> lineas);
 
@@ -89,12 +78,11 @@ struct OpcionesMenu {
 class Menu {
 public:
     explicit Menu(const Medio& medio, const OpcionesMenu& opciones = {});
-    ~Menu();
     Menu(const Menu&) = delete;
     Menu& operator=(const Menu&) = delete;
 
-    DWORD Id() const { return proceso_.dwProcessId; }
-    HANDLE Proceso() const { return proceso_.hProcess; }
+    DWORD Id() const { return proceso_.Id(); }
+    HANDLE Proceso() const { return proceso_.ManejadorDelProceso(); }
     const std::wstring& LineaDeOrdenes() const { return linea_; }
 
     // Waits for the visible top-level window of this process with the menu's
@@ -104,9 +92,9 @@ public:
     RECT Rectangulo() const;          // screen coordinates of the window
     POINT APantalla(POINT cliente) const;  // client -> screen
 
-    bool EsperarSalida(DWORD milisegundos = 5000) const;
-    bool Terminado() const { return EsperarSalida(0); }
-    void Terminar() const;
+    bool EsperarSalida(DWORD milisegundos = 5000) const { return proceso_.EsperarSalida(milisegundos); }
+    bool Terminado() const { return proceso_.Terminado(); }
+    void Terminar() const { proceso_.Terminar(); }
 
     // Waits until no process this menu started is running any more (it may
     // have ended itself); returns "" or, when the time is up, what still
@@ -114,43 +102,13 @@ public:
     std::string EsperarFinDeSusProgramas(DWORD milisegundos = 5000) const;
 
 private:
-    PROCESS_INFORMATION proceso_{};
     std::wstring linea_;
+    herramientas::Proceso proceso_;
     HWND ventana_ = nullptr;
 };
 
 // The caption of the menu window and the title of its message boxes.
 extern const wchar_t* const kTituloMenu;
-
-// Visible top-level window of process `proceso` with that class and caption
-// (nullptr for any caption), or nullptr.
-HWND BuscarVentana(DWORD proceso, const wchar_t* clase, const wchar_t* titulo);
-
-// Child windows of class BUTTON.
-struct Boton {
-    HWND ventana;
-    int id;
-    std::wstring texto;
-    RECT rect;  // in the parent's client coordinates
-    bool habilitado;
-};
-std::vector<Boton> Botones(HWND padre);
-
-std::wstring TextoDe(HWND ventana);
-
-// The window that has the keyboard focus in the thread of `ventana` (which
-// may belong to another process), or nullptr.
-HWND FocoDe(HWND ventana);
-
-// Running processes that process `padre` started (the system reuses
-// process ids: only processes created after `padre` count).
-struct ProcesoEnMarcha {
-    DWORD id;
-    std::wstring programa;  // the executable's file name
-};
-std::vector<ProcesoEnMarcha> ProcesosHijos(HANDLE padre);
-// "name (id), ..." for messages; "none" when empty.
-std::string Describir(const std::vector<ProcesoEnMarcha>& procesos);
 
 // ---------------------------------------------------------- message boxes
 
@@ -175,78 +133,6 @@ CuadroMensaje BuscarCuadroMensaje(DWORD proceso);
 CuadroMensaje EsperarCuadroMensaje(DWORD proceso, DWORD milisegundos = 5000);
 // Presses OK (WM_COMMAND IDOK, which Wine and Windows treat alike).
 void Aceptar(const CuadroMensaje& cuadro);
-
-// ---------------------------------------------------------------- screen
-
-// Screen resolution of this (DPI-aware) process in dots per inch.
-int PuntosPorPulgada();
-
-// The pixels of a screen rectangle, copied at construction (BitBlt from the
-// screen DC: what is on screen, including whatever covers the window).
-class Captura {
-public:
-    explicit Captura(const RECT& pantalla);
-    // A picture drawn by `dibujar` on a memory DC of that size (for
-    // comparing the screen with a drawing of what should be there).
-    Captura(int ancho, int alto, const std::function<void(HDC, const RECT&)>& dibujar);
-    COLORREF En(int x, int y) const;  // relative to the rectangle's corner
-    int Ancho() const { return ancho_; }
-    int Alto() const { return alto_; }
-
-private:
-    int ancho_;
-    int alto_;
-    std::vector<std::uint32_t> pixeles_;
-};
-
-COLORREF PixelDePantalla(POINT pantalla);
-
-// "RGB(r,g,b)" for messages.
-std::string TextoColor(COLORREF color);
-
-// Consecutive rows of a capture, top and bottom included.
-struct Franja {
-    int arriba = 0;
-    int abajo = 0;
-    double Centro() const { return (arriba + abajo) / 2.0; }
-    int Alto() const { return abajo - arriba + 1; }
-};
-
-// "Ink" is any pixel of another colour than the background `fondo`: text,
-// lines, pictures.  The rectangles are relative to the capture's corner.
-bool HayTinta(const Captura& captura, const RECT& zona, COLORREF fondo);
-// The rows of the zone that hold ink, grouped into bands, top to bottom.
-std::vector<Franja> FranjasDeTinta(const Captura& captura, const RECT& zona, COLORREF fondo);
-// The rightmost column of the zone that holds ink, or zona.left - 1.
-int DerechaDeTinta(const Captura& captura, const RECT& zona, COLORREF fondo);
-bool ContieneColor(const Captura& captura, const RECT& zona, COLORREF color);
-// The rows of the zone that hold clearly green pixels (green well above red
-// and blue), as one band from the first to the last, if there are any.
-std::optional<Franja> FranjaVerde(const Captura& captura, const RECT& zona);
-// The pixels of a zone row by row, to compare two moments.
-std::vector<COLORREF> PixelesDe(const Captura& captura, const RECT& zona);
-
-// ---------------------------------------------------------- mouse, keys
-
-void MoverRaton(POINT pantalla);
-// Moves the pointer to the middle of the screen's left edge, away from any
-// window under test (a Menu does so before it starts the program).
-void AparcarRaton();
-void PulsarRaton(POINT pantalla, bool derecho = false);
-void SoltarRaton(POINT pantalla, bool derecho = false);
-void Clic(POINT pantalla);
-// Press at `desde`, move to `hasta`, release.
-void Arrastrar(POINT desde, POINT hasta);
-
-// Makes the window the foreground window; false if that did not happen.
-bool TraerAlFrente(HWND ventana, DWORD milisegundos = 3000);
-// Presses and releases a key, holding the modifiers (VK_CONTROL, VK_SHIFT,
-// VK_MENU) around it.  The foreground window receives it.
-void PulsarTecla(WORD tecla, std::initializer_list<WORD> modificadores = {});
-
-// Polls `condicion` every 20 ms until it holds or the time is up; returns
-// its last value.
-bool Esperar(const std::function<bool()>& condicion, DWORD milisegundos);
 
 // ---------------------------------------------- log of the stand-in setup
 
@@ -313,9 +199,5 @@ Lista EsperarLista(const Menu& menu, const std::function<bool(const Lista&)>& co
                    DWORD milisegundos = 5000);
 // A screen point on the name of item i.
 POINT PuntoEnOpcion(const Menu& menu, const Lista& lista, std::size_t i);
-
-// UTF-16 <-> UTF-8, for messages and files.
-std::string Utf8(const std::wstring& texto);
-std::wstring Utf16(const std::string& texto);
 
 }  // namespace arnes

@@ -14,7 +14,13 @@
 
 #include <string>
 
+#include "herramientas/Recursos.h"
+#include "herramientas/Texto.h"
+
 namespace {
+
+using herramientas::Manejador;
+using herramientas::Utf8;
 
 std::wstring Variable(const wchar_t* nombre) {
     const DWORD n = GetEnvironmentVariableW(nombre, nullptr, 0);
@@ -37,15 +43,6 @@ std::wstring RutaPropia() {
     return ruta;
 }
 
-std::string Utf8(const std::wstring& texto) {
-    const int n = WideCharToMultiByte(CP_UTF8, 0, texto.data(), static_cast<int>(texto.size()), nullptr, 0,
-                                      nullptr, nullptr);
-    std::string resultado(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, texto.data(), static_cast<int>(texto.size()), resultado.data(), n, nullptr,
-                        nullptr);
-    return resultado;
-}
-
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -54,11 +51,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
     const std::string linea =
         Utf8(std::wstring(GetCommandLineW()) + L"\t" + CarpetaActual() + L"\t" + RutaPropia()) + "\r\n";
-    HANDLE archivo = CreateFileW(registro.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                 OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (archivo == INVALID_HANDLE_VALUE) return 1;
+    const Manejador archivo(CreateFileW(registro.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                        nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (archivo.get() == INVALID_HANDLE_VALUE) return 1;
     DWORD escritos = 0;
-    const BOOL bien = WriteFile(archivo, linea.data(), static_cast<DWORD>(linea.size()), &escritos, nullptr);
-    CloseHandle(archivo);
+    const BOOL bien = WriteFile(archivo.get(), linea.data(), static_cast<DWORD>(linea.size()), &escritos, nullptr);
     return bien && escritos == linea.size() ? 0 : 1;
 }

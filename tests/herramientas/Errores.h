@@ -1,0 +1,26 @@
+// Failed Win32 calls as exceptions: the test frameworks and the benchmark
+// report them with what was being done and the system's error code.
+#pragma once
+
+#include <windows.h>
+
+#include <stdexcept>
+#include <string>
+
+namespace herramientas {
+
+class ErrorWin32 : public std::runtime_error {
+public:
+    ErrorWin32(const std::string& que, DWORD codigo);
+    // GetLastError() right after the call failed: callers that can recover
+    // from one particular failure tell it by this code.
+    DWORD Codigo() const { return codigo_; }
+
+private:
+    DWORD codigo_;
+};
+
+// Throws ErrorWin32 for `que` with this thread's last error.
+[[noreturn]] void Fallar(const std::string& que);
+
+}  // namespace herramientas

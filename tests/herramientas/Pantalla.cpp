@@ -1,0 +1,110 @@
+#include "Pantalla.h"
+
+#include <stdexcept>
+#include <utility>
+
+#include "Errores.h"
+
+namespace herramientas {
+
+namespace {
+
+DcDeMemoria NuevoDcDeMemoria() {
+    DcDeMemoria dc(CreateCompatibleDC(nullptr));
+    if (!dc) Fallar("CreateCompatibleDC");
+    return dc;
+}
+
+ObjetoGdi<HBITMAP> NuevoMapaDeBits(HDC dc, int ancho, int alto, void*& bits) {
+    if (ancho <= 0 || alto <= 0) throw std::runtime_error("empty capture rectangle");
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = ancho;
+    info.bmiHeader.biHeight = -alto;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    ObjetoGdi<HBITMAP> mapa(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!mapa || !bits) Fallar("cannot make a bitmap");
+    return mapa;
+}
+
+DcDePantalla NuevoDcDePantalla() {
+    DcDePantalla dc(GetDC(nullptr));
+    if (!dc) Fallar("GetDC");
+    return dc;
+}
+
+std::size_t Area(int ancho, int alto) {
+    return ancho > 0 && alto > 0 ? static_cast<std::size_t>(ancho) * static_cast<std::size_t>(alto) : 0;
+}
+
+Captura Dibujar(int ancho, int alto, const std::function<void(HDC, const RECT&)>& dibujar) {
+    const Lienzo lienzo(ancho, alto);
+    dibujar(lienzo.Dc(), RECT{0, 0, ancho, alto});
+    return lienzo.Pixeles();
+}
+
+}  // namespace
+
+int PuntosPorPulgada() {
+    const DcDePantalla pantalla(GetDC(nullptr));
+    const int ppp = GetDeviceCaps(pantalla.get(), LOGPIXELSX);
+    return ppp > 0 ? ppp : 96;
+}
+
+Captura::Captura(const RECT& pantalla) : Captura(ZonaDePantalla(pantalla).Tomar()) {}
+
+Captura::Captura(int ancho, int alto, const std::function<void(HDC, const RECT&)>& dibujar)
+    : Captura(Dibujar(ancho, alto, dibujar)) {}
+
+Captura::Captura(int ancho, int alto, std::vector<std::uint32_t> pixeles)
+    : ancho_(ancho), alto_(alto), pixeles_(std::move(pixeles)) {
+    if (pixeles_.size() != Area(ancho, alto))
+        throw std::invalid_argument("a capture of " + std::to_string(ancho) + "x" + std::to_string(alto) +
+                                    " pixels given " + std::to_string(pixeles_.size()));
+}
+
+COLORREF Captura::En(int x, int y) const {
+    if (x < 0 || y < 0 || x >= ancho_ || y >= alto_)
+        throw std::out_of_range("pixel (" + std::to_string(x) + "," + std::to_string(y) + ") outside the capture");
+    const std::uint32_t p = pixeles_[static_cast<std::size_t>(y) * static_cast<std::size_t>(ancho_) +
+                                     static_cast<std::size_t>(x)];
+    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+}
+
+Lienzo::Lienzo(int ancho, int alto)
+    : ancho_(ancho),
+      alto_(alto),
+      dc_(NuevoDcDeMemoria()),
+      mapa_(NuevoMapaDeBits(dc_.get(), ancho, alto, bits_)),
+      seleccion_(dc_.get(), mapa_.get()) {}
+
+Captura Lienzo::Pixeles() const {
+    GdiFlush();
+    const auto* primero = static_cast<const std::uint32_t*>(bits_);
+    return Captura(ancho_, alto_, std::vector<std::uint32_t>(primero, primero + Area(ancho_, alto_)));
+}
+
+ZonaDePantalla::ZonaDePantalla(const RECT& pantalla)
+    : zona_(pantalla),
+      pantalla_(NuevoDcDePantalla()),
+      lienzo_(pantalla.right - pantalla.left, pantalla.bottom - pantalla.top) {}
+
+Captura ZonaDePantalla::Tomar() const {
+    if (!BitBlt(lienzo_.Dc(), 0, 0, lienzo_.Ancho(), lienzo_.Alto(), pantalla_.get(), zona_.left, zona_.top,
+                SRCCOPY | CAPTUREBLT))
+        Fallar("cannot copy the screen");
+    return lienzo_.Pixeles();
+}
+
+COLORREF PixelDePantalla(POINT pantalla) {
+    return Captura(RECT{pantalla.x, pantalla.y, pantalla.x + 1, pantalla.y + 1}).En(0, 0);
+}
+
+std::string TextoColor(COLORREF color) {
+    return "RGB(" + std::to_string(GetRValue(color)) + "," + std::to_string(GetGValue(color)) + "," +
+           std::to_string(GetBValue(color)) + ")";
+}
+
+}  // namespace herramientas

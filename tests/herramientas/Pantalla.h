@@ -1,0 +1,87 @@
+// What is on screen, pixel by pixel, and the screen's resolution.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "Recursos.h"
+
+namespace herramientas {
+
+// Screen resolution in dots per inch (of a DPI-aware process: the real one).
+int PuntosPorPulgada();
+
+// The pixels of a picture, kept after the picture is gone.
+class Captura {
+public:
+    // What a screen rectangle shows now (BitBlt from the screen DC: what is
+    // on screen, including whatever covers a window).
+    explicit Captura(const RECT& pantalla);
+    // A picture drawn by `dibujar` on a memory DC of that size (for
+    // comparing the screen with a drawing of what should be there).
+    Captura(int ancho, int alto, const std::function<void(HDC, const RECT&)>& dibujar);
+    // The pixels of a top-down 32-bit bitmap, 0x00RRGGBB, row after row.
+    Captura(int ancho, int alto, std::vector<std::uint32_t> pixeles);
+
+    COLORREF En(int x, int y) const;  // relative to the top left corner
+    int Ancho() const { return ancho_; }
+    int Alto() const { return alto_; }
+
+    friend bool operator==(const Captura& a, const Captura& b) {
+        return a.ancho_ == b.ancho_ && a.alto_ == b.alto_ && a.pixeles_ == b.pixeles_;
+    }
+    friend bool operator!=(const Captura& a, const Captura& b) { return !(a == b); }
+
+private:
+    int ancho_;
+    int alto_;
+    std::vector<std::uint32_t> pixeles_;
+};
+
+// A 32-bit top-down bitmap selected into a memory DC: something to draw on
+// or to copy the screen into.
+class Lienzo {
+public:
+    // Throws for an empty size.
+    Lienzo(int ancho, int alto);
+    Lienzo(const Lienzo&) = delete;
+    Lienzo& operator=(const Lienzo&) = delete;
+
+    HDC Dc() const { return dc_.get(); }
+    int Ancho() const { return ancho_; }
+    int Alto() const { return alto_; }
+    // Its pixels as they are now, drawing still queued by GDI included.
+    Captura Pixeles() const;
+
+private:
+    int ancho_;
+    int alto_;
+    void* bits_ = nullptr;
+    DcDeMemoria dc_;
+    ObjetoGdi<HBITMAP> mapa_;
+    SeleccionGdi seleccion_;
+};
+
+// One rectangle of the screen, copied again on every Tomar into the same
+// bitmap: cheap enough to poll the screen for a change.
+class ZonaDePantalla {
+public:
+    explicit ZonaDePantalla(const RECT& pantalla);
+    Captura Tomar() const;
+
+private:
+    RECT zona_;
+    DcDePantalla pantalla_;
+    Lienzo lienzo_;
+};
+
+COLORREF PixelDePantalla(POINT pantalla);
+
+// "RGB(r,g,b)" for messages.
+std::string TextoColor(COLORREF color);
+
+}  // namespace herramientas

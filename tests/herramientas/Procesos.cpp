@@ -1,0 +1,91 @@
+#include "Procesos.h"
+
+#include <tlhelp32.h>
+
+#include "Errores.h"
+#include "Texto.h"
+
+namespace herramientas {
+
+namespace {
+
+// Long enough for Wine to tear down a process with windows on a busy machine.
+constexpr DWORD kEsperaAlTerminar = 10000;
+
+ULONGLONG Creacion(HANDLE proceso) {
+    FILETIME creado{}, fin{}, nucleo{}, usuario{};
+    if (!GetProcessTimes(proceso, &creado, &fin, &nucleo, &usuario)) return 0;
+    return (static_cast<ULONGLONG>(creado.dwHighDateTime) << 32) | creado.dwLowDateTime;
+}
+
+PROCESS_INFORMATION Iniciar(const std::wstring& programa, const std::wstring& lineaDeOrdenes,
+                            const std::wstring& carpetaTrabajo) {
+    std::wstring linea = lineaDeOrdenes;  // CreateProcessW may write into it
+    STARTUPINFOW inicio{};
+    inicio.cb = sizeof inicio;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessW(programa.c_str(), linea.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        carpetaTrabajo.c_str(), &inicio, &info)) {
+        // Taken before the message is built: a caller may retry on one code.
+        const DWORD codigo = GetLastError();
+        throw ErrorWin32("cannot start " + Utf8(lineaDeOrdenes), codigo);
+    }
+    return info;
+}
+
+}  // namespace
+
+Proceso::Proceso(const std::wstring& programa, const std::wstring& lineaDeOrdenes,
+                 const std::wstring& carpetaTrabajo) {
+    const PROCESS_INFORMATION info = Iniciar(programa, lineaDeOrdenes, carpetaTrabajo);
+    proceso_.reset(info.hProcess);
+    hilo_.reset(info.hThread);
+    id_ = info.dwProcessId;
+}
+
+Proceso::~Proceso() { Terminar(); }
+
+bool Proceso::EsperarSalida(DWORD milisegundos) const {
+    return WaitForSingleObject(proceso_.get(), milisegundos) == WAIT_OBJECT_0;
+}
+
+void Proceso::Terminar() const {
+    if (!Terminado()) {
+        TerminateProcess(proceso_.get(), 1);
+        EsperarSalida(kEsperaAlTerminar);
+    }
+}
+
+DWORD Proceso::CodigoDeSalida() const {
+    DWORD codigo = 0;
+    if (!GetExitCodeProcess(proceso_.get(), &codigo)) Fallar("GetExitCodeProcess");
+    return codigo;
+}
+
+std::vector<ProcesoEnMarcha> ProcesosHijos(HANDLE padre) {
+    const DWORD idPadre = GetProcessId(padre);
+    const ULONGLONG nacimiento = Creacion(padre);
+    if (idPadre == 0 || nacimiento == 0) Fallar("GetProcessTimes");
+    const Manejador foto(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    if (foto.get() == INVALID_HANDLE_VALUE) Fallar("CreateToolhelp32Snapshot");
+    std::vector<ProcesoEnMarcha> hijos;
+    PROCESSENTRY32W datos{};
+    datos.dwSize = sizeof datos;
+    for (BOOL hay = Process32FirstW(foto.get(), &datos); hay; hay = Process32NextW(foto.get(), &datos)) {
+        if (datos.th32ParentProcessID != idPadre || datos.th32ProcessID == idPadre) continue;
+        // A process that has ended meanwhile cannot be opened: it does not run.
+        const Manejador hijo(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, datos.th32ProcessID));
+        if (!hijo || WaitForSingleObject(hijo.get(), 0) == WAIT_OBJECT_0) continue;
+        if (Creacion(hijo.get()) >= nacimiento) hijos.push_back({datos.th32ProcessID, datos.szExeFile});
+    }
+    return hijos;
+}
+
+std::string Describir(const std::vector<ProcesoEnMarcha>& procesos) {
+    std::string texto;
+    for (const ProcesoEnMarcha& p : procesos)
+        texto += (texto.empty() ? "" : ", ") + Utf8(p.programa) + " (" + std::to_string(p.id) + ")";
+    return texto.empty() ? "none" : texto;
+}
+
+}  // namespace herramientas
