@@ -50,6 +50,7 @@ public:
 
     Informe Leer(const fs::path& menu);
 
+    void Codificada(const LineaLeida& linea, const Lectura& lectura) override;
     void Linea(const LineaLeida& linea) override;
     void Titulo(const LineaLeida& linea) override { informe_.titulo = std::u16string(linea.texto); }
     void Version(const LineaLeida& linea) override { informe_.version = std::u16string(linea.texto); }
@@ -72,7 +73,8 @@ private:
     AccesoMenu acceso_;
     Informe informe_;
     PrimerasPorNombre primeras_;
-    bool utf8Avisado_ = false;
+    Codificacion codificacion_ = Codificacion::Ansi;  // as far as known: ASCII reads alike
+    int lineaUtf8Rota_ = 0;
     bool solapeAvisado_ = false;
 };
 
@@ -121,19 +123,35 @@ void Comprobacion::LineaNoLeida(int numero, const Error& error) {
            std::string(falta) + ": instalar mostraría «" + texto + "» y ninguna opción");
 }
 
+// How the file will be read is worth a note; it is worth a warning only
+// where the author would still be surprised.
+void Comprobacion::Codificada(const LineaLeida& linea, const Lectura& lectura) {
+    codificacion_ = lectura.codificacion;
+    lineaUtf8Rota_ = lectura.lineaUtf8Rota;
+    switch (lectura.marca) {
+    case Marca::Utf8: return Anotar(1, Gravedad::Nota, "leído como UTF-8: el archivo empieza por la marca de UTF-8");
+    case Marca::Utf16LE:
+        return Anotar(1, Gravedad::Nota, "leído como UTF-16: el archivo empieza por la marca de UTF-16 little-endian");
+    case Marca::Utf16BE:
+        return Anotar(1, Gravedad::Aviso,
+                      "el archivo empieza por la marca de UTF-16 big-endian (FE FF), que instalar no admite: lo lee "
+                      "como ANSI (Windows-1252) y se vería como basura; guárdalo como UTF-8");
+    case Marca::Ninguna: break;
+    }
+    if (lectura.codificacion == Codificacion::Utf8)
+        Anotar(linea.numero, Gravedad::Nota,
+               "leído como UTF-8: todo el archivo es UTF-8 válido y esta es su primera línea con letras fuera de "
+               "ASCII");
+}
+
 // What any line may hold, whether instalar.exe uses it or not.
 void Comprobacion::Linea(const LineaLeida& linea) {
     const int numero = linea.numero;
-    if (numero == 1) {
-        if (auto aviso = MarcaDeOrden(linea.texto)) Anotar(1, Gravedad::Aviso, *aviso);
-    }
     if (auto aviso = SaltoSinRetorno(linea.texto, numero, linea.ultima)) Anotar(numero, Gravedad::Aviso, *aviso);
+    if (codificacion_ != Codificacion::Ansi) return;
     if (auto aviso = BytesSinDefinir(linea.texto)) Anotar(numero, Gravedad::Aviso, *aviso);
-    if (utf8Avisado_) return;  // once is enough: the whole file is in the same encoding
-    const std::u16string_view texto = numero == 1 ? linea.texto.substr(LargoMarcaDeOrden(linea.texto)) : linea.texto;
-    if (auto aviso = PareceUtf8(texto)) {
-        Anotar(numero, Gravedad::Aviso, *aviso);
-        utf8Avisado_ = true;
+    if (lineaUtf8Rota_ > 0 && numero >= lineaUtf8Rota_) {
+        if (auto aviso = Utf8Roto(linea.texto)) Anotar(numero, Gravedad::Aviso, *aviso);
     }
 }
 

@@ -16,8 +16,11 @@ std::string Cuenta(size_t n, const char* singular, const char* plural) {
 
 std::string Resumen(const Informe& informe) {
     size_t errores = 0;
-    for (const Hallazgo& h : informe.hallazgos) errores += h.gravedad == Gravedad::Error;
-    const size_t avisos = informe.hallazgos.size() - errores;
+    size_t avisos = 0;
+    for (const Hallazgo& h : informe.hallazgos) {
+        errores += h.gravedad == Gravedad::Error;
+        avisos += h.gravedad == Gravedad::Aviso;
+    }
     return Cuenta(informe.opciones.size(), "opción", "opciones") + ", " + Cuenta(errores, "error", "errores") +
            " y " + Cuenta(avisos, "aviso", "avisos") + ".";
 }

@@ -7,7 +7,11 @@ namespace instalar::comprobar {
 std::string Formatear(const std::string& archivo, const Hallazgo& hallazgo) {
     std::string texto = archivo;
     if (hallazgo.linea > 0) texto += ":" + std::to_string(hallazgo.linea);
-    texto += hallazgo.gravedad == Gravedad::Error ? ": error: " : ": aviso: ";
+    switch (hallazgo.gravedad) {
+    case Gravedad::Error: texto += ": error: "; break;
+    case Gravedad::Aviso: texto += ": aviso: "; break;
+    case Gravedad::Nota: texto += ": nota: "; break;
+    }
     return texto + hallazgo.mensaje;
 }
 

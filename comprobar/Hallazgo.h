@@ -6,7 +6,9 @@
 
 namespace instalar::comprobar {
 
-enum class Gravedad { Error, Aviso };
+// An error: the menu fails for its users; a warning: it works, but not as it
+// looks; a note: how instalar.exe will take the file, for the author to know.
+enum class Gravedad { Error, Aviso, Nota };
 
 struct Hallazgo {
     int linea = 0;  // as instalar.exe counts them (ended by CR or CR LF); 0: the whole file

@@ -22,6 +22,12 @@ public:
         if (flujo_.bad()) return ErrorDe(CodigoError::Sistema);
         return static_cast<size_t>(flujo_.gcount());
     }
+    Fallo Volver(uint64_t posicion) override {
+        flujo_.clear();
+        flujo_.seekg(static_cast<std::streamoff>(posicion));
+        if (!flujo_) return ErrorDe(CodigoError::Sistema);
+        return std::nullopt;
+    }
 
 private:
     std::ifstream flujo_;

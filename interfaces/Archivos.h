@@ -5,6 +5,7 @@
 // menu file (the window and the checker) gets only this.
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -19,6 +20,9 @@ public:
     virtual ~ArchivoLectura() = default;
     // Reads up to `capacidad` bytes into `destino`; 0 means the end.
     virtual Resultado<size_t> Leer(char* destino, size_t capacidad) = 0;
+    // Goes back to `posicion` bytes from the start: deciding how a file is
+    // encoded may take a look further ahead than the line being read.
+    virtual Fallo Volver(uint64_t posicion) = 0;
 };
 
 // When two names of the menu count as the same name.

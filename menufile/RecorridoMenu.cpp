@@ -25,6 +25,7 @@ private:
     LineaLeida linea_;
     Fallo error_;
     int numero_ = 0;
+    bool codificacionDicha_ = false;
 };
 
 bool Recorrido::Leer() {
@@ -36,6 +37,10 @@ bool Recorrido::Leer() {
     }
     texto_ = std::move(leida.valor());
     linea_ = LineaLeida{numero_, texto_, archivo_.FinDeArchivo()};
+    if (!codificacionDicha_ && archivo_.LecturaDecidida()) {
+        codificacionDicha_ = true;
+        visita_.Codificada(linea_, *archivo_.LecturaDecidida());
+    }
     visita_.Linea(linea_);
     return true;
 }

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "interfaces/Archivos.h"
+#include "menufile/Codificacion.h"
 #include "menufile/LineaMenu.h"
 
 namespace instalar {
@@ -29,6 +30,9 @@ class VisitaMenu {
 public:
     virtual ~VisitaMenu() = default;
 
+    // How the file is read, once that is known (see ArchivoMenu): before
+    // the line at which it became known.
+    virtual void Codificada(const LineaLeida& /*linea*/, const Lectura& /*lectura*/) {}
     // Every line read, header included, before anything else is done with it.
     virtual void Linea(const LineaLeida& /*linea*/) {}
     virtual void Titulo(const LineaLeida& /*linea*/) {}

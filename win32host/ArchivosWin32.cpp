@@ -17,6 +17,12 @@ public:
         if (!::ReadFile(archivo_.get(), destino, pedidos, &leidos, nullptr)) return UltimoError();
         return static_cast<size_t>(leidos);
     }
+    Fallo Volver(uint64_t posicion) override {
+        LARGE_INTEGER destino{};
+        destino.QuadPart = static_cast<LONGLONG>(posicion);
+        if (!::SetFilePointerEx(archivo_.get(), destino, nullptr, FILE_BEGIN)) return UltimoError();
+        return std::nullopt;
+    }
 
 private:
     Archivo archivo_;

@@ -107,6 +107,13 @@ public:
         leido_ += n;
         return n;
     }
+    // Reading on after going back is allowed again, and fails again where it did.
+    Fallo Volver(uint64_t posicion) override {
+        EXIGIR(posicion <= leido_);
+        leido_ = static_cast<size_t>(posicion);
+        terminado_ = false;
+        return std::nullopt;
+    }
 
 private:
     std::string_view contenido_;

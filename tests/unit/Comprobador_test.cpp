@@ -7,6 +7,7 @@
 
 #include "CarpetaTemporal.h"
 #include "PlataformaFalsa.h"
+#include "common/Texto.h"
 #include "comprobar/Comprobador.h"
 #include "comprobar/SistemaArchivosReal.h"
 
@@ -74,6 +75,19 @@ TEST_P(ComprobadorTest, EncuentraCadaProblemaEnSuLinea) {
 using Lineas = std::vector<std::string>;
 const Gravedad E = Gravedad::Error;
 const Gravedad A = Gravedad::Aviso;
+const Gravedad N = Gravedad::Nota;
+
+// Little-endian UTF-16 bytes, mark first, of lines given in UTF-8.
+std::string EnUtf16(const Lineas& lineas) {
+    std::string bytes = "\xFF\xFE";
+    for (const auto& linea : lineas) {
+        for (const char16_t c : DesdeUtf8(linea + "\r\n")) {
+            bytes.push_back(static_cast<char>(c & 0xFF));
+            bytes.push_back(static_cast<char>(c >> 8));
+        }
+    }
+    return bytes;
+}
 
 std::string Menu(Lineas opciones) {
     opciones.insert(opciones.begin(), {"Men\xFA", "1.0"});
@@ -140,12 +154,18 @@ std::vector<CasoMenu> CasosDeAviso() {
         {"SoloLF", "T\nV\n" + kOpcionAlfa + "\n", kAlfa, {},
          {{1, A, "lo lee entero como una sola línea"}, {2, E, "falta la línea 2"}}},
         {"UnLFSuelto", Menu({kOpcionAlfa + "\nBeta;beta\\setup.exe;d"}), kAlfa, {}, {{3, A, "LF sin CR"}}},
-        // The mark is not taken for UTF-8 text as well.
-        {"MarcaUtf8", "\xEF\xBB\xBF" + Menu({kOpcionAlfa}), kAlfa, {}, {{1, A, "UTF-8 (BOM)"}}},
-        {"MarcaUtf16", "\xFF\xFE" + Menu({kOpcionAlfa}), kAlfa, {}, {{1, A, "UTF-16 (BOM)"}}},
-        // Once for the file, at the first line that shows it.
+        // How the file is read is a note, once, where it becomes known.
+        {"MarcaUtf8", "\xEF\xBB\xBF" + LineasCRLF({"Men\xC3\xBA", "1.0", kOpcionAlfa}), kAlfa, {},
+         {{1, N, "leído como UTF-8: el archivo empieza por la marca"}}},
+        {"MarcaUtf16", EnUtf16({"Menú", "1.0", "Módulo;alfa\\setup.exe;Instala"}), kAlfa, {},
+         {{1, N, "leído como UTF-16"}}},
         {"TextoUtf8", LineasCRLF({"T", "1.0", "M\xC3\xB3" "dulo;alfa\\setup.exe;Instala el m\xC3\xB3" "dulo", "Men\xC3\xBA;alfa\\setup.exe;d"}),
-         kAlfa, {}, {{3, A, "mostraría «Ã³» en lugar de «ó»"}}},
+         kAlfa, {}, {{3, N, "leído como UTF-8: todo el archivo es UTF-8 válido"}}},
+        // Only what would still surprise is a warning.
+        {"MarcaUtf16BigEndian", "\xFE\xFF" + Menu({kOpcionAlfa}), kAlfa, {}, {{1, A, "UTF-16 big-endian (FE FF)"}}},
+        {"Utf8RotoEnUnaLinea",
+         LineasCRLF({"Men\xC3\xBA", "1.0", kOpcionAlfa, "Beta;alfa\\setup.exe;m\xF3" "dulo", "Gamma;alfa\\setup.exe;ok\xC3\xB3"}),
+         kAlfa, {}, {{4, A, "parece UTF-8, pero esta línea no es UTF-8 válido"}}},
         {"BytesSinDefinir", Menu({"A\x81;alfa\\setup.exe;uno\x9D"}), kAlfa, {},
          {{3, A, "los bytes 0x81 (columna 2), 0x9D (columna 22)"}}},
         {"NombresQueSoloCambianEnMayusculas", Menu({"M\xF3" "dulo;alfa\\setup.exe;uno", "M\xD3" "DULO;alfa\\setup.exe;dos"}),

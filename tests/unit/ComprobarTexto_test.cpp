@@ -29,15 +29,14 @@ INSTANTIATE_TEST_SUITE_P(Textos, TieneAmpersandTest,
 // Lines as instalar.exe reads them: bytes decoded as Windows-1252.
 std::u16string Linea(const std::string& bytes) { return DesdeWindows1252(bytes); }
 
-TEST(PareceUtf8Test, ReconoceLasSecuenciasBienFormadas) {
-    EXPECT_TRUE(PareceUtf8(Linea("Men\xC3\xBA")));          // ú
-    EXPECT_TRUE(PareceUtf8(Linea("\xE2\x82\xAC 5")));       // €
-    EXPECT_TRUE(PareceUtf8(Linea("\xF0\x9F\x98\x80")));     // four bytes
-    EXPECT_FALSE(PareceUtf8(Linea("Men\xFA y m\xF3" "dulo")));  // Windows-1252 text
-    EXPECT_FALSE(PareceUtf8(Linea("\xC3 solo")));           // lead byte without its continuation
-    EXPECT_FALSE(PareceUtf8(Linea("\xC0\xAF")));            // overlong form
-    EXPECT_FALSE(PareceUtf8(Linea("\xED\xA0\x80")));        // surrogate
-    EXPECT_FALSE(PareceUtf8(Linea("\xC3")));                // cut at the end
+// Only a line whose bytes are not UTF-8 is where a file that looks like
+// UTF-8 breaks.
+TEST(Utf8RotoTest, SoloLasLineasQueNoSonUtf8) {
+    EXPECT_FALSE(Utf8Roto(Linea("Men\xC3\xBA")));              // ú
+    EXPECT_FALSE(Utf8Roto(Linea("Solo ASCII")));
+    EXPECT_TRUE(Utf8Roto(Linea("Men\xFA y m\xF3" "dulo")));    // Windows-1252 text
+    EXPECT_TRUE(Utf8Roto(Linea("\xC3 solo")));                  // lead byte without its continuation
+    EXPECT_TRUE(Utf8Roto(Linea("\xC3")));                       // cut at the end of the line
 }
 
 TEST(SaltoSinRetornoTest, TodoElArchivoSoloEnLaPrimeraLineaYAlFinal) {

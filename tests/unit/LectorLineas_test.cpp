@@ -30,6 +30,10 @@ public:
         leido_ += n;
         return n;
     }
+    Fallo Volver(uint64_t posicion) override {
+        leido_ = static_cast<size_t>(posicion);
+        return std::nullopt;
+    }
 
 private:
     std::string contenido_;

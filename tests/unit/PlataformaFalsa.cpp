@@ -10,7 +10,8 @@ namespace {
 // Hands out the bytes in small pieces, so that line ends straddle reads.
 class ArchivoEnMemoria : public ArchivoLectura {
 public:
-    ArchivoEnMemoria(std::string contenido, int& abiertos) : contenido_(std::move(contenido)), abiertos_(abiertos) {
+    ArchivoEnMemoria(std::string contenido, int& abiertos, size_t& bytesLeidos)
+        : contenido_(std::move(contenido)), abiertos_(abiertos), bytesLeidos_(bytesLeidos) {
         ++abiertos_;
     }
     ~ArchivoEnMemoria() override { --abiertos_; }
@@ -18,13 +19,19 @@ public:
         const size_t n = std::min({capacidad, contenido_.size() - leido_, size_t{7}});
         std::memcpy(destino, contenido_.data() + leido_, n);
         leido_ += n;
+        bytesLeidos_ += n;
         return n;
+    }
+    Fallo Volver(uint64_t posicion) override {
+        leido_ = static_cast<size_t>(posicion);
+        return std::nullopt;
     }
 
 private:
     std::string contenido_;
     size_t leido_ = 0;
     int& abiertos_;
+    size_t& bytesLeidos_;
 };
 
 char16_t Minuscula(char16_t c) {
@@ -54,7 +61,7 @@ Resultado<std::unique_ptr<ArchivoLectura>> PlataformaFalsa::AbrirArchivo(const s
     if (auto error = erroresDeApertura.find(ruta); error != erroresDeApertura.end()) return error->second;
     auto archivo = archivos.find(ruta);
     if (archivo == archivos.end()) return ErrorDe(CodigoError::ArchivoNoEncontrado, 2);
-    return std::unique_ptr<ArchivoLectura>(std::make_unique<ArchivoEnMemoria>(archivo->second, archivosAbiertos));
+    return std::unique_ptr<ArchivoLectura>(std::make_unique<ArchivoEnMemoria>(archivo->second, archivosAbiertos, bytesLeidos));
 }
 
 std::u16string PlataformaFalsa::DesdeAnsi(std::string_view bytes) {

@@ -50,6 +50,8 @@ public:
     int aperturas = 0;
     // Files opened and not yet closed.
     int archivosAbiertos = 0;
+    // Bytes handed out by all files so far: a byte read twice counts twice.
+    size_t bytesLeidos = 0;
 
     // Text metrics of the fake: every character is `puntos * 10` twips wide
     // (12 more when bold) and a line is `puntos * 22.5` twips high, so a
