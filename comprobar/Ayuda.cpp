@@ -45,10 +45,12 @@ Errores (el menú falla ante sus usuarios):
 Avisos (el menú funciona, pero no como parece):
   - fin de línea LF sin CR: el LF no termina la línea, y un archivo con solo
     LF se lee entero como una sola línea;
-  - marca de orden de bytes (BOM) al principio: saldría delante del título;
-  - el archivo parece guardado en UTF-8: las letras con acento saldrían como
-    dos o tres caracteres raros (instalar lee ANSI, Windows-1252);
-  - bytes que Windows-1252 no define: 0x81, 0x8D, 0x8F, 0x90 y 0x9D;
+  - el archivo parece UTF-8 pero alguna línea no es UTF-8 válido: instalar lo
+    lee entonces entero en ANSI (Windows-1252) y los acentos se verían mal;
+  - la marca de UTF-16 big-endian (FE FF), que instalar no admite: lee el
+    archivo como ANSI y se vería como basura;
+  - en un archivo leído como ANSI, bytes que Windows-1252 no define: 0x81,
+    0x8D, 0x8F, 0x90 y 0x9D;
   - dos nombres iguales o que solo se diferencian en mayúsculas: los dos
     muestran la descripción del primero;
   - una opción sin descripción (sin segundo ";"): al elegirla sigue a la
@@ -62,6 +64,10 @@ Avisos (el menú funciona, pero no como parece):
     escrita (los comentarios empiezan por ";");
   - una línea que empieza por un tabulador: no se quita como los espacios, así
     que no es un comentario ni se ignora, sino una opción con ese nombre.
+
+Notas (para saber cómo lo leerá instalar): un archivo que empieza por la
+marca de UTF-8 o de UTF-16 little-endian, o que es UTF-8 válido entero, se
+lee como UTF-8 o UTF-16; cualquier otro, en la página de códigos ANSI.
 
 Los problemas salen por la salida de errores y el listado por la salida
 normal. Estado de salida: 0 si no hay errores (aunque haya avisos), 1 si hay

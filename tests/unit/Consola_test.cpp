@@ -121,7 +121,7 @@ TEST_F(EjecutarTest, LaAyudaExplicaCadaComprobacion) {
     EXPECT_EQ(Ejecutar({"--help"}), 0);
     const std::string ayuda = salida.str();
     for (const char* tema : {"no se puede leer", "cabecera", "ninguna línea es una opción", "no existe",
-                             "argumentos", "carpeta", "32.767 opciones", "LF sin CR", "BOM", "UTF-8", "0x81",
+                             "argumentos", "carpeta", "32.767 opciones", "LF sin CR", "big-endian", "UTF-8", "Notas", "0x81",
                              "mayúsculas", "sin descripción", "\"&\"", "(2200 y 4500 twips)", "alto de diseño de 270",
                              "a partir de\n    9 se solapan", "sin \";\"", "tabulador", "Estado de salida"}) {
         EXPECT_NE(ayuda.find(tema), std::string::npos) << tema;
