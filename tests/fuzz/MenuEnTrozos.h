@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/Utf8.h"
 #include "interfaces/Archivos.h"
 
 namespace instalar::fuzz {
@@ -134,12 +135,13 @@ struct LineaDeReferencia {
 };
 
 // Lines end at CR or CR LF; a lone LF is part of the line.  `decodificar`
-// turns a line's bytes into text as the reader's file access does.
+// turns a line's bytes into text.  Lines start at byte `desde` (after a
+// mark); `fin` stays an offset into the whole file.
 template <typename Decodificar>
-std::vector<LineaDeReferencia> Lineas(std::string_view bytes, Decodificar decodificar) {
+std::vector<LineaDeReferencia> Lineas(std::string_view bytes, Decodificar decodificar, size_t desde = 0) {
     std::vector<LineaDeReferencia> lineas;
-    size_t inicio = 0;
-    for (size_t i = 0; i < bytes.size(); ++i) {
+    size_t inicio = desde;
+    for (size_t i = desde; i < bytes.size(); ++i) {
         if (bytes[i] != '\r') continue;
         lineas.push_back({decodificar(bytes.substr(inicio, i - inicio)), i});
         if (i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
@@ -147,6 +149,40 @@ std::vector<LineaDeReferencia> Lineas(std::string_view bytes, Decodificar decodi
     }
     if (inicio < bytes.size()) lineas.push_back({decodificar(bytes.substr(inicio)), bytes.size()});
     return lineas;
+}
+
+// The same for 16-bit little-endian units after a 2-byte mark: a line's
+// `fin` is the last byte of its CR, and an odd byte at the end is no unit.
+inline std::vector<LineaDeReferencia> LineasDe16Bits(std::string_view bytes) {
+    std::u16string unidades;
+    for (size_t i = 2; i + 1 < bytes.size(); i += 2)
+        unidades.push_back(static_cast<char16_t>(static_cast<uint8_t>(bytes[i]) | static_cast<uint8_t>(bytes[i + 1]) << 8));
+    std::vector<LineaDeReferencia> lineas;
+    size_t inicio = 0;
+    for (size_t i = 0; i < unidades.size(); ++i) {
+        if (unidades[i] != u'\r') continue;
+        lineas.push_back({unidades.substr(inicio, i - inicio), 2 + 2 * i + 1});
+        if (i + 1 < unidades.size() && unidades[i + 1] == u'\n') ++i;
+        inicio = i + 1;
+    }
+    if (inicio < unidades.size()) lineas.push_back({unidades.substr(inicio), bytes.size()});
+    return lineas;
+}
+
+// The lines as the reader must find them, its encoding decided here on the
+// whole file at once: a mark decides; without one, a file is UTF-8 when it
+// all is, with a letter outside ASCII, and when it can be read to its end
+// (`leidoEntero`); otherwise `ansi` decodes it.
+template <typename Decodificar>
+std::vector<LineaDeReferencia> LineasSegunCodificacion(std::string_view bytes, bool leidoEntero, Decodificar ansi) {
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") return Lineas(bytes, DecodificarUtf8, 3);
+    if (bytes.substr(0, 2) == "\xFF\xFE") return LineasDe16Bits(bytes);
+    if (leidoEntero) {
+        ValidadorUtf8 validador;
+        validador.Anadir(bytes);
+        if (validador.Completo() && validador.VioMultibyte()) return Lineas(bytes, DecodificarUtf8);
+    }
+    return Lineas(bytes, ansi);
 }
 
 }  // namespace instalar::fuzz

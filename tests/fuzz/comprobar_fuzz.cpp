@@ -156,7 +156,7 @@ void Probar(const Bytes& bytes) {
     std::optional<size_t> fallaTras;
     if ((forma & 7) == 0) fallaTras = elecciones.Menor(bytes.Tamano() + 1);
 
-    const auto lineas = Lineas(bytes.Texto(), comprobar::DesdeWindows1252);
+    const auto lineas = LineasSegunCodificacion(bytes.Texto(), !fallaTras, comprobar::DesdeWindows1252);
     SistemaMemoria sistema(bytes, fallaTras);
     sistema.Anadir({u"setup.exe"}, TipoRuta::Archivo);
     sistema.Anadir({u"conta", u"setup.exe"}, TipoRuta::Archivo);

@@ -164,30 +164,47 @@ Clasificacion ComprobarClasificacion(std::u16string_view linea) {
     return clase;
 }
 
-// The file's lines, each with its classification.
-struct Menu {
+// The file's lines, each with its classification, as one reading gets them.
+struct Version {
     std::vector<LineaDeReferencia> lineas;
     std::vector<Clasificacion> clases;
+};
+
+Version VersionDe(std::vector<LineaDeReferencia> lineas) {
+    Version version;
+    version.lineas = std::move(lineas);
+    for (const auto& linea : version.lineas) version.clases.push_back(ComprobarClasificacion(linea.texto));
+    return version;
+}
+
+// A reading that goes to the end of the file, and one whose read fails
+// somewhere: that one never takes a file without a mark for UTF-8, since
+// it cannot see that all of it is.
+struct Menu {
+    Version entero;
+    Version conFallo;
+    const Version& Para(std::optional<size_t> fallaTras) const { return fallaTras ? conFallo : entero; }
 };
 
 // The lines a reader gets before a read fails at byte `fallaTras`: those
 // whose CR lies before it.  After them the next read is that failure; with
 // no failure, the end of the file.
 struct Legibles {
-    const Menu& menu;
+    const Version& version;
     size_t cuantas;
     bool falla;
     CodigoError alFinal;
 
-    const std::u16string& Texto(size_t i) const { return menu.lineas[i].texto; }
-    const Clasificacion& Clase(size_t i) const { return menu.clases[i]; }
+    const std::u16string& Texto(size_t i) const { return version.lineas[i].texto; }
+    const Clasificacion& Clase(size_t i) const { return version.clases[i]; }
 };
 
 Legibles LineasLegibles(const Menu& menu, std::optional<size_t> fallaTras) {
-    if (!fallaTras) return {menu, menu.lineas.size(), false, CodigoError::FinDeArchivo};
+    const Version& version = menu.Para(fallaTras);
+    if (!fallaTras) return {version, version.lineas.size(), false, CodigoError::FinDeArchivo};
     size_t cuantas = 0;
-    while (cuantas < menu.lineas.size() && menu.lineas[cuantas].fin < *fallaTras) ++cuantas;
-    return {menu, cuantas, true, CodigoError::PermisoDenegado};
+    while (cuantas < version.lineas.size() && version.lineas[cuantas].fin < *fallaTras) ++cuantas;
+    return {version, cuantas, true, CodigoError::PermisoDenegado};
 }
 
 // ---------------------------------------------------------------------------
@@ -396,7 +413,7 @@ bool Cerca(double a, double b) { return a - b < 0.5 && b - a < 0.5; }
 class Ventana {
 public:
     Ventana(const Bytes& bytes, const Menu& menu)
-        : bytes_(bytes), menu_(menu), lineas_(menu.lineas), p_(bytes), elecciones_(bytes) {}
+        : bytes_(bytes), menu_(menu), lineas_(menu.entero.lineas), p_(bytes), elecciones_(bytes) {}
 
     void Probar();
 
@@ -451,7 +468,7 @@ void Ventana::Preparar() {
     const uint8_t programas = elecciones_.Byte();
     size_t entradas = 0;
     for (size_t i = 2; i < lineas_.size() && entradas < 64; ++i) {
-        const auto& entrada = menu_.clases[i].entrada;
+        const auto& entrada = menu_.entero.clases[i].entrada;
         if (!entrada) continue;
         if ((programas >> (entradas++ % 8)) & 1)
             p_.archivos.emplace(RutaInstalador(p_.carpeta, entrada->comando), "MZ");
@@ -744,9 +761,9 @@ void Probar(const Bytes& bytes) {
     // Every line is classified, the header lines too: classification must
     // hold for any text.
     Menu menu;
-    menu.lineas = Lineas(bytes.Texto(), Latin1);
-    for (const auto& linea : menu.lineas) menu.clases.push_back(ComprobarClasificacion(linea.texto));
-    const auto& lineas = menu.lineas;
+    menu.entero = VersionDe(LineasSegunCodificacion(bytes.Texto(), true, Latin1));
+    menu.conFallo = VersionDe(LineasSegunCodificacion(bytes.Texto(), false, Latin1));
+    const auto& lineas = menu.entero.lineas;
 
     Elecciones elecciones(bytes);
 
@@ -762,7 +779,7 @@ void Probar(const Bytes& bytes) {
         plataforma.archivos[ruta] = std::string(bytes.Texto());
         std::vector<std::u16string> nombres{u""};
         for (size_t i = 2; i < lineas.size() && nombres.size() < 2; ++i) {
-            if (menu.clases[i].entrada) nombres.push_back(menu.clases[i].entrada->nombre);
+            if (menu.entero.clases[i].entrada) nombres.push_back(menu.entero.clases[i].entrada->nombre);
         }
         if (!lineas.empty()) nombres.push_back(lineas[elecciones.Menor(lineas.size())].texto);
         std::u16string mayusculas = nombres.back();
