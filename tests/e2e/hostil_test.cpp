@@ -142,6 +142,20 @@ const CasoHostil kCasos[] = {
     {"marca_de_orden_UTF8",
      [](const Medio& m) { return ConMenu(m, "\xEF\xBB\xBF" + Cabecera() + "Uno;uno.exe;Instala uno\r\n"); },
      [](const Medio&) { return Esperado{L"Instala uno", true, true}; }},
+    {"UTF16_con_marca",
+     [](const Medio& m) {
+         std::string bytes = "\xFF\xFE";
+         for (const wchar_t c : std::wstring(L"Titulo\r\n1.0\r\nUno;uno.exe;Descripci\u00f3n en UTF-16\r\n")) {
+             bytes.push_back(static_cast<char>(c & 0xFF));
+             bytes.push_back(static_cast<char>(c >> 8));
+         }
+         return ConMenu(m, bytes);
+     },
+     [](const Medio&) { return Esperado{L"Descripci\u00f3n en UTF-16", true, true}; }},
+    // UTF-8 up to a byte that is not: the whole file is read as ANSI.
+    {"UTF8_roto",
+     [](const Medio& m) { return ConMenu(m, "Men\xC3\xBA\r\n1.0\r\nUno;uno.exe;Descripci\xF3n rota\r\n"); },
+     [](const Medio&) { return Esperado{L"Descripci\u00f3n rota", true, true}; }},
     {"binario_con_NUL",
      [](const Medio& m) {
          std::string basura = Cabecera() + std::string("\0\x01\x02;\xff\xfe\0;x\0y\r\n", 13);

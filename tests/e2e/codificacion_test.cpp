@@ -1,0 +1,89 @@
+// Menu files as editors save them today: a UTF-8 file with accented names
+// shows exactly what the same text in the ANSI code page shows, and its
+// setup program in a folder with an accented name starts.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "Arnes.h"
+
+using namespace arnes;
+
+namespace {
+
+// The same menu in two encodings: UTF-8 without a mark, and Windows-1252
+// (the code page of the test prefix).
+const std::vector<std::string> kMenuUtf8 = {
+    "Gesti\xC3\xB3n de n\xC3\xB3minas",
+    "2.0",
+    "N\xC3\xB3minas;N\xC3\xB3minas\\setup.exe;C\xC3\xA1lculo de n\xC3\xB3minas y pagas extraordinarias",
+    "Contabilidad;conta\\setup.exe;Asientos, balances y cuentas anuales",
+};
+const std::vector<std::string> kMenuAnsi = {
+    "Gesti\xF3n de n\xF3minas",
+    "2.0",
+    "N\xF3minas;N\xF3minas\\setup.exe;C\xE1lculo de n\xF3minas y pagas extraordinarias",
+    "Contabilidad;conta\\setup.exe;Asientos, balances y cuentas anuales",
+};
+
+std::string ConLineas(const std::vector<std::string>& lineas) {
+    std::string texto;
+    for (const auto& linea : lineas) texto += linea + "\r\n";
+    return texto;
+}
+
+// The whole window once its first item is selected, for a medium with
+// this menu file.
+Captura VentanaCon(const std::string& menuArchivo) {
+    Medio medio;
+    medio.CopiarMenu();
+    medio.Escribir(L"instalar.inf", menuArchivo);
+    Menu menu(medio);
+    menu.EsperarVentana();
+    const Lista lista =
+        EsperarLista(menu, [](const Lista& l) { return l.opciones.size() == 2 && l.Marcada() == 0u; });
+    EXPECT_EQ(lista.Marcada(), 0u) << lista.Describir();
+    return Captura(menu.Rectangulo());
+}
+
+TEST(MenuEnUtf8, SeVeIgualQueEnAnsiPixelAPixel) {
+    const Captura ansi = VentanaCon(ConLineas(kMenuAnsi));
+    const Captura utf8 = VentanaCon(ConLineas(kMenuUtf8));
+    ASSERT_EQ(ansi.Ancho(), utf8.Ancho());
+    ASSERT_EQ(ansi.Alto(), utf8.Alto());
+    int distintos = 0;
+    for (int y = 0; y < ansi.Alto(); ++y) {
+        for (int x = 0; x < ansi.Ancho(); ++x) distintos += ansi.En(x, y) != utf8.En(x, y);
+    }
+    EXPECT_EQ(distintos, 0) << "pixels differ between the UTF-8 menu and the same menu in ANSI";
+}
+
+TEST(MenuEnUtf8, ArrancaElProgramaDeUnaCarpetaConAcento) {
+    Registro registro;  // before the menu: the menu inherits the log's name
+    Medio medio;
+    medio.CopiarMenu();
+    medio.CopiarPrograma(L"setup_falso.exe", L"N\u00f3minas\\setup.exe");
+    medio.Escribir(L"instalar.inf", ConLineas(kMenuUtf8));
+    const Instantanea antes = TomarInstantanea(medio.Ruta());
+    {
+        Menu menu(medio);
+        menu.EsperarVentana();
+        EsperarLista(menu, [](const Lista& l) { return l.Marcada() == 0u; });
+        ASSERT_TRUE(TraerAlFrente(menu.Ventana()));
+        PulsarTecla(VK_RETURN);
+        ASSERT_TRUE(registro.EsperarEjecuciones(1)) << "the setup program did not start";
+        EXPECT_TRUE(menu.EsperarSalida()) << "the menu did not close after starting it";
+        EXPECT_EQ(menu.EsperarFinDeSusProgramas(), "");
+    }
+    const auto ejecuciones = registro.Ejecuciones();
+    ASSERT_EQ(ejecuciones.size(), 1u);
+    EXPECT_EQ(CompareStringOrdinal(ejecuciones[0].programa.c_str(), -1,
+                                   medio.RutaDe(L"N\u00f3minas\\setup.exe").c_str(), -1, TRUE),
+              CSTR_EQUAL)
+        << Utf8(ejecuciones[0].programa);
+    EXPECT_EQ(Diferencias(antes, TomarInstantanea(medio.Ruta())), "") << "the medium changed";
+}
+
+}  // namespace
