@@ -1,4 +1,5 @@
-// Selecting an item: its description, the bold state and the arrow marker.
+// Selecting an item: its description, the bold state and the arrow marker;
+// which item is the selected one, and what selecting an item shows.
 
 #include "menufile/BuscarDescripcion.h"
 #include "window/frmMenu.h"
@@ -36,6 +37,13 @@ void frmMenu::CentrarDescripcion() {
     const double y1 = controles.Line1.y1;
     const double y2 = controles.Line1.y2;
     controles.etqInfo.caja.arriba = static_cast<float>(y1 + ((y2 - y1) - controles.etqInfo.caja.alto) / 2);
+}
+
+std::optional<std::u16string> frmMenu::DescripcionDeOpcion(int16_t indice) const {
+    if (indice < 0 || indice >= nOpciones) return std::nullopt;
+    auto descripcion = BuscarDescripcion(archivos, sArchivo, controles.etqInstalar[static_cast<size_t>(indice)].texto);
+    if (!descripcion) return std::nullopt;
+    return descripcion.valor();
 }
 
 int16_t frmMenu::OpcionSeleccionada() const {

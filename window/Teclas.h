@@ -4,7 +4,7 @@
 
 namespace instalar {
 
-enum class Tecla { Otra, Arriba, Abajo, Izquierda, Derecha };
+enum class Tecla { Otra, Arriba, Abajo, Izquierda, Derecha, Inicio, Fin };
 
 // Modifier keys held during a key event, as bits.
 enum Mayusculas : int { kShift = 1, kCtrl = 2, kAlt = 4 };

@@ -79,10 +79,11 @@ Impacto frmMenu::ControlEn(double x, double y) const {
     auto bajo = [x, y](bool visible, const Rectangulo& caja) { return visible && caja.Contiene(x, y); };
     DeAbajoArriba(controles,
                   Sobrecarga{[&](const Etiqueta& e) {
-                                 if (bajo(e.visible, e.caja)) arriba = {Impacto::Tipo::OtroControl, 0};
+                                 if (bajo(e.visible, e.caja)) arriba = {Impacto::Tipo::OtroControl, 0, &e};
                              },
                              [&](const OpcionDeLista& o) {
-                                 if (bajo(o.etiqueta.visible, o.etiqueta.caja)) arriba = {Impacto::Tipo::Opcion, o.indice};
+                                 if (bajo(o.etiqueta.visible, o.etiqueta.caja))
+                                     arriba = {Impacto::Tipo::Opcion, o.indice, &o.etiqueta};
                              },
                              [&](const Imagen& i) {
                                  if (bajo(i.visible, i.caja)) arriba = {Impacto::Tipo::OtroControl, 0};

@@ -3,10 +3,11 @@
 // its controls.  The host forwards events here and paints `Vista()`.  The
 // procedures of the window are spread over the files of this folder, one
 // job each: loading (frmMenu.cpp), the item list (CargarMenu.cpp), the
-// selection (SeleccionarOpcion.cpp), the keys (Teclado.cpp) and the install
-// command (ComandoInstalar.cpp).
+// selection (SeleccionarOpcion.cpp), the keys (Teclado.cpp), the keyboard
+// focus (Foco.cpp) and the install command (ComandoInstalar.cpp).
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "interfaces/Anfitrion.h"
@@ -15,6 +16,7 @@
 #include "interfaces/Procesos.h"
 #include "menufile/LineaMenu.h"
 #include "window/Controles.h"
+#include "window/Foco.h"
 #include "window/Teclas.h"
 
 namespace instalar {
@@ -32,6 +34,7 @@ struct SistemaVentana {
 struct Impacto {
     enum class Tipo { Fondo, Opcion, OtroControl } tipo = Tipo::Fondo;
     int16_t indice = 0;
+    const Etiqueta* etiqueta = nullptr;  // the label hit, if the control is one
 };
 
 class frmMenu {
@@ -46,7 +49,13 @@ public:
     void Form_MouseUp();
     void Form_KeyDown(Tecla tecla, int mayusculas);
     void Form_KeyPress(char16_t caracter);
+    // A character typed with Alt: selects the item with that access key.
+    // False when no item has it, so that the key goes on to the system.
+    bool Form_TeclaAcceso(char16_t caracter);
     void Form_Unload();
+    // The item list has gained or lost the keyboard focus.
+    void Lista_GotFocus() { bListaConFoco = true; }
+    void Lista_LostFocus() { bListaConFoco = false; }
     void etqInstalar_Click(int16_t indice) { SeleccionarOpcion(indice); }
     void btnInstalar_Click();
     void btnCancelar_Click() { Descargar(); }
@@ -58,6 +67,20 @@ public:
     bool Descargada() const { return bDescargada; }
 
     int16_t Opciones() const { return nOpciones; }
+    // The first bold item label, or nOpciones when none is.
+    int16_t OpcionSeleccionada() const;
+    // The description that selecting item `indice` shows, read from the
+    // menu file: none when its entry has none (the previous one stays on
+    // screen then) or the file cannot be read.
+    std::optional<std::u16string> DescripcionDeOpcion(int16_t indice) const;
+
+    // --- The keyboard focus
+    ParadaFoco ParadaDeInicio() const;
+    // Where Tab (Shift+Tab with `atras`) takes the focus from `actual`.
+    ParadaFoco SiguienteParada(std::optional<ParadaFoco> actual, bool atras) const;
+    bool ListaConFoco() const { return bListaConFoco; }
+    // The frame around the selected item while the list has the focus.
+    std::optional<Rectangulo> MarcoDeFoco() const;
 
 private:
     class LectorLista;
@@ -70,8 +93,12 @@ private:
     // Errors of the selection and the launch are shown in a message box
     // titled with the window's caption.
     void InformarError(const std::u16string& texto);
-    // The first bold item label, or nOpciones when none is.
-    int16_t OpcionSeleccionada() const;
+    void SeleccionarAnterior();
+    void SeleccionarSiguiente();
+    void SeleccionarPrimera();
+    void SeleccionarUltima();
+    // Selects the item with this access key; false when none has it.
+    bool SeleccionarPorTecla(char16_t caracter);
     void AnadirOpcion(Entrada&& entrada);
     void DistribuirOpciones();
     void CentrarDescripcion();
@@ -87,6 +114,7 @@ private:
     float sngX = 0;           // where it went down, in twips
     float sngY = 0;
     bool bDescargada = false;
+    bool bListaConFoco = false;
 };
 
 }  // namespace instalar

@@ -151,5 +151,167 @@ TEST_F(TecladoTest, IntroConListaVaciaNoHaceNada) {
     EXPECT_FALSE(ventana->Descargada());
 }
 
+// ---------------------------------------------------------------------------
+// The item list holding the focus
+
+struct CasoLista {
+    const char* nombre;
+    size_t inicial;
+    Tecla tecla;
+    int mayusculas;
+    bool listaConFoco;
+    size_t esperada;
+};
+
+void PrintTo(const CasoLista& caso, std::ostream* os) { *os << caso.nombre; }
+
+class ListaConFocoTest : public TecladoTest, public ::testing::WithParamInterface<CasoLista> {};
+
+TEST_P(ListaConFocoTest, LasFlechasInicioYFinMuevenSinDarLaVuelta) {
+    const CasoLista& caso = GetParam();
+    CuatroOpciones();
+    Cargar();
+    ventana->etqInstalar_Click(static_cast<int16_t>(caso.inicial));
+    if (caso.listaConFoco) ventana->Lista_GotFocus();
+    const int aperturas = p.aperturas;
+
+    ventana->Form_KeyDown(caso.tecla, caso.mayusculas);
+
+    EXPECT_EQ(Negritas(), Indices{caso.esperada});
+    const std::u16string descripciones[] = {u"da", u"db", u"dc", u"dd"};
+    EXPECT_EQ(V().etqInfo.texto, descripciones[caso.esperada]);
+    EXPECT_EQ(p.aperturas, aperturas + (caso.esperada != caso.inicial ? 1 : 0));
+    // No key moves the focus.
+    EXPECT_EQ(ventana->ListaConFoco(), caso.listaConFoco);
+    EXPECT_TRUE(p.mensajes.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Teclas, ListaConFocoTest,
+    ::testing::Values(CasoLista{"Abajo", 1, Tecla::Abajo, 0, true, 2},
+                      CasoLista{"Arriba", 1, Tecla::Arriba, 0, true, 0},
+                      CasoLista{"AbajoEnLaUltima", 3, Tecla::Abajo, 0, true, 3},
+                      CasoLista{"ArribaEnLaPrimera", 0, Tecla::Arriba, 0, true, 0},
+                      CasoLista{"Inicio", 2, Tecla::Inicio, 0, true, 0},
+                      CasoLista{"InicioEnLaPrimera", 0, Tecla::Inicio, 0, true, 0},
+                      CasoLista{"Fin", 1, Tecla::Fin, 0, true, 3},
+                      CasoLista{"FinEnLaUltima", 3, Tecla::Fin, 0, true, 3},
+                      CasoLista{"ShiftAbajo", 1, Tecla::Abajo, kShift, true, 2},
+                      CasoLista{"CtrlAbajo", 1, Tecla::Abajo, kCtrl, true, 2},
+                      CasoLista{"CtrlInicio", 2, Tecla::Inicio, kCtrl, true, 0},
+                      CasoLista{"AltAbajoNoMueve", 1, Tecla::Abajo, kAlt, true, 1},
+                      CasoLista{"AltFinNoMueve", 1, Tecla::Fin, kAlt, true, 1},
+                      CasoLista{"IzquierdaNoMueve", 1, Tecla::Izquierda, 0, true, 1},
+                      CasoLista{"InicioSinFocoNoMueve", 2, Tecla::Inicio, 0, false, 2},
+                      CasoLista{"FinSinFocoNoMueve", 1, Tecla::Fin, 0, false, 1},
+                      CasoLista{"CtrlArribaSinFoco", 2, Tecla::Arriba, kCtrl, false, 1}),
+    [](const auto& caso) { return std::string(caso.param.nombre); });
+
+TEST_F(TecladoTest, ListaVaciaConFocoLasTeclasNoHacenNada) {
+    Escribir({"T", "V"});
+    Cargar();
+    ventana->Lista_GotFocus();
+    const int aperturas = p.aperturas;
+    for (Tecla tecla : {Tecla::Arriba, Tecla::Abajo, Tecla::Inicio, Tecla::Fin}) ventana->Form_KeyDown(tecla, 0);
+    ventana->Form_KeyPress(u'a');
+    EXPECT_FALSE(ventana->Form_TeclaAcceso(u'a'));
+    EXPECT_TRUE(Negritas().empty());
+    EXPECT_FALSE(V().Image1.visible);
+    EXPECT_EQ(p.aperturas, aperturas);
+    EXPECT_TRUE(p.mensajes.empty());
+}
+
+TEST_F(TecladoTest, SinOpcionMarcadaConFocoFinEligeLaUltimaEInicioLaPrimera) {
+    CuatroOpciones();
+    p.erroresPorApertura[2] = ErrorDe(CodigoError::PermisoDenegado, 5);  // the first description
+    Cargar();
+    ASSERT_TRUE(Negritas().empty());
+    p.mensajes.clear();
+    ventana->Lista_GotFocus();
+
+    ventana->Form_KeyDown(Tecla::Fin, 0);
+    EXPECT_EQ(Negritas(), Indices{3});
+    ventana->Form_KeyDown(Tecla::Inicio, 0);
+    EXPECT_EQ(Negritas(), Indices{0});
+    EXPECT_EQ(V().etqInfo.texto, u"da");
+}
+
+TEST_F(TecladoTest, IntroYEscapeSiguenValiendoConLaListaEnfocada) {
+    CuatroOpciones();
+    p.archivos[u"C:\\medio\\b.exe"] = "MZ";
+    Cargar();
+    ventana->Lista_GotFocus();
+    ventana->Form_KeyDown(Tecla::Abajo, 0);
+    ventana->Form_KeyPress(kCaracterIntro);
+    ASSERT_EQ(p.procesos.size(), 1u);
+    EXPECT_EQ(p.procesos[0].aplicacion, u"C:\\medio\\b.exe");
+    EXPECT_TRUE(ventana->Descargada());
+
+    Cargar();
+    ventana->Lista_GotFocus();
+    ventana->Form_KeyPress(kCaracterEscape);
+    EXPECT_TRUE(ventana->Descargada());
+    EXPECT_EQ(p.procesos.size(), 1u);
+}
+
+// ---------------------------------------------------------------------------
+// Access keys
+
+class TeclasAccesoTest : public TecladoTest {
+protected:
+    void SetUp() override {
+        Escribir({"T", "V", "&Contabilidad;c.exe;dc", "&Compras;co.exe;dco", "&Nóminas;n.exe;dn",
+                  "Manual;m.exe;dm", "Caja && banco;cb.exe;dcb", "&cierre;ci.exe;dci"});
+        Cargar();
+    }
+};
+
+TEST_F(TeclasAccesoTest, AltConUnaLetraCompartidaPasaALaSiguienteYDaLaVuelta) {
+    const struct {
+        char16_t tecla;
+        size_t elegida;
+        const char16_t* descripcion;
+    } pasos[] = {{u'c', 1, u"dco"}, {u'C', 5, u"dci"}, {u'c', 0, u"dc"}, {u'n', 2, u"dn"}, {u'c', 5, u"dci"}};
+    for (const auto& paso : pasos) {
+        EXPECT_TRUE(ventana->Form_TeclaAcceso(paso.tecla));
+        EXPECT_EQ(Negritas(), Indices{paso.elegida});
+        EXPECT_EQ(V().etqInfo.texto, paso.descripcion);
+    }
+    EXPECT_FALSE(ventana->ListaConFoco()) << "an access key does not move the focus";
+    EXPECT_TRUE(p.mensajes.empty());
+}
+
+TEST_F(TeclasAccesoTest, UnaTeclaSinOpcionNoSeToma) {
+    const int aperturas = p.aperturas;
+    for (char16_t tecla : {u'm', u'b', u'&', u' ', u'x'}) {
+        EXPECT_FALSE(ventana->Form_TeclaAcceso(tecla)) << char(tecla);
+    }
+    EXPECT_EQ(Negritas(), Indices{0});
+    EXPECT_EQ(p.aperturas, aperturas);
+}
+
+TEST_F(TeclasAccesoTest, LaUnicaConEsaTeclaYaElegidaSeQuedaSinLeer) {
+    ASSERT_TRUE(ventana->Form_TeclaAcceso(u'n'));
+    const int aperturas = p.aperturas;
+    EXPECT_TRUE(ventana->Form_TeclaAcceso(u'N'));
+    EXPECT_EQ(Negritas(), Indices{2});
+    EXPECT_EQ(p.aperturas, aperturas);
+}
+
+TEST_F(TeclasAccesoTest, LaLetraSolaSoloCuentaConLaListaEnfocada) {
+    ventana->Form_KeyPress(u'n');
+    EXPECT_EQ(Negritas(), Indices{0}) << "a letter alone with a button focused";
+
+    ventana->Lista_GotFocus();
+    ventana->Form_KeyPress(u'n');
+    EXPECT_EQ(Negritas(), Indices{2});
+    ventana->Form_KeyPress(u'c');
+    EXPECT_EQ(Negritas(), Indices{5});
+    ventana->Form_KeyPress(u'm');
+    EXPECT_EQ(Negritas(), Indices{5});
+    EXPECT_FALSE(ventana->Descargada());
+    EXPECT_TRUE(p.procesos.empty());
+}
+
 }  // namespace
 }  // namespace instalar::prueba

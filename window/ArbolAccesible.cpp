@@ -1,0 +1,188 @@
+#include "window/ArbolAccesible.h"
+
+#include "window/TeclasAcceso.h"
+
+namespace instalar {
+
+namespace {
+
+const std::u16string kAccionSeleccionar = u"Seleccionar";
+const std::u16string kAccionPresionar = u"Presionar";
+
+bool EsBoton(Parte parte) { return parte == Parte::Instalar || parte == Parte::Cerrar; }
+
+ParadaFoco ParadaDe(Parte boton) { return boton == Parte::Instalar ? ParadaFoco::Instalar : ParadaFoco::Cerrar; }
+
+}  // namespace
+
+std::optional<Parte> ArbolAccesible::ParteDe(long id) const {
+    const long opciones = menu_.Opciones();
+    if (id < 1 || id > Hijos()) return std::nullopt;
+    if (id <= opciones) return Parte::Opcion;
+    return static_cast<Parte>(id - opciones);
+}
+
+std::optional<int16_t> ArbolAccesible::OpcionDe(long id) const {
+    if (ParteDe(id) != Parte::Opcion) return std::nullopt;
+    return static_cast<int16_t>(id - 1);
+}
+
+std::optional<ElementoAccesible> ArbolAccesible::Elemento(long id) const {
+    if (id == kVentana) return Ventana();
+    const auto parte = ParteDe(id);
+    if (!parte) return std::nullopt;
+    const Controles& c = menu_.Vista();
+    switch (*parte) {
+    case Parte::Opcion: return Opcion(*OpcionDe(id));
+    case Parte::Descripcion: return Texto(c.etqInfo);
+    case Parte::Titulo: return Texto(c.etqTipo);
+    case Parte::Version: return Texto(c.etqVer);
+    case Parte::Indicacion: return Texto(c.Label1);
+    case Parte::Instalar: return DeBoton(c.btnInstalar, ParadaFoco::Instalar);
+    case Parte::Cerrar: return DeBoton(c.btnCancelar, ParadaFoco::Cerrar);
+    }
+    return std::nullopt;
+}
+
+ElementoAccesible ArbolAccesible::Ventana() const {
+    ElementoAccesible ventana;
+    ventana.rol = RolAccesible::Ventana;
+    ventana.nombre = menu_.Vista().titulo;
+    ventana.caja = Rectangulo{0, 0, kAnchoVentana, kAltoVentana};
+    ventana.estados = kEnfocable;
+    if (HijoConFoco() == kVentana) ventana.estados |= kEnfocado;
+    return ventana;
+}
+
+ElementoAccesible ArbolAccesible::Opcion(int16_t indice) const {
+    const Etiqueta& etiqueta = menu_.Vista().etqInstalar[static_cast<size_t>(indice)];
+    ElementoAccesible opcion;
+    opcion.rol = RolAccesible::OpcionDeLista;
+    opcion.nombre = TextoSinMarcas(etiqueta.texto);
+    if (const auto tecla = TeclaDeAcceso(etiqueta.texto)) opcion.atajo = u"Alt+" + std::u16string(1, *tecla);
+    opcion.accion = kAccionSeleccionar;
+    opcion.caja = etiqueta.caja;
+    opcion.estados = kSeleccionable | kEnfocable;
+    if (!etiqueta.visible) opcion.estados |= kInvisible;
+    if (indice == menu_.OpcionSeleccionada()) {
+        opcion.estados |= kSeleccionado;
+        if (foco_ == ParadaFoco::Lista) opcion.estados |= kEnfocado;
+    }
+    return opcion;
+}
+
+ElementoAccesible ArbolAccesible::Texto(const Etiqueta& etiqueta) const {
+    ElementoAccesible texto;
+    texto.rol = RolAccesible::Texto;
+    texto.nombre = TextoSinMarcas(etiqueta.texto);
+    texto.caja = etiqueta.caja;
+    texto.estados = kSoloLectura;
+    // An empty label paints nothing: there is nothing to find there.
+    if (!etiqueta.visible || etiqueta.texto.empty()) texto.estados |= kInvisible;
+    return texto;
+}
+
+ElementoAccesible ArbolAccesible::DeBoton(const Boton& boton, ParadaFoco parada) const {
+    ElementoAccesible elemento;
+    elemento.rol = RolAccesible::Boton;
+    elemento.nombre = TextoSinMarcas(boton.texto);
+    elemento.caja = boton.caja;
+    if (boton.habilitado) {
+        elemento.accion = kAccionPresionar;
+        elemento.estados = kEnfocable;
+        if (foco_ == parada) elemento.estados |= kEnfocado;
+    } else {
+        elemento.estados = kNoDisponible;
+    }
+    return elemento;
+}
+
+std::optional<std::u16string> ArbolAccesible::Descripcion(long id) const {
+    const auto opcion = OpcionDe(id);
+    if (!opcion) return std::nullopt;
+    const auto descripcion = menu_.DescripcionDeOpcion(*opcion);
+    if (!descripcion || descripcion->empty()) return std::nullopt;
+    return TextoSinMarcas(*descripcion);
+}
+
+long ArbolAccesible::HijoEn(double x, double y) const {
+    // The buttons are windows of their own, over the painted surface.
+    const Controles& c = menu_.Vista();
+    if (c.btnInstalar.caja.Contiene(x, y)) return IdDe(Parte::Instalar);
+    if (c.btnCancelar.caja.Contiene(x, y)) return IdDe(Parte::Cerrar);
+
+    const Impacto impacto = menu_.ControlEn(x, y);
+    if (impacto.tipo == Impacto::Tipo::Opcion) {
+        return impacto.indice < menu_.Opciones() ? IdDeOpcion(impacto.indice) : kVentana;
+    }
+    const Etiqueta* e = impacto.etiqueta;
+    if (e == &c.etqInfo) return IdDe(Parte::Descripcion);
+    if (e == &c.etqTipo) return IdDe(Parte::Titulo);
+    if (e == &c.etqVer) return IdDe(Parte::Version);
+    if (e == &c.Label1) return IdDe(Parte::Indicacion);
+    // The pictures and the surface belong to the window.
+    return kVentana;
+}
+
+std::optional<long> ArbolAccesible::HijoConFoco() const {
+    if (!foco_) return std::nullopt;
+    switch (*foco_) {
+    case ParadaFoco::Instalar: return IdDe(Parte::Instalar);
+    case ParadaFoco::Cerrar: return IdDe(Parte::Cerrar);
+    case ParadaFoco::Lista: return HijoSeleccionado().value_or(kVentana);
+    }
+    return std::nullopt;
+}
+
+std::optional<long> ArbolAccesible::HijoSeleccionado() const {
+    const int16_t elegida = menu_.OpcionSeleccionada();
+    if (elegida >= menu_.Opciones()) return std::nullopt;
+    return IdDeOpcion(elegida);
+}
+
+std::optional<long> ArbolAccesible::Navegar(long desde, Direccion direccion) const {
+    // From the window only into its children; between children, in order.
+    // The window's own siblings belong to its parent.
+    const bool desdeVentana = desde == kVentana;
+    if (!desdeVentana && !ParteDe(desde)) return std::nullopt;
+    switch (direccion) {
+    case Direccion::PrimerHijo: return desdeVentana ? std::optional<long>(1) : std::nullopt;
+    case Direccion::UltimoHijo: return desdeVentana ? std::optional<long>(Hijos()) : std::nullopt;
+    case Direccion::Siguiente:
+        if (desdeVentana || desde == Hijos()) return std::nullopt;
+        return desde + 1;
+    case Direccion::Anterior:
+        if (desdeVentana || desde == 1) return std::nullopt;
+        return desde - 1;
+    }
+    return std::nullopt;
+}
+
+std::optional<Peticion> ArbolAccesible::Seleccionar(long id, const PeticionSeleccion& peticion) const {
+    const auto opcion = OpcionDe(id);
+    if (!opcion || peticion.otras || !(peticion.tomarFoco || peticion.tomarSeleccion)) return std::nullopt;
+    Peticion seleccion;
+    seleccion.tipo = Peticion::Tipo::SeleccionarOpcion;
+    seleccion.opcion = *opcion;
+    seleccion.enfocarLista = peticion.tomarFoco;
+    return seleccion;
+}
+
+std::optional<Peticion> ArbolAccesible::AccionPredeterminada(long id) const {
+    const auto parte = ParteDe(id);
+    if (parte == Parte::Opcion) {
+        Peticion seleccion;
+        seleccion.opcion = *OpcionDe(id);
+        return seleccion;
+    }
+    if (!parte || !EsBoton(*parte)) return std::nullopt;
+    const Controles& c = menu_.Vista();
+    const Boton& boton = *parte == Parte::Instalar ? c.btnInstalar : c.btnCancelar;
+    if (!boton.habilitado) return std::nullopt;
+    Peticion presion;
+    presion.tipo = Peticion::Tipo::PresionarBoton;
+    presion.boton = ParadaDe(*parte);
+    return presion;
+}
+
+}  // namespace instalar

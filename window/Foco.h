@@ -1,0 +1,21 @@
+#pragma once
+// The places the keyboard focus stops at, and the order Tab takes them in.
+
+#include <optional>
+
+namespace instalar {
+
+// "Instalar", "Cerrar", and the item list (the window itself holding the
+// focus), in Tab order.
+enum class ParadaFoco { Instalar, Cerrar, Lista };
+
+// Where Tab (Shift+Tab with `atras`) takes the focus from `actual`, round
+// the three stops, passing over a disabled "Instalar" and an empty list.
+// From nowhere (`actual` empty) it goes to the first stop that takes it.
+ParadaFoco SiguienteParada(std::optional<ParadaFoco> actual, bool atras, bool instalarHabilitado, bool hayOpciones);
+
+// Where the focus is when the window first shows: "Instalar", or "Cerrar"
+// when "Instalar" is disabled.
+ParadaFoco ParadaInicial(bool instalarHabilitado);
+
+}  // namespace instalar
