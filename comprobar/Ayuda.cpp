@@ -8,6 +8,7 @@ namespace {
 
 // {Y1}, {Y2}, {ALTO} and {SOLAPE} stand for the window's layout values.
 const char* const kPlantilla = R"(Uso: comprobar [--listar] [--carpeta CARPETA] [ARCHIVO]
+       comprobar --help | --version
 
 Comprueba un archivo de menú de instalar (por omisión, instalar.inf en la
 carpeta actual) leyéndolo igual que instalar.exe, y escribe cada problema en
@@ -15,6 +16,7 @@ una línea con la forma de los compiladores:
 
     archivo:línea: error: mensaje
     archivo:línea: aviso: mensaje
+    archivo:línea: nota: mensaje
 
 Las líneas se cuentan como las cuenta instalar.exe: cada una termina en CR o
 en CR LF. Un problema de todo el archivo sale sin número de línea.
@@ -27,6 +29,7 @@ Opciones:
                       programas de instalación; por omisión, la del archivo
                       de menú (instalar.exe lee instalar.inf de su carpeta)
   --help              muestra esta ayuda
+  --version           muestra la versión de comprobar (la de instalar)
 
 Errores (el menú falla ante sus usuarios):
   - el archivo no se puede leer (no existe, es una carpeta, falta permiso);
