@@ -11,7 +11,7 @@ namespace instalar::win32 {
 
 Resultado<int64_t> ProcesosWin32::LongitudArchivo(const std::u16string& ruta) {
     WIN32_FILE_ATTRIBUTE_DATA datos{};
-    if (!::GetFileAttributesExW(W(ruta), GetFileExInfoStandard, &datos)) return UltimoError();
+    if (!::GetFileAttributesExW(W(ruta), GetFileExInfoStandard, &datos)) return UltimoError(ruta);
     // A folder is not a file to start.
     if (datos.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return ErrorDe(CodigoError::ArchivoNoEncontrado);
     return static_cast<int64_t>((static_cast<uint64_t>(datos.nFileSizeHigh) << 32) | datos.nFileSizeLow);
@@ -28,7 +28,7 @@ Fallo ProcesosWin32::IniciarProceso(const PeticionProceso& peticion) {
     const wchar_t* carpeta = peticion.carpetaTrabajo.empty() ? nullptr : W(peticion.carpetaTrabajo);
     if (!::CreateProcessW(W(peticion.aplicacion), reinterpret_cast<wchar_t*>(linea.data()), nullptr, nullptr, FALSE,
                           0, nullptr, carpeta, &inicio, &proceso))
-        return UltimoError();
+        return UltimoError(peticion.aplicacion);
     ManejadorProceso hiloPrincipal(proceso.hThread);
     ManejadorProceso procesoIniciado(proceso.hProcess);
     return std::nullopt;
@@ -48,7 +48,7 @@ Fallo ProcesosWin32::EjecutarConShell(const PeticionProceso& peticion) {
     using ShellExecuteExWFn = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);
     const auto ejecutar = FuncionDe<ShellExecuteExWFn>(shell, "ShellExecuteExW");
     if (!ejecutar) return UltimoError();
-    if (!ejecutar(&ejecucion)) return UltimoError();
+    if (!ejecutar(&ejecucion)) return UltimoError(peticion.aplicacion);
     return std::nullopt;
 }
 

@@ -2,7 +2,8 @@
 // straight, and through the shell, the way a program that asks to be
 // elevated is started.  The menu takes the shell's way only when Windows
 // refuses the straight start for want of rights, which never happens to the
-// end-to-end tests, so it is tested here on the platform itself.
+// end-to-end tests, so it is tested here on the platform itself; so are the
+// system's texts for the errors the menu can meet.
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -12,6 +13,7 @@
 #include "Arnes.h"
 #include "common/Texto.h"
 #include "launch/Lanzador.h"
+#include "win32host/ErroresWin32.h"
 #include "win32host/Escala.h"
 #include "win32host/Fuentes.h"
 #include "win32host/Manejadores.h"
@@ -82,6 +84,58 @@ INSTANTIATE_TEST_SUITE_P(Plataforma, Arranques,
                          ::testing::Values(Via{"CreateProcess", &ProcesosWin32::IniciarProceso},
                                            Via{"ShellExecuteEx", &ProcesosWin32::EjecutarConShell}),
                          [](const auto& caso) { return std::string(caso.param.nombre); });
+
+// The system's text with each %1 replaced by `nombre`.
+std::wstring ConNombre(std::wstring texto, const std::wstring& nombre) {
+    for (size_t donde = texto.find(L"%1"); donde != std::wstring::npos; donde = texto.find(L"%1", donde))
+        texto.replace(donde, 2, nombre);
+    return texto;
+}
+
+// The system's texts for the errors starting an item can meet, as the menu
+// shows them: never with a "%" insert, the file's name where the text has
+// a place for it, on one line (the path follows on the next).
+struct ErrorDelMenu {
+    DWORD codigo;
+    instalar::CodigoError propio;
+    bool textoPropio;  // the program's own Spanish text, not the system's
+};
+
+void PrintTo(const ErrorDelMenu& error, std::ostream* salida) { *salida << error.codigo; }
+
+class TextosDeError : public ::testing::TestWithParam<ErrorDelMenu> {};
+
+TEST_P(TextosDeError, NameTheFileInsteadOfAnInsert) {
+    const ErrorDelMenu& caso = GetParam();
+    const instalar::Error error = instalar::win32::ErrorDeSistema(caso.codigo, u"C:\\medio\\docs\\manual.txt");
+
+    EXPECT_EQ(error.codigo, caso.propio);
+    EXPECT_EQ(error.codigoSistema, caso.codigo);
+    const std::string texto = instalar::AUtf8(error.descripcion);
+    EXPECT_EQ(texto.find('%'), std::string::npos) << texto;
+    EXPECT_EQ(texto.find_first_of("\r\n"), std::string::npos) << texto;
+    const std::wstring delSistema = TextoDelSistema(caso.codigo);
+    if (caso.textoPropio)
+        EXPECT_EQ(texto, instalar::AUtf8(instalar::DescripcionDe(caso.propio)));
+    else if (delSistema.empty())
+        EXPECT_EQ(texto, "Error del sistema " + std::to_string(caso.codigo));
+    else
+        EXPECT_EQ(texto, Utf8(ConNombre(delSistema, L"manual.txt"))) << "the system's text: " << Utf8(delSistema);
+}
+
+using instalar::CodigoError;
+INSTANTIATE_TEST_SUITE_P(
+    Plataforma, TextosDeError,
+    ::testing::Values(ErrorDelMenu{ERROR_FILE_NOT_FOUND, CodigoError::ArchivoNoEncontrado, true},
+                      ErrorDelMenu{ERROR_PATH_NOT_FOUND, CodigoError::RutaNoEncontrada, true},
+                      ErrorDelMenu{ERROR_ACCESS_DENIED, CodigoError::AccesoRutaArchivo, true},
+                      ErrorDelMenu{ERROR_SHARING_VIOLATION, CodigoError::PermisoDenegado, true},
+                      ErrorDelMenu{ERROR_BAD_EXE_FORMAT, CodigoError::Sistema, false},
+                      ErrorDelMenu{ERROR_EXE_MACHINE_TYPE_MISMATCH, CodigoError::Sistema, false},
+                      ErrorDelMenu{ERROR_NO_ASSOCIATION, CodigoError::Sistema, false},
+                      ErrorDelMenu{ERROR_CANCELLED, CodigoError::CanceladoPorUsuario, false},
+                      ErrorDelMenu{740, CodigoError::RequiereElevacion, false}),
+    [](const auto& caso) { return "error" + std::to_string(caso.param.codigo); });
 
 // Labels of one line are measured without DrawText's layout pass; the
 // result must be what DrawText gives, or the window's labels, arrow and
