@@ -30,6 +30,7 @@ CodigoError CodigoDeReaccion(DWORD codigo) {
     switch (codigo) {
     case kErrorRequiereElevacion: return CodigoError::RequiereElevacion;
     case ERROR_CANCELLED: return CodigoError::CanceladoPorUsuario;
+    case ERROR_BAD_EXE_FORMAT: return CodigoError::NoEsUnPrograma;
     default: return CodigoError::Sistema;
     }
 }
