@@ -37,7 +37,10 @@ Errores (el menú falla ante sus usuarios):
   - ninguna línea es una opción nombre;programa;descripción;
   - el programa de una opción no existe en la carpeta de instalar.exe (la
     ruta es relativa a ella; en Linux, como en Windows, no se distinguen
-    mayúsculas y minúsculas, y se ignoran los espacios y puntos finales);
+    mayúsculas y minúsculas, y se ignoran los espacios y puntos finales).
+    Una opción puede nombrar un programa de instalación, un paquete de
+    Windows Installer (.msi) o un documento: lo que no es un programa lo abre
+    Windows con el programa asociado a su tipo;
   - el programa lleva argumentos tras el nombre del archivo ("setup.exe /S")
     o va entre comillas: instalar toma todo el texto como nombre de archivo;
   - el programa es una carpeta, o la opción no indica ningún programa;
@@ -66,7 +69,10 @@ Avisos (el menú funciona, pero no como parece):
   - una línea con texto pero sin ";", que se ignora: parece una opción mal
     escrita (los comentarios empiezan por ";");
   - una línea que empieza por un tabulador: no se quita como los espacios, así
-    que no es un comentario ni se ignora, sino una opción con ese nombre.
+    que no es un comentario ni se ignora, sino una opción con ese nombre;
+  - un archivo sin extensión ("setup" en lugar de "setup.exe"): Windows solo
+    lo arranca si es un programa y, si es un paquete o un documento, no sabe
+    con qué abrirlo.
 
 Notas (para saber cómo lo leerá instalar): un archivo que empieza por la
 marca de UTF-8 o de UTF-16 little-endian, o que es UTF-8 válido entero, se
