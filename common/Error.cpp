@@ -15,6 +15,7 @@ std::u16string DescripcionDe(CodigoError codigo) {
     case CodigoError::Sistema: return u"Error del sistema";
     case CodigoError::RequiereElevacion: return u"La operación solicitada requiere elevación";
     case CodigoError::CanceladoPorUsuario: return u"El usuario canceló la operación";
+    case CodigoError::NoEsUnPrograma: return u"El archivo no es un programa";
     }
     return u"Error de la aplicación";
 }

@@ -23,6 +23,7 @@ enum class CodigoError : int32_t {
     // Failures the install command reacts to rather than reports.
     RequiereElevacion = 1001,     // the program needs administrator rights
     CanceladoPorUsuario = 1002,   // the user declined the consent prompt
+    NoEsUnPrograma = 1003,        // a package or document: the shell opens it
 };
 
 struct Error {

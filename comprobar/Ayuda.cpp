@@ -8,6 +8,7 @@ namespace {
 
 // {Y1}, {Y2}, {ALTO} and {SOLAPE} stand for the window's layout values.
 const char* const kPlantilla = R"(Uso: comprobar [--listar] [--carpeta CARPETA] [ARCHIVO]
+       comprobar --help | --version
 
 Comprueba un archivo de menú de instalar (por omisión, instalar.inf en la
 carpeta actual) leyéndolo igual que instalar.exe, y escribe cada problema en
@@ -15,6 +16,7 @@ una línea con la forma de los compiladores:
 
     archivo:línea: error: mensaje
     archivo:línea: aviso: mensaje
+    archivo:línea: nota: mensaje
 
 Las líneas se cuentan como las cuenta instalar.exe: cada una termina en CR o
 en CR LF. Un problema de todo el archivo sale sin número de línea.
@@ -27,6 +29,7 @@ Opciones:
                       programas de instalación; por omisión, la del archivo
                       de menú (instalar.exe lee instalar.inf de su carpeta)
   --help              muestra esta ayuda
+  --version           muestra la versión de comprobar (la de instalar)
 
 Errores (el menú falla ante sus usuarios):
   - el archivo no se puede leer (no existe, es una carpeta, falta permiso);
@@ -34,7 +37,10 @@ Errores (el menú falla ante sus usuarios):
   - ninguna línea es una opción nombre;programa;descripción;
   - el programa de una opción no existe en la carpeta de instalar.exe (la
     ruta es relativa a ella; en Linux, como en Windows, no se distinguen
-    mayúsculas y minúsculas, y se ignoran los espacios y puntos finales);
+    mayúsculas y minúsculas, y se ignoran los espacios y puntos finales).
+    Una opción puede nombrar un programa de instalación, un paquete de
+    Windows Installer (.msi) o un documento: lo que no es un programa lo abre
+    Windows con el programa asociado a su tipo;
   - el programa lleva argumentos tras el nombre del archivo ("setup.exe /S")
     o va entre comillas: instalar toma todo el texto como nombre de archivo;
   - el programa es una carpeta, o la opción no indica ningún programa;
@@ -63,7 +69,10 @@ Avisos (el menú funciona, pero no como parece):
   - una línea con texto pero sin ";", que se ignora: parece una opción mal
     escrita (los comentarios empiezan por ";");
   - una línea que empieza por un tabulador: no se quita como los espacios, así
-    que no es un comentario ni se ignora, sino una opción con ese nombre.
+    que no es un comentario ni se ignora, sino una opción con ese nombre;
+  - un archivo sin extensión ("setup" en lugar de "setup.exe"): Windows solo
+    lo arranca si es un programa y, si es un paquete o un documento, no sabe
+    con qué abrirlo.
 
 Notas (para saber cómo lo leerá instalar): un archivo que empieza por la
 marca de UTF-8 o de UTF-16 little-endian, o que es UTF-8 válido entero, se

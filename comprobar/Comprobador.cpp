@@ -183,7 +183,10 @@ void Comprobacion::Opcion(const LineaLeida& linea, Entrada&& entrada) {
                                            Citado(anterior.entrada.nombre) + " (línea " + donde + ")";
         Anotar(numero, Gravedad::Aviso, cual + ": las dos opciones muestran la descripción de la línea " + donde);
     }
-    if (auto error = ComprobarPrograma(entrada.comando, carpeta_, sistema_)) Anotar(numero, Gravedad::Error, *error);
+    if (auto error = ComprobarPrograma(entrada.comando, carpeta_, sistema_))
+        Anotar(numero, Gravedad::Error, *error);
+    else if (auto aviso = AvisoSinExtension(entrada.comando))
+        Anotar(numero, Gravedad::Aviso, *aviso);
     informe_.opciones.push_back(std::move(opcion));
     ComprobarEspacio(numero);
 }

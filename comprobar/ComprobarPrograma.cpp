@@ -68,4 +68,12 @@ std::optional<std::string> ComprobarPrograma(std::u16string_view comando, const 
     return NoExiste(comando, carpeta, sistema);
 }
 
+std::optional<std::string> AvisoSinExtension(std::u16string_view comando) {
+    const std::vector<std::u16string> componentes = ComponentesDePrograma(comando);
+    if (componentes.empty() || componentes.back().find(u'.') != std::u16string::npos) return std::nullopt;
+    return Citado(comando) +
+           " no tiene extensión: Windows solo lo arranca si es un programa y, si es un paquete o un documento, "
+           "no sabrá con qué abrirlo; ponle la suya (.exe, .msi, .pdf...)";
+}
+
 }  // namespace instalar::comprobar

@@ -1,7 +1,8 @@
 #pragma once
-// Does an entry's command name a setup program that instalar.exe can start?
-// It joins its own folder, a backslash and the command, checks that a file
-// (not a folder) is there and starts it without arguments.
+// Does an entry's command name a file that instalar.exe can start?  It
+// joins its own folder, a backslash and the command, checks that a file
+// (not a folder) is there and starts it without arguments, or opens it
+// through the shell when it is a package or a document.
 
 #include <filesystem>
 #include <optional>
@@ -16,5 +17,11 @@ namespace instalar::comprobar {
 // nothing when it would start.  `carpeta` is instalar.exe's folder.
 std::optional<std::string> ComprobarPrograma(std::u16string_view comando, const std::filesystem::path& carpeta,
                                              SistemaArchivos& sistema);
+
+// The warning for a command that names a file without an extension
+// ("herramientas\setup"), or nothing.  Windows starts such a file only if
+// it is a program; a package or a document without one has no program to
+// open it.
+std::optional<std::string> AvisoSinExtension(std::u16string_view comando);
 
 }  // namespace instalar::comprobar

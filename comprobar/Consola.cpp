@@ -3,6 +3,7 @@
 #include "comprobar/Ayuda.h"
 #include "comprobar/Comprobador.h"
 #include "comprobar/Listado.h"
+#include "version.h"
 
 namespace instalar::comprobar {
 
@@ -44,6 +45,8 @@ Opciones LeerOpciones(const std::vector<std::string>& argumentos) {
             soloArchivos = true;
         } else if (!soloArchivos && (argumento == "--help" || argumento == "-h")) {
             opciones.ayuda = true;
+        } else if (!soloArchivos && argumento == "--version") {
+            opciones.version = true;
         } else if (!soloArchivos && argumento == "--listar") {
             opciones.listar = true;
         } else if (!soloArchivos && argumento == "--carpeta") {
@@ -75,6 +78,10 @@ int Ejecutar(const std::vector<std::string>& argumentos, std::ostream& salida, s
     }
     if (opciones.ayuda) {
         salida << TextoAyuda();
+        return 0;
+    }
+    if (opciones.version) {
+        salida << "comprobar " << INSTALAR_VERSION_TEXTO << '\n';
         return 0;
     }
     const fs::path menu = fs::u8path(opciones.menu);

@@ -12,6 +12,7 @@ namespace instalar::comprobar {
 
 struct Opciones {
     bool ayuda = false;
+    bool version = false;
     bool listar = false;
     std::string menu = "instalar.inf";  // UTF-8, as given
     std::optional<std::string> carpeta;  // instalar.exe's folder, if not the menu's

@@ -1,6 +1,6 @@
 #pragma once
-// What starting a setup program needs from the system: whether its file is
-// there, and starting it.
+// What starting a menu item needs from the system: whether its file is
+// there, starting it as a program, and opening it through the shell.
 
 #include <cstdint>
 #include <string>
@@ -26,11 +26,15 @@ public:
     // The length of a file; an error when there is none (a folder included).
     virtual Resultado<int64_t> LongitudArchivo(const std::u16string& ruta) = 0;
     // Starts a program without waiting for it.  A program that needs more
-    // rights than the menu has fails with CodigoError::RequiereElevacion.
+    // rights than the menu has fails with CodigoError::RequiereElevacion;
+    // a file that is not a program (a package, a document) fails with
+    // CodigoError::NoEsUnPrograma.
     virtual Fallo IniciarProceso(const PeticionProceso& peticion) = 0;
-    // Starts through the shell, which asks for consent when the program
-    // needs administrator rights; declining fails with
-    // CodigoError::CanceladoPorUsuario.
+    // Opens the file through the shell with its default verb, in the
+    // request's working folder and without the shell's own error dialogs: a
+    // program that needs administrator rights gets the consent prompt
+    // (declining fails with CodigoError::CanceladoPorUsuario), any other
+    // file opens in the program registered for its type.
     virtual Fallo EjecutarConShell(const PeticionProceso& peticion) = 0;
 };
 

@@ -13,6 +13,13 @@ std::u16string CarpetaDe(const std::u16string& ruta) {
     return carpeta;
 }
 
+// The failures of a start that the shell can get past: it asks for
+// consent for a program that needs administrator rights, and it knows
+// which program opens a package (msiexec) or a document.
+bool LoPuedeLaShell(CodigoError codigo) {
+    return codigo == CodigoError::RequiereElevacion || codigo == CodigoError::NoEsUnPrograma;
+}
+
 }  // namespace
 
 std::u16string RutaInstalador(const std::u16string& carpetaPrograma, const std::u16string& comando) {
@@ -34,7 +41,7 @@ Resultado<Inicio> IniciarInstalador(Procesos& procesos, const std::u16string& ru
 
     const PeticionProceso peticion = PeticionPara(ruta);
     Fallo fallo = procesos.IniciarProceso(peticion);
-    if (fallo && fallo->codigo == CodigoError::RequiereElevacion) fallo = procesos.EjecutarConShell(peticion);
+    if (fallo && LoPuedeLaShell(fallo->codigo)) fallo = procesos.EjecutarConShell(peticion);
     if (!fallo) return Inicio::Iniciado;
     if (fallo->codigo == CodigoError::CanceladoPorUsuario) return Inicio::RechazadoPorUsuario;
     return *fallo;

@@ -1,5 +1,6 @@
 #pragma once
-// Starting a setup program that lies beside the menu.
+// Starting a menu item's file, which lies beside the menu: a setup program,
+// or a package or document that the shell opens.
 
 #include <string>
 
@@ -20,7 +21,9 @@ enum class Inicio { Iniciado, RechazadoPorUsuario };
 
 // Checks that `ruta` names an existing file, then starts it without waiting.
 // A program that needs administrator rights is started through the shell,
-// which asks the user; declining is not an error.
+// which asks the user; declining is not an error.  A file that is not a
+// program is opened through the shell, in the program registered for its
+// type.
 Resultado<Inicio> IniciarInstalador(Procesos& procesos, const std::u16string& ruta);
 
 }  // namespace instalar

@@ -71,7 +71,7 @@ Fallo AnfitrionWin32::CargarFondo(const std::u16string& ruta) {
     if (!bytes) return bytes.error();
     if (!EsBmpCompleto(bytes.valor())) return ErrorDe(CodigoError::Sistema);
     HANDLE imagen = ::LoadImageW(nullptr, W(ruta), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION);
-    if (!imagen) return UltimoError();
+    if (!imagen) return UltimoError(ruta);
     fondo_.Restablecer(static_cast<HBITMAP>(imagen));
     return std::nullopt;
 }

@@ -33,7 +33,7 @@ private:
 Resultado<std::unique_ptr<ArchivoLectura>> ArchivosWin32::AbrirArchivo(const std::u16string& ruta) {
     HANDLE abierto = ::CreateFileW(W(ruta), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                    OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (abierto == INVALID_HANDLE_VALUE) return UltimoError();
+    if (abierto == INVALID_HANDLE_VALUE) return UltimoError(ruta);
     Archivo archivo(abierto);
     // A device (CON, a pipe) could block the window forever.
     if (::GetFileType(abierto) != FILE_TYPE_DISK) return ErrorDe(CodigoError::NombreArchivoIncorrecto);

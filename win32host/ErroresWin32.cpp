@@ -1,6 +1,6 @@
 #include "win32host/ErroresWin32.h"
 
-#include <string>
+#include "common/TextoDelSistema.h"
 
 namespace instalar::win32 {
 
@@ -22,26 +22,6 @@ CodigoError CodigoPropio(DWORD codigo) {
     }
 }
 
-// The system's own text, in Spanish where Windows has it.
-std::u16string TextoDelSistema(DWORD codigo) {
-    wchar_t* texto = nullptr;
-    const DWORD opciones = FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS;
-    DWORD largo = ::FormatMessageW(opciones, nullptr, codigo, MAKELANGID(LANG_SPANISH, SUBLANG_DEFAULT),
-                                   reinterpret_cast<wchar_t*>(&texto), 0, nullptr);
-    if (largo == 0)
-        largo = ::FormatMessageW(opciones, nullptr, codigo, 0, reinterpret_cast<wchar_t*>(&texto), 0, nullptr);
-    std::u16string resultado;
-    if (largo > 0 && texto) resultado.assign(reinterpret_cast<const char16_t*>(texto), largo);
-    if (texto) ::LocalFree(texto);
-    while (!resultado.empty() && (resultado.back() == u'\r' || resultado.back() == u'\n' || resultado.back() == u' '))
-        resultado.pop_back();
-    if (resultado.empty()) {
-        const std::string numero = std::to_string(codigo);
-        resultado = u"Error del sistema " + std::u16string(numero.begin(), numero.end());
-    }
-    return resultado;
-}
-
 // ERROR_ELEVATION_REQUIRED, which MinGW-w64's headers lack.
 constexpr DWORD kErrorRequiereElevacion = 740;
 
@@ -50,16 +30,32 @@ CodigoError CodigoDeReaccion(DWORD codigo) {
     switch (codigo) {
     case kErrorRequiereElevacion: return CodigoError::RequiereElevacion;
     case ERROR_CANCELLED: return CodigoError::CanceladoPorUsuario;
+    case ERROR_BAD_EXE_FORMAT: return CodigoError::NoEsUnPrograma;
     default: return CodigoError::Sistema;
     }
 }
 
 }  // namespace
 
-Error ErrorDeSistema(DWORD codigo) {
+std::u16string TextosWin32::TextoDeError(uint32_t codigo) {
+    wchar_t* texto = nullptr;
+    // The inserts are filled by the core, which knows what they stand for.
+    const DWORD opciones = FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS;
+    DWORD largo = ::FormatMessageW(opciones, nullptr, codigo, MAKELANGID(LANG_SPANISH, SUBLANG_DEFAULT),
+                                   reinterpret_cast<wchar_t*>(&texto), 0, nullptr);
+    if (largo == 0)
+        largo = ::FormatMessageW(opciones, nullptr, codigo, 0, reinterpret_cast<wchar_t*>(&texto), 0, nullptr);
+    std::u16string resultado;
+    if (largo > 0 && texto) resultado.assign(reinterpret_cast<const char16_t*>(texto), largo);
+    if (texto) ::LocalFree(texto);
+    return resultado;
+}
+
+Error ErrorDeSistema(DWORD codigo, std::u16string_view ruta) {
     const CodigoError propio = CodigoPropio(codigo);
     if (propio != CodigoError::Sistema) return ErrorDe(propio, codigo);
-    return Error{CodigoDeReaccion(codigo), TextoDelSistema(codigo), codigo};
+    TextosWin32 textos;
+    return Error{CodigoDeReaccion(codigo), DescripcionDelSistema(textos, codigo, ruta), codigo};
 }
 
 }  // namespace instalar::win32

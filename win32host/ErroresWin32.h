@@ -3,11 +3,24 @@
 
 #include <windows.h>
 
+#include <string_view>
+
 #include "common/Error.h"
+#include "interfaces/TextosSistema.h"
 
 namespace instalar::win32 {
 
-Error ErrorDeSistema(DWORD codigo);
-inline Error UltimoError() { return ErrorDeSistema(::GetLastError()); }
+// The system's descriptions from its message table, in Spanish where
+// Windows has them, with their inserts left in place.
+class TextosWin32 : public TextosSistema {
+public:
+    std::u16string TextoDeError(uint32_t codigo) override;
+};
+
+// The error for `codigo`, which happened to the file `ruta` (empty when no
+// file was concerned): the file's name goes where the system's text has
+// a place for it.
+Error ErrorDeSistema(DWORD codigo, std::u16string_view ruta = {});
+inline Error UltimoError(std::u16string_view ruta = {}) { return ErrorDeSistema(::GetLastError(), ruta); }
 
 }  // namespace instalar::win32

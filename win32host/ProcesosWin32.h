@@ -1,5 +1,5 @@
 #pragma once
-// Starting setup programs on Windows.
+// Starting the files of menu items on Windows: programs, packages, documents.
 
 #include <windows.h>
 

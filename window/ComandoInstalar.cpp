@@ -1,5 +1,5 @@
 // The install command: "Instalar" and Enter start the selected item's setup
-// program and close the menu.
+// program, or open its package or document, and close the menu.
 
 #include "launch/Lanzador.h"
 #include "window/frmMenu.h"

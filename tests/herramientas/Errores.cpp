@@ -11,4 +11,21 @@ void Fallar(const std::string& que) {
     throw ErrorWin32(que, codigo);
 }
 
+std::wstring TextoDelSistema(DWORD codigo) {
+    const DWORD opciones = FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS;
+    wchar_t texto[2048] = {};
+    DWORD largo = FormatMessageW(opciones, nullptr, codigo, MAKELANGID(LANG_SPANISH, SUBLANG_DEFAULT), texto,
+                                 ARRAYSIZE(texto), nullptr);
+    if (largo == 0) largo = FormatMessageW(opciones, nullptr, codigo, 0, texto, ARRAYSIZE(texto), nullptr);
+    std::wstring resultado(texto, largo);
+    while (!resultado.empty() && (resultado.back() == L'\r' || resultado.back() == L'\n' || resultado.back() == L' '))
+        resultado.pop_back();
+    return resultado;
+}
+
+bool BajoWine() {
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll && GetProcAddress(ntdll, "wine_get_version");
+}
+
 }  // namespace herramientas

@@ -23,4 +23,12 @@ private:
 // Throws ErrorWin32 for `que` with this thread's last error.
 [[noreturn]] void Fallar(const std::string& que);
 
+// The system's description of `codigo` as its message table holds it, in
+// Spanish where there is one: inserts ("%1") left in place, without the
+// line end.  Empty when the system has none.
+std::wstring TextoDelSistema(DWORD codigo);
+
+// Whether the tests run under Wine rather than on Windows.
+bool BajoWine();
+
 }  // namespace herramientas

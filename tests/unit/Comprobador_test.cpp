@@ -122,6 +122,9 @@ std::vector<CasoMenu> CasosSinHallazgos() {
         // Ending with ";" deliberately clears the description area.
         {"DescripcionVacia", Menu({"Alfa;alfa\\setup.exe;"}), kAlfa, {}, {}},
         {"OchoOpcionesCaben", MenuDe(8), {"p.exe"}, {}, {}},
+        // The shell opens packages and documents with their programs.
+        {"PaquetesYDocumentos", Menu({"Paquete;alfa\\alfa.msi;d", "Manual;docs\\manual.pdf;d", "Atajo;atajo.lnk;d"}),
+         {"alfa/alfa.msi", "docs/manual.pdf", "atajo.lnk"}, {}, {}},
     };
 }
 
@@ -178,6 +181,10 @@ std::vector<CasoMenu> CasosDeAviso() {
         {"NueveOpcionesNoCaben", MenuDe(9), {"p.exe"}, {}, {{11, A, "9 × 270 = 2430 twips, más que sus 2300"}}},
         {"LineaSinPuntoYComa", Menu({"Alfa alfa\\setup.exe", kOpcionAlfa}), kAlfa, {}, {{3, A, "no tiene «;» y se ignora"}}},
         {"LineaConTabulador", Menu({"\t;alfa\\setup.exe;d"}), kAlfa, {}, {{3, A, "empieza por un tabulador"}}},
+        // The extension is the file's, not its folder's; a dot at the end
+        // is dropped by Windows.
+        {"ArchivoSinExtension", Menu({"Alfa;alfa\\setup;d", "Beta;v2.0\\setup.;d"}), {"alfa/setup", "v2.0/setup"}, {},
+         {{3, A, "«alfa\\setup» no tiene extensión"}, {4, A, "«v2.0\\setup.» no tiene extensión"}}},
     };
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -8,6 +9,7 @@
 #include "CarpetaTemporal.h"
 #include "PlataformaFalsa.h"
 #include "comprobar/Consola.h"
+#include "version.h"
 #include "comprobar/SistemaArchivosReal.h"
 
 namespace instalar::comprobar {
@@ -115,6 +117,15 @@ TEST_F(EjecutarTest, LosProgramasSeBuscanEnLaCarpetaIndicada) {
 TEST_F(EjecutarTest, UnaLineaDeOrdenesIncorrectaTerminaConDos) {
     EXPECT_EQ(Ejecutar({"--todo"}), kEstadoUsoIncorrecto);
     EXPECT_NE(errores.str().find("opción desconocida: --todo"), std::string::npos);
+}
+
+TEST_F(EjecutarTest, LaVersionEsLaDelProyecto) {
+    EXPECT_EQ(Ejecutar({"--version"}), 0);
+    EXPECT_EQ(salida.str(), "comprobar " INSTALAR_VERSION_TEXTO "\n");
+    EXPECT_TRUE(errores.str().empty());
+    // Three numbers: it comes from the project's version, not a text of its own.
+    int mayor = -1, menor = -1, parche = -1;
+    EXPECT_EQ(std::sscanf(INSTALAR_VERSION_TEXTO, "%d.%d.%d", &mayor, &menor, &parche), 3);
 }
 
 TEST_F(EjecutarTest, LaAyudaExplicaCadaComprobacion) {

@@ -166,7 +166,15 @@ TEST_P(ArranqueTest, IniciaOAvisaConLaRuta) {
 }
 
 const std::u16string kSetup = u"C:\\medio\\setup.exe";
-const Error kNoEsAplicacion = ErrorDeSistema(u"No es una aplicación Win32 válida", 193);
+const std::u16string kManual = u"C:\\medio\\manual.txt";
+const std::u16string kPaquete = u"C:\\medio\\paquete.msi";
+const std::u16string kRoto = u"C:\\medio\\roto.exe";
+const Error kIncompatible = ErrorDeSistema(u"Esta versión de setup.exe no es compatible con Windows", 216);
+const Error kNoEsUnPrograma =
+    ErrorDeSistema(u"Formato EXE erróneo en manual.txt.", 193, CodigoError::NoEsUnPrograma);
+const Error kRotoNoEsUnPrograma =
+    ErrorDeSistema(u"Formato EXE erróneo en roto.exe.", 193, CodigoError::NoEsUnPrograma);
+const Error kSinAsociacion = ErrorDeSistema(u"No hay ninguna aplicación asociada.", 1155);
 const Error kRequiereElevacion = ErrorDeSistema(u"La operación solicitada requiere elevación", 740, CodigoError::RequiereElevacion);
 const Error kCancelado = ErrorDeSistema(u"El usuario canceló la operación", 1223, CodigoError::CanceladoPorUsuario);
 const Error kAccesoDenegado = ErrorDeSistema(u"Acceso denegado", 5);
@@ -182,8 +190,24 @@ INSTANTIATE_TEST_SUITE_P(
                      u"No se encontró el archivo\r\nC:\\medio\\setup.exe /S", false},
         CasoArranque{"ComandoVacio", "", u"C:\\medio\\", false, {}, {}, 0, 0,
                      u"No se encontró el archivo\r\nC:\\medio\\", false},
-        CasoArranque{"NoSePuedeIniciar", "setup.exe", kSetup, true, {kNoEsAplicacion}, {}, 1, 0,
-                     u"No es una aplicación Win32 válida\r\n" + kSetup, false},
+        // A program that Windows refuses to run is not offered to the shell.
+        CasoArranque{"NoSePuedeIniciar", "setup.exe", kSetup, true, {kIncompatible}, {}, 1, 0,
+                     u"Esta versión de setup.exe no es compatible con Windows\r\n" + kSetup, false},
+        // Packages and documents: process creation refuses them, the shell
+        // opens them with the program registered for their type.
+        CasoArranque{"Documento", "manual.txt", kManual, true, {kNoEsUnPrograma}, {}, 1, 1, std::nullopt, true},
+        CasoArranque{"Paquete", "paquete.msi", kPaquete, true, {kNoEsUnPrograma}, {}, 1, 1, std::nullopt, true},
+        CasoArranque{"DocumentoSinAsociacion", "manual.txt", kManual, true, {kNoEsUnPrograma}, {kSinAsociacion}, 1,
+                     1, u"No hay ninguna aplicación asociada.\r\n" + kManual, false},
+        CasoArranque{"DocumentoQueLaShellNoAbre", "manual.txt", kManual, true, {kNoEsUnPrograma},
+                     {kAccesoDenegado}, 1, 1, u"Acceso denegado\r\n" + kManual, false},
+        // The program registered for packages may ask for consent too.
+        CasoArranque{"PaqueteRechazado", "paquete.msi", kPaquete, true, {kNoEsUnPrograma}, {kCancelado}, 1, 1,
+                     std::nullopt, false},
+        // A broken program fails the same way in the shell: one try there,
+        // then the shell's own error.
+        CasoArranque{"ProgramaRoto", "roto.exe", kRoto, true, {kRotoNoEsUnPrograma}, {kRotoNoEsUnPrograma}, 1, 1,
+                     u"Formato EXE erróneo en roto.exe.\r\n" + kRoto, false},
         CasoArranque{"ElevacionAceptada", "setup.exe", kSetup, true, {kRequiereElevacion}, {}, 1, 1, std::nullopt,
                      true},
         // Declining the consent prompt is the user's choice, not an error.
