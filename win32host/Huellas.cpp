@@ -23,17 +23,33 @@ uint64_t AspectoDe(const Etiqueta& e) {
     return Mezclar(h, static_cast<uint64_t>(e.alineacion));
 }
 
+// Everything the colours of the picture come from: a change of any of them
+// (a theme switched on, a system colour changed) repaints it all.
+uint64_t AspectoDe(const Apariencia& a) {
+    const Colores& c = a.colores;
+    uint64_t h = kInicio;
+    for (const ColorPintura* color : {&c.fondo, &c.bordeClaro, &c.bordeOscuro, &c.divisoria, &c.barra})
+        h = Mezclar(h, a.paleta(*color));
+    h = Mezclar(h, a.paleta(ColorSistema::TextoVentana));
+    h = Mezclar(h, c.logo);
+    return Mezclar(h, c.coloresPropios);
+}
+
 }  // namespace
 
-std::vector<Huella> HuellasDe(const Controles& c, const Escala& escala) {
+std::vector<Huella> HuellasDe(const Controles& c, const Apariencia& apariencia, const Escala& escala) {
     std::vector<Huella> huellas;
-    huellas.reserve(c.etqInstalar.size() + 8);
+    huellas.reserve(c.etqInstalar.size() + 10);
     auto etiqueta = [&](const Etiqueta& e) { huellas.push_back({escala.APixeles(e.caja), AspectoDe(e)}); };
     DeAbajoArriba(c, Sobrecarga{etiqueta, [&](const OpcionDeLista& o) { etiqueta(o.etiqueta); },
                                 [&](const Imagen& i) { huellas.push_back({escala.APixeles(i.caja), i.visible ? 1u : 0u}); },
                                 [&](const Barra& b) { huellas.push_back({escala.APixeles(b.caja), ValorDe(b.fondo)}); },
-                                // The divider never changes.
+                                // The divider never moves; its colour is the window's.
                                 [](const Linea&) {}});
+    const RECT ventana = escala.APixeles(Rectangulo{0, 0, kAnchoVentana, kAltoVentana});
+    huellas.push_back({ventana, AspectoDe(apariencia)});
+    const auto& marco = apariencia.marcoFoco;
+    huellas.push_back({marco ? escala.APixeles(*marco) : RECT{}, marco ? 1u : 0u});
     return huellas;
 }
 

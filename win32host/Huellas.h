@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "win32host/Apariencia.h"
 #include "win32host/Escala.h"
 #include "window/Controles.h"
 
@@ -22,7 +23,8 @@ struct Huella {
     }
 };
 
-// One fingerprint per painted control, in the order the window paints them.
-std::vector<Huella> HuellasDe(const Controles& controles, const Escala& escala);
+// One fingerprint per painted control, in the order the window paints them,
+// then one of the colours over the whole window and one of the focus frame.
+std::vector<Huella> HuellasDe(const Controles& controles, const Apariencia& apariencia, const Escala& escala);
 
 }  // namespace instalar::win32

@@ -11,8 +11,6 @@ namespace instalar::win32 {
 
 namespace {
 
-COLORREF RGBDe(Color color) { return RGB(color.r, color.g, color.b); }
-
 void PintarLogo(HDC dc, HBITMAP logo) {
     if (!logo) return;
     BITMAP datos{};
@@ -28,11 +26,15 @@ void Trazo(HDC dc, int x, int y, COLORREF color) {
     ::LineTo(dc, x, y);
 }
 
+void PintarFondo(HDC dc, SIZE tamano, COLORREF color) {
+    const RECT todo{0, 0, tamano.cx, tamano.cy};
+    Pincel pincel(::CreateSolidBrush(color));
+    ::FillRect(dc, &todo, pincel.get());
+}
+
 // A raised one-pixel border along the outermost pixels: light left and top,
 // dark right and bottom, drawn as one path.
-void PintarBorde(HDC dc, SIZE tamano) {
-    const COLORREF claro = RGB(110, 128, 205);
-    const COLORREF oscuro = RGB(70, 82, 165);
+void PintarBorde(HDC dc, SIZE tamano, COLORREF claro, COLORREF oscuro) {
     const int derecha = tamano.cx - 1;
     const int abajo = tamano.cy - 1;
     ::MoveToEx(dc, 0, abajo, nullptr);
@@ -42,17 +44,17 @@ void PintarBorde(HDC dc, SIZE tamano) {
     Trazo(dc, 0, abajo, oscuro);
 }
 
-void PintarBarra(HDC dc, const Barra& barra, const Escala& escala) {
+void PintarBarra(HDC dc, const Barra& barra, COLORREF color, const Escala& escala) {
     const RECT caja = escala.APixeles(barra.caja);
-    Pincel pincel(::CreateSolidBrush(RGBDe(barra.fondo)));
+    Pincel pincel(::CreateSolidBrush(color));
     ::FillRect(dc, &caja, pincel.get());
 }
 
 // What painting text keeps from one label to the next.
 struct EstadoTexto {
+    const Apariencia& apariencia;
     HFONT fuente = nullptr;
     COLORREF color = CLR_INVALID;
-    COLORREF colorSistema = ::GetSysColor(COLOR_WINDOWTEXT);
     std::vector<RECT> zonas;  // the parts of the DC that are painted
 };
 
@@ -84,7 +86,7 @@ void PintarEtiqueta(HDC dc, const Etiqueta& etiqueta, const Escala& escala, Fuen
         ::SelectObject(dc, fuente);
         e.fuente = fuente;
     }
-    const COLORREF color = etiqueta.color ? RGBDe(*etiqueta.color) : e.colorSistema;
+    const COLORREF color = e.apariencia.paleta(e.apariencia.colores.TextoDe(etiqueta));
     if (color != e.color) {
         ::SetTextColor(dc, color);
         e.color = color;
@@ -110,32 +112,43 @@ void PintarImagen(HDC dc, const Imagen& imagen, const RecursosPintura& r, const 
                  DI_NORMAL);
 }
 
-void PintarLinea(HDC dc, const Linea& linea, const Escala& escala) {
-    Pluma pluma(::CreatePen(PS_SOLID, 1, RGBDe(linea.color)));
+void PintarLinea(HDC dc, const Linea& linea, COLORREF color, const Escala& escala) {
+    Pluma pluma(::CreatePen(PS_SOLID, 1, color));
     Seleccion seleccion(dc, pluma.get());
     ::MoveToEx(dc, escala.Pixeles(linea.x1), escala.Pixeles(linea.y1), nullptr);
     ::LineTo(dc, escala.Pixeles(linea.x2), escala.Pixeles(linea.y2));
 }
 
+// The frame a focused list item has, in the system's way: dotted, over
+// what is there.  It inverts the pixels under its dots only with black text
+// on a white background in the DC, which the labels' colours may have
+// changed.
+void PintarMarcoFoco(HDC dc, const Rectangulo& marco, const Escala& escala) {
+    const RECT caja = escala.APixeles(marco);
+    ::SetTextColor(dc, RGB(0, 0, 0));
+    ::SetBkColor(dc, RGB(255, 255, 255));
+    ::DrawFocusRect(dc, &caja);
+}
+
 }  // namespace
 
-void PintarContenido(HDC dc, SIZE tamano, const Controles& c, const RecursosPintura& r, const Escala& escala,
-                     Fuentes& fuentes) {
-    const RECT todo{0, 0, tamano.cx, tamano.cy};
-    ::FillRect(dc, &todo, ::GetSysColorBrush(COLOR_WINDOW));
-    PintarLogo(dc, r.logo);
-    PintarBorde(dc, tamano);
+void PintarContenido(HDC dc, SIZE tamano, const Controles& c, const Apariencia& a, const RecursosPintura& r,
+                     const Escala& escala, Fuentes& fuentes) {
+    const Colores& colores = a.colores;
+    PintarFondo(dc, tamano, a.paleta(colores.fondo));
+    if (colores.logo) PintarLogo(dc, r.logo);
+    PintarBorde(dc, tamano, a.paleta(colores.bordeClaro), a.paleta(colores.bordeOscuro));
 
     ::SetBkMode(dc, TRANSPARENT);
-    EstadoTexto e;
-    e.zonas = Zonas(dc, tamano);
+    EstadoTexto e{a, nullptr, CLR_INVALID, Zonas(dc, tamano)};
     const HGDIOBJ fuenteOriginal = ::GetCurrentObject(dc, OBJ_FONT);
     auto etiqueta = [&](const Etiqueta& et) { PintarEtiqueta(dc, et, escala, fuentes, e); };
     DeAbajoArriba(c, Sobrecarga{etiqueta, [&](const OpcionDeLista& o) { etiqueta(o.etiqueta); },
                                 [&](const Imagen& i) { PintarImagen(dc, i, r, escala); },
-                                [&](const Linea& l) { PintarLinea(dc, l, escala); },
-                                [&](const Barra& b) { PintarBarra(dc, b, escala); }});
+                                [&](const Linea& l) { PintarLinea(dc, l, a.paleta(colores.divisoria), escala); },
+                                [&](const Barra& b) { PintarBarra(dc, b, a.paleta(colores.barra), escala); }});
     ::SelectObject(dc, fuenteOriginal);
+    if (a.marcoFoco) PintarMarcoFoco(dc, *a.marcoFoco, escala);
 }
 
 }  // namespace instalar::win32

@@ -8,6 +8,8 @@ Tecla TeclaDe(WPARAM codigoVirtual) {
     case VK_DOWN: return Tecla::Abajo;
     case VK_LEFT: return Tecla::Izquierda;
     case VK_RIGHT: return Tecla::Derecha;
+    case VK_HOME: return Tecla::Inicio;
+    case VK_END: return Tecla::Fin;
     default: return Tecla::Otra;
     }
 }

@@ -35,12 +35,14 @@ VentanaWin32::VentanaWin32(HINSTANCE instancia)
       medida_(escala_, fuentes_),
       anfitrion_(escala_, archivos_),
       modelo_(SistemaVentana{archivos_, medida_, anfitrion_, procesos_}),
+      accesibilidad_(modelo_, escala_),
       lienzo_([this](HDC dc) { Pintar(dc); }),
       flecha_(CargarIcono(instancia, IDI_FLECHA, 16)),
       icono_(CargarIcono(instancia, IDI_INSTALAR, 32)),
       iconoPequeno_(CargarIcono(instancia, IDI_INSTALAR, 16)),
       mano_(::LoadCursorW(instancia, MAKEINTRESOURCEW(IDC_MANO))),
-      fuenteBotones_(FuenteDeMensajes()) {}
+      fuenteBotones_(FuenteDeMensajes()),
+      altoContraste_(AltoContrasteActivo()) {}
 
 VentanaWin32::~VentanaWin32() {
     if (ventana_) ::DestroyWindow(ventana_);
@@ -87,6 +89,7 @@ void VentanaWin32::CrearBotones() {
     };
     btnInstalar_ = crear(modelo_.Vista().btnInstalar, kIdInstalar);
     btnCancelar_ = crear(modelo_.Vista().btnCancelar, kIdCancelar);
+    accesibilidad_.FijarVentanas(Ventanas());
 }
 
 void VentanaWin32::Cargar() {
@@ -98,14 +101,14 @@ void VentanaWin32::Cargar() {
     const Punto interior = escala_.ATwips(tamano.cx, tamano.cy);
     modelo_.Form_Resize(interior.x, interior.y);
     lienzo_.Rehacer(ventana_, Huellas());
+    accesibilidad_.Anunciar();
 }
 
 void VentanaWin32::Mostrar() {
     if (!ventana_) return;
     ::ShowWindow(ventana_, SW_SHOW);
     ::SetForegroundWindow(ventana_);
-    ultimoFoco_ = ::IsWindowEnabled(btnInstalar_) ? btnInstalar_ : btnCancelar_;
-    ::SetFocus(ultimoFoco_);
+    Enfocar(modelo_.ParadaDeInicio());
     ::UpdateWindow(ventana_);
 }
 
@@ -127,7 +130,7 @@ bool VentanaWin32::ManejarTecla(const MSG& mensaje) {
         modelo_.Form_KeyDown(TeclaDe(mensaje.wParam), EstadoMayusculas());
         TrasEvento();
         if (mensaje.wParam == VK_TAB) {
-            MoverFoco();
+            MoverFoco((EstadoMayusculas() & kShift) != 0);
             return true;
         }
         return false;
@@ -137,17 +140,26 @@ bool VentanaWin32::ManejarTecla(const MSG& mensaje) {
         // Enter has been handled as the install command: a push button must
         // not act on it a second time.
         return !ventana_ || mensaje.wParam == kCaracterIntro;
+    case WM_SYSCHAR:
+        // Alt and an item's access key; any other goes on to the system
+        // (Alt+Space opens the window menu).
+        if (!modelo_.Form_TeclaAcceso(static_cast<char16_t>(mensaje.wParam))) return false;
+        TrasEvento();
+        return true;
     default:
         return false;
     }
 }
 
-void VentanaWin32::MoverFoco() {
-    HWND actual = ::GetFocus();
-    HWND siguiente = (actual == btnInstalar_) ? btnCancelar_ : btnInstalar_;
-    if (!::IsWindowEnabled(siguiente)) siguiente = btnCancelar_;
-    ultimoFoco_ = siguiente;
-    ::SetFocus(siguiente);
+void VentanaWin32::MoverFoco(bool atras) {
+    Enfocar(modelo_.SiguienteParada(Ventanas().ParadaDe(::GetFocus()), atras));
+    // Moving with the keyboard shows where the focus is, as in a dialog box.
+    ::SendMessageW(ventana_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+}
+
+void VentanaWin32::Enfocar(ParadaFoco parada) {
+    ultimoFoco_ = Ventanas().VentanaDe(parada);
+    ::SetFocus(ultimoFoco_);
 }
 
 LRESULT CALLBACK VentanaWin32::ProcedimientoVentana(HWND ventana, UINT mensaje, WPARAM w, LPARAM l) noexcept {
@@ -164,6 +176,7 @@ LRESULT CALLBACK VentanaWin32::ProcedimientoVentana(HWND ventana, UINT mensaje, 
     if (mensaje == WM_NCDESTROY) {
         ::SetWindowLongPtrW(ventana, GWLP_USERDATA, 0);
         propia->ventana_ = nullptr;
+        propia->accesibilidad_.FijarVentanas({});
         propia->anfitrion_.FijarVentana(nullptr);
         propia->procesos_.FijarVentana(nullptr);
         return ::DefWindowProcW(ventana, mensaje, w, l);
@@ -190,11 +203,40 @@ LRESULT VentanaWin32::ManejarMensaje(UINT mensaje, WPARAM w, LPARAM l) {
         break;
     case WM_COMMAND: AlComando(w); return 0;
     case WM_ACTIVATE: AlActivar(w); return 0;
+    // The window itself holds the focus for the item list.
+    case WM_SETFOCUS:
+        modelo_.Lista_GotFocus();
+        Actualizar();
+        return 0;
+    case WM_KILLFOCUS:
+        modelo_.Lista_LostFocus();
+        Actualizar();
+        return 0;
+    case WM_UPDATEUISTATE: {
+        const LRESULT resultado = ::DefWindowProcW(ventana_, mensaje, w, l);
+        Actualizar();  // the focus frame may have been shown or hidden
+        return resultado;
+    }
+    case WM_GETOBJECT:
+        if (const auto objeto = accesibilidad_.AlPedirObjeto(w, l)) return *objeto;
+        break;
+    case kMensajePeticion: AlPedir(PeticionDe(w, l)); return 0;
+    case WM_SYSCOLORCHANGE:
+        // Buttons draw in the system's colours too; they hear of a change
+        // only from their parent.
+        for (HWND boton : {btnInstalar_, btnCancelar_}) {
+            ::SendMessageW(boton, WM_SYSCOLORCHANGE, 0, 0);
+            ::InvalidateRect(boton, nullptr, TRUE);
+        }
+        AlCambiarColores();
+        return 0;
+    case WM_SETTINGCHANGE: AlCambiarColores(); return 0;
     case WM_CLOSE:
         modelo_.btnCancelar_Click();
         TrasEvento();
         return 0;
     case WM_DESTROY:
+        accesibilidad_.Desconectar();
         modelo_.Form_Unload();
         ::PostQuitMessage(0);
         return 0;
@@ -208,7 +250,17 @@ void VentanaWin32::Pintar(HDC dc) {
     recursos.logo = anfitrion_.Fondo();
     recursos.flecha = flecha_.get();
     recursos.icono = icono_.get();
-    PintarContenido(dc, TamanoCliente(ventana_), modelo_.Vista(), recursos, escala_, fuentes_);
+    PintarContenido(dc, TamanoCliente(ventana_), modelo_.Vista(), AparienciaActual(), recursos, escala_, fuentes_);
+}
+
+Apariencia VentanaWin32::AparienciaActual() const {
+    Apariencia apariencia{ColoresDePintura(modelo_.Vista(), altoContraste_), Paleta::DelSistema(),
+                          modelo_.MarcoDeFoco()};
+    // The focus frame follows the keyboard cues like every control's: where
+    // the user has chosen so, it stays hidden until the keyboard is used.
+    if (ventana_ && (::SendMessageW(ventana_, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS))
+        apariencia.marcoFoco.reset();
+    return apariencia;
 }
 
 void VentanaWin32::AlPintar() {
@@ -222,7 +274,9 @@ void VentanaWin32::AlCambiarTamano(LPARAM l) {
     lienzo_.Rehacer(ventana_, Huellas());
 }
 
-std::vector<Huella> VentanaWin32::Huellas() const { return HuellasDe(modelo_.Vista(), escala_); }
+std::vector<Huella> VentanaWin32::Huellas() const {
+    return HuellasDe(modelo_.Vista(), AparienciaActual(), escala_);
+}
 
 Punto VentanaWin32::ATwips(LPARAM l) const { return escala_.ATwips(GET_X_LPARAM(l), GET_Y_LPARAM(l)); }
 
@@ -282,23 +336,52 @@ void VentanaWin32::AlComando(WPARAM w) {
     TrasEvento();
 }
 
-// Keeps the focus on a push button across activations.
+// Keeps the focus where it was across activations: on a push button or
+// on the item list.
 void VentanaWin32::AlActivar(WPARAM w) {
     if (LOWORD(w) == WA_INACTIVE) {
         HWND foco = ::GetFocus();
-        if (foco == btnInstalar_ || foco == btnCancelar_) ultimoFoco_ = foco;
+        if (Ventanas().ParadaDe(foco)) ultimoFoco_ = foco;
         return;
     }
     if (ultimoFoco_ && ::IsWindowEnabled(ultimoFoco_)) ::SetFocus(ultimoFoco_);
 }
 
-// After each event: an unloaded window goes away, any other is repainted.
+// A theme was switched or a system colour changed: the window takes the
+// new colours at once.
+void VentanaWin32::AlCambiarColores() {
+    altoContraste_ = AltoContrasteActivo();
+    Actualizar();
+}
+
+// A screen reader's request, carried out as the user's own click would be.
+void VentanaWin32::AlPedir(const Peticion& peticion) {
+    if (peticion.tipo == Peticion::Tipo::PresionarBoton) {
+        ::SendMessageW(Ventanas().VentanaDe(peticion.boton), BM_CLICK, 0, 0);
+        return;
+    }
+    modelo_.etqInstalar_Click(peticion.opcion);
+    TrasEvento();
+    if (peticion.enfocarLista && ventana_) Enfocar(ParadaFoco::Lista);
+}
+
+// After each event: an unloaded window goes away, any other is brought up
+// to date.
 void VentanaWin32::TrasEvento() {
     if (modelo_.Descargada() && ventana_) {
         ::DestroyWindow(ventana_);
         return;
     }
-    if (ventana_) lienzo_.InvalidarCambios(ventana_, Huellas());
+    Actualizar();
+}
+
+// Repaints what changed and tells screen readers about it.  Messages also
+// come while the window is going (it loses the focus then): there is
+// nothing left to repaint or tell.
+void VentanaWin32::Actualizar() {
+    if (!ventana_ || modelo_.Descargada()) return;
+    lienzo_.InvalidarCambios(ventana_, Huellas());
+    accesibilidad_.Anunciar();
 }
 
 }  // namespace instalar::win32

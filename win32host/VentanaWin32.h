@@ -1,12 +1,14 @@
 #pragma once
 // The menu window on Windows: owns the window handle, the two push buttons
-// and the pictures, paints the model and forwards messages to the logic.
+// and the pictures, paints the model, forwards messages to the logic and
+// answers screen readers.
 
 #include <windows.h>
 
 #include <memory>
 
 #include "app/basMenu.h"
+#include "win32host/AccesibilidadWin32.h"
 #include "win32host/AnfitrionWin32.h"
 #include "win32host/ArchivosWin32.h"
 #include "win32host/Escala.h"
@@ -15,6 +17,7 @@
 #include "win32host/Manejadores.h"
 #include "win32host/MedidaTextoWin32.h"
 #include "win32host/ProcesosWin32.h"
+#include "win32host/VentanasMenu.h"
 #include "window/frmMenu.h"
 
 namespace instalar::win32 {
@@ -52,11 +55,17 @@ private:
     bool AlFijarCursor();
     void AlComando(WPARAM w);
     void AlActivar(WPARAM w);
-    void MoverFoco();
+    void AlCambiarColores();
+    void AlPedir(const Peticion& peticion);
+    void MoverFoco(bool atras);
+    void Enfocar(ParadaFoco parada);
     void TrasEvento();
+    void Actualizar();
     Punto ATwips(LPARAM l) const;
     void Pintar(HDC dc);
+    Apariencia AparienciaActual() const;
     std::vector<Huella> Huellas() const;
+    VentanasMenu Ventanas() const { return {ventana_, btnInstalar_, btnCancelar_}; }
 
     HINSTANCE instancia_;
     Escala escala_;
@@ -66,6 +75,7 @@ private:
     AnfitrionWin32 anfitrion_;
     ProcesosWin32 procesos_;
     frmMenu modelo_;
+    AccesibilidadWin32 accesibilidad_;
     Lienzo lienzo_;
     Icono flecha_;
     Icono icono_;
@@ -77,6 +87,7 @@ private:
     HWND btnCancelar_ = nullptr;
     HWND ultimoFoco_ = nullptr;
     int opcionPresionada_ = -1;
+    bool altoContraste_ = false;
 };
 
 }  // namespace instalar::win32
