@@ -340,7 +340,15 @@ INSTANTIATE_TEST_SUITE_P(
         Recorrido{"arriba_sin_Ctrl_no_hace_nada", 1, {{VK_UP, false, false}, kCtrlAbajo}, 2}),
     [](const ::testing::TestParamInfo<Recorrido>& caso) { return std::string(caso.param.nombre); });
 
-TEST_F(Instalacion, TabPasaElFocoDeUnBotonAlOtro) {
+// The item list is the third stop: the menu window itself holds the focus.
+const int kLista = 0;
+
+bool EsperarFocoEn(const Menu& menu, int parada) {
+    const HWND esperada = parada == kLista ? menu.Ventana() : Hijo(menu, parada);
+    return Esperar([&] { return FocoDe(menu.Ventana()) == esperada; }, 3000);
+}
+
+TEST_F(Instalacion, TabRecorreLosDosBotonesYLaLista) {
     Menu& menu = Abrir(kTresOpciones);
     ASSERT_TRUE(TraerAlFrente(menu.Ventana())) << "the menu did not come to the foreground";
     ASSERT_TRUE(EsperarFoco(menu, kIdInstalar)) << "\"Instalar\" has not the focus at the start";
@@ -350,14 +358,16 @@ TEST_F(Instalacion, TabPasaElFocoDeUnBotonAlOtro) {
         int foco;
     } pasos[] = {
         {{VK_TAB, false, false}, kIdCerrar},
+        {{VK_TAB, false, false}, kLista},
         {{VK_TAB, false, false}, kIdInstalar},
+        {{VK_TAB, false, true}, kLista},
         {{VK_TAB, false, true}, kIdCerrar},
         {{VK_TAB, false, true}, kIdInstalar},
     };
     int n = 0;
     for (const auto& paso : pasos) {
         Pulsar(paso.tecla);
-        ASSERT_TRUE(EsperarFoco(menu, paso.foco)) << "step " << n << ": the focus is not on button " << paso.foco;
+        ASSERT_TRUE(EsperarFocoEn(menu, paso.foco)) << "step " << n << ": the focus is not on " << paso.foco;
         ++n;
     }
     EXPECT_FALSE(menu.Terminado());

@@ -3,25 +3,32 @@
 // elevated is started.  The menu takes the shell's way for a program only
 // when Windows refuses the straight start for want of rights, which never
 // happens to the end-to-end tests, so it is tested here on the platform
-// itself; so are the errors of both ways for a document, and the system's
-// texts for the errors the menu can meet.
+// itself; so are the errors of both ways for a document, the system's
+// texts for the errors the menu can meet, and the painting in a
+// high-contrast theme, which Wine does not let a test switch on.
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <functional>
+#include <memory>
 #include <string>
 
 #include "Arnes.h"
 #include "common/Texto.h"
 #include "herramientas/TipoDeArchivo.h"
 #include "launch/Lanzador.h"
+#include "win32host/ColoresWin32.h"
 #include "win32host/ErroresWin32.h"
 #include "win32host/Escala.h"
 #include "win32host/Fuentes.h"
 #include "win32host/Manejadores.h"
 #include "win32host/MedidaTextoWin32.h"
+#include "win32host/Pintor.h"
 #include "win32host/ProcesosWin32.h"
 #include "win32host/TextoWin32.h"
+#include "win32host/VentanaWin32.h"
+#include "window/Colores.h"
 #include "window/Controles.h"
 
 namespace {
@@ -243,5 +250,138 @@ INSTANTIATE_TEST_SUITE_P(Plataforma, Medidas,
                                            "Un nombre bastante largo para un elemento del menú de instalación, "
                                            "que no cabe en la ventana de ninguna manera razonable"),
                          [](const auto& caso) { return "texto" + std::to_string(caso.index); });
+
+// A high-contrast theme: the window is painted in the user's system colours
+// and nothing else.  (Wine refuses SPI_SETHIGHCONTRAST, so the painter is
+// handed here the colours the window chooses when the theme is on.)  The
+// same picture in the design's colours shows that the difference comes
+// from that choice.
+class AltoContraste : public ::testing::Test {
+protected:
+    AltoContraste() : escala_(instalar::win32::DpiDePantalla()), fuentes_(instalar::win32::DpiDePantalla()) {
+        controles_.etqTipo.texto = u"Oficina";
+        controles_.etqVer.texto = u"Versión 1.0";
+        controles_.etqVer.caja = {5500, 1695, 1070, 195};
+        controles_.etqInstalar[0].texto = u"Producto";
+        // Where the bar stands once the window has its size.
+        controles_.shpBar.caja = {15, 4995, 6750, 495};
+        // A logo of one colour that nothing else has.
+        const std::string bmp = Bmp24(40, 30, [](int, int) { return RGB(200, 30, 40); });
+        logo_.Restablecer(static_cast<HBITMAP>(
+            CreateDIBitmap(Dc(), reinterpret_cast<const BITMAPINFOHEADER*>(bmp.data() + 14), CBM_INIT,
+                           bmp.data() + 54, reinterpret_cast<const BITMAPINFO*>(bmp.data() + 14), DIB_RGB_COLORS)));
+    }
+
+    static HDC Dc() {
+        static const instalar::win32::DCVentana pantalla(nullptr);
+        return pantalla.get();
+    }
+
+    Captura Pintar(bool altoContraste) {
+        const RECT ventana = escala_.APixeles({0, 0, instalar::kAnchoVentana, instalar::kAltoVentana});
+        herramientas::Lienzo lienzo(ventana.right, ventana.bottom);
+        const instalar::win32::Apariencia apariencia{instalar::ColoresDePintura(controles_, altoContraste),
+                                                     instalar::win32::Paleta::DelSistema(), std::nullopt};
+        instalar::win32::RecursosPintura recursos;
+        recursos.logo = logo_.get();
+        instalar::win32::PintarContenido(lienzo.Dc(), SIZE{ventana.right, ventana.bottom}, controles_, apariencia,
+                                         recursos, escala_, fuentes_);
+        return lienzo.Pixeles();
+    }
+
+    RECT Zona(const instalar::Rectangulo& twips) const { return escala_.APixeles(twips); }
+    POINT EnBarra() const { return {escala_.Pixeles(3000), escala_.Pixeles(5200)}; }
+    POINT EnDivisoria() const { return {escala_.Pixeles(3550), escala_.Pixeles(3000)}; }
+
+    instalar::Controles controles_ = instalar::ControlesDeDiseno();
+    instalar::win32::Escala escala_;
+    instalar::win32::Fuentes fuentes_;
+    instalar::win32::MapaBits logo_;
+};
+
+TEST_F(AltoContraste, PaintsWithTheSystemColoursOnly) {
+    const Captura diseno = Pintar(false);
+    const Captura alto = Pintar(true);
+    const int derecha = alto.Ancho() - 1;
+    const POINT barra = EnBarra();
+    const POINT divisoria = EnDivisoria();
+
+    EXPECT_EQ(TextoColor(diseno.En(5, 5)), TextoColor(RGB(200, 30, 40))) << "the logo";
+    EXPECT_EQ(TextoColor(diseno.En(barra.x, barra.y)), TextoColor(RGB(88, 106, 183)));
+    EXPECT_EQ(TextoColor(diseno.En(0, 60)), TextoColor(RGB(110, 128, 205)));
+    EXPECT_EQ(TextoColor(diseno.En(derecha, 60)), TextoColor(RGB(70, 82, 165)));
+    EXPECT_EQ(TextoColor(diseno.En(divisoria.x, divisoria.y)), TextoColor(RGB(192, 192, 255)));
+    EXPECT_TRUE(ContieneColor(diseno, Zona(controles_.etqTipo.caja), RGB(64, 0, 0)));
+    EXPECT_TRUE(ContieneColor(diseno, Zona(controles_.etqVer.caja), RGB(64, 64, 64)));
+
+    EXPECT_EQ(TextoColor(alto.En(5, 5)), TextoColor(GetSysColor(COLOR_WINDOW))) << "a logo in high contrast";
+    EXPECT_EQ(TextoColor(alto.En(barra.x, barra.y)), TextoColor(GetSysColor(COLOR_BTNFACE)));
+    EXPECT_EQ(TextoColor(alto.En(0, 60)), TextoColor(GetSysColor(COLOR_WINDOWFRAME)));
+    EXPECT_EQ(TextoColor(alto.En(derecha, 60)), TextoColor(GetSysColor(COLOR_WINDOWFRAME)));
+    EXPECT_EQ(TextoColor(alto.En(divisoria.x, divisoria.y)), TextoColor(GetSysColor(COLOR_GRAYTEXT)));
+    for (const instalar::Etiqueta* e : {&controles_.etqTipo, &controles_.etqVer, &controles_.etqInstalar[0]}) {
+        const std::string que = Utf8(instalar::win32::W(e->texto));
+        EXPECT_TRUE(ContieneColor(alto, Zona(e->caja), GetSysColor(COLOR_WINDOWTEXT))) << que;
+    }
+    EXPECT_FALSE(ContieneColor(alto, Zona(controles_.etqTipo.caja), RGB(64, 0, 0)));
+    EXPECT_FALSE(ContieneColor(alto, Zona(controles_.etqVer.caja), RGB(64, 64, 64)));
+}
+
+// The system's colour as it was, put back when the test ends.
+class ColorDelSistemaCambiado {
+public:
+    ColorDelSistemaCambiado(int indice, COLORREF nuevo) : indice_(indice), antes_(GetSysColor(indice)) {
+        if (!SetSysColors(1, &indice_, &nuevo)) Fallar("SetSysColors");
+    }
+    ~ColorDelSistemaCambiado() { SetSysColors(1, &indice_, &antes_); }
+    ColorDelSistemaCambiado(const ColorDelSistemaCambiado&) = delete;
+    ColorDelSistemaCambiado& operator=(const ColorDelSistemaCambiado&) = delete;
+
+private:
+    int indice_;
+    COLORREF antes_;
+};
+
+// Handles this thread's messages until `condicion` holds or the time is up.
+bool AtenderHasta(const std::function<bool()>& condicion, DWORD milisegundos) {
+    const ULONGLONG limite = GetTickCount64() + milisegundos;
+    for (;;) {
+        MSG mensaje;
+        while (PeekMessageW(&mensaje, nullptr, 0, 0, PM_REMOVE)) {
+            if (mensaje.message != WM_QUIT) DispatchMessageW(&mensaje);
+        }
+        if (condicion()) return true;
+        if (GetTickCount64() >= limite) return false;
+        Sleep(20);
+    }
+}
+
+// A theme switched while the menu is open shows at once.  Wine keeps each
+// process's system colours to itself, so the change is made here, in the
+// process of the window: the menu's own window, in this test program.
+TEST_F(AltoContraste, AChangedSystemColourShowsAtOnce) {
+    auto creada = instalar::win32::VentanaWin32::Crear(GetModuleHandleW(nullptr));
+    ASSERT_TRUE(creada.ok());
+    std::unique_ptr<instalar::win32::VentanaWin32> ventana = std::move(creada.valor());
+    ventana->Cargar();
+    ventana->Mostrar();
+    const HWND hwnd = BuscarVentanaPrincipal(GetCurrentProcessId(), L"Men\u00fa de instalaci\u00f3n");
+    ASSERT_NE(hwnd, nullptr);
+    POINT fondo{escala_.Pixeles(3000), escala_.Pixeles(900)};
+    ClientToScreen(hwnd, &fondo);
+    const COLORREF antes = GetSysColor(COLOR_WINDOW);
+    EXPECT_TRUE(AtenderHasta([&] { return PixelDePantalla(fondo) == antes; }, 3000));
+
+    const COLORREF nuevo = RGB(250, 240, 200);
+    {
+        ColorDelSistemaCambiado cambio(COLOR_WINDOW, nuevo);
+        COLORREF visto = CLR_INVALID;
+        EXPECT_TRUE(AtenderHasta([&] { return (visto = PixelDePantalla(fondo)) == nuevo; }, 3000))
+            << "the background is still " << TextoColor(visto);
+    }
+    EXPECT_TRUE(AtenderHasta([&] { return PixelDePantalla(fondo) == antes; }, 3000)) << "and back";
+    ventana.reset();
+    AtenderHasta([] { return false; }, 0);  // the window's last messages, its WM_QUIT among them
+}
 
 }  // namespace

@@ -88,4 +88,22 @@ std::string Describir(const std::vector<ProcesoEnMarcha>& procesos) {
     return texto.empty() ? "none" : texto;
 }
 
+std::vector<std::wstring> ModulosDe(DWORD proceso) {
+    Manejador foto(CreateToolhelp32Snapshot(TH32CS_SNAPMODULE | TH32CS_SNAPMODULE32, proceso));
+    // The system may be changing the list right then: it asks to try again.
+    for (int intento = 0; foto.get() == INVALID_HANDLE_VALUE && GetLastError() == ERROR_BAD_LENGTH && intento < 5;
+         ++intento)
+        foto.reset(CreateToolhelp32Snapshot(TH32CS_SNAPMODULE | TH32CS_SNAPMODULE32, proceso));
+    if (foto.get() == INVALID_HANDLE_VALUE) Fallar("CreateToolhelp32Snapshot of the modules");
+    std::vector<std::wstring> modulos;
+    MODULEENTRY32W datos{};
+    datos.dwSize = sizeof datos;
+    for (BOOL hay = Module32FirstW(foto.get(), &datos); hay; hay = Module32NextW(foto.get(), &datos)) {
+        std::wstring nombre = datos.szModule;
+        CharLowerBuffW(nombre.data(), static_cast<DWORD>(nombre.size()));
+        modulos.push_back(nombre);
+    }
+    return modulos;
+}
+
 }  // namespace herramientas

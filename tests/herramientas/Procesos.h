@@ -47,4 +47,8 @@ std::vector<ProcesoEnMarcha> ProcesosHijos(HANDLE padre);
 // "name (id), ..." for messages; "none" when empty.
 std::string Describir(const std::vector<ProcesoEnMarcha>& procesos);
 
+// The file names of the modules (the program and its DLLs) a process has
+// loaded, in lower case.
+std::vector<std::wstring> ModulosDe(DWORD proceso);
+
 }  // namespace herramientas
