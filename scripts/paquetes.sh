@@ -3,8 +3,9 @@
 # if any of them is missing: native and MinGW-w64 compilers, CMake, Ninja,
 # GoogleTest, Python (resources), NSIS and wixl (the demo's installer and
 # Windows Installer package), Wine with its 32-bit loader, Xvfb, Wine's fonts
-# and ImageMagick (screenshots), and clang with its runtime libraries
-# (libFuzzer, for scripts/fuzz.sh).
+# and ImageMagick (screenshots), clang with its runtime libraries
+# (libFuzzer, for scripts/fuzz.sh), and osslsigncode with OpenSSL (signing
+# the release).
 #
 # Runs apt-get as root, or through sudo.
 set -euo pipefail
@@ -13,7 +14,7 @@ paquetes=(
     cmake ninja-build g++ googletest libgtest-dev python3
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
     wine wine64 wine32:i386 fonts-wine xvfb
-    nsis wixl imagemagick
+    nsis wixl imagemagick osslsigncode openssl
     clang libclang-rt-14-dev
 )
 

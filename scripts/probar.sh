@@ -2,7 +2,9 @@
 # Runs every test of instalar:
 #   1. the unit tests of the core, natively, under ASan and UBSan (preset native);
 #   2. the end-to-end tests of the real x64 and x86 programs under Wine on a
-#      virtual display (presets windows-x64 and windows-x86).
+#      virtual display (presets windows-x64 and windows-x86);
+#   3. the release: built, unpacked, smoke-tested, signed and verified
+#      (scripts/probar-publicacion.sh).
 # It goes on after a failure, so that one run shows everything, and exits
 # non-zero if any step or test failed.  The last line is "N passed, M failed"
 # (a step that could not run, such as a failed build, counts as one failure).
@@ -87,6 +89,10 @@ if [ ${#windows[@]} -gt 0 ]; then
         for preset in "${windows[@]}"; do
             paso "end-to-end tests $preset" ctest_contado "$preset" "${e2e_opciones[@]}"
         done
+        # The release as an author unpacks it, signed and unsigned.
+        if [[ " ${windows[*]} " == *" windows-x86 "* ]]; then
+            paso "release" scripts/probar-publicacion.sh
+        fi
         for dpi in ${INSTALAR_DPI_OTROS-144}; do
             instalar_wine_dpi "$dpi"
             for preset in "${windows[@]}"; do

@@ -86,6 +86,7 @@ void frmMenu::AnadirOpcion(Entrada&& entrada) {
 // Spreads the items down the length of the divider line so that the free
 // space is shared equally among the gaps above, between and below them.
 void frmMenu::DistribuirOpciones() {
+    bDistribuidas = true;
     const float hueco = HuecoEntreOpciones(controles.Line1, controles.etqInstalar[0].caja.alto, nOpciones);
     const float izquierda = static_cast<float>(50 * medida.TwipsPorPixelX());
     for (int16_t i = 0; i < nOpciones; ++i) {

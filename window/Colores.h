@@ -12,6 +12,7 @@ namespace instalar {
 
 // The user's system colours the window uses.
 enum class ColorSistema { Ventana, TextoVentana, CaraBoton, MarcoVentana, TextoGris };
+constexpr int kColoresDelSistema = 5;
 
 // A colour of the design, or one of the system's, looked up when painting.
 using ColorPintura = std::variant<Color, ColorSistema>;

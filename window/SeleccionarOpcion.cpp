@@ -21,7 +21,13 @@ void frmMenu::SeleccionarOpcion(int16_t indice) {
         if (opcion.fuente.negrita) FijarNegrita(opcion, false, medida);
     }
 
-    // The marker stands five pixels left of the text, centred on its height.
+    MarcarOpcion(elegida);
+}
+
+// The marker stands five pixels left of the item's text, as measured before
+// it turns bold, centred on its height; then the item turns bold and the
+// description is centred on the divider.
+void frmMenu::MarcarOpcion(Etiqueta& elegida) {
     Rectangulo& flecha = controles.Image1.caja;
     const Rectangulo& caja = elegida.caja;
     flecha.izquierda =

@@ -59,6 +59,10 @@ public:
     void etqInstalar_Click(int16_t indice) { SeleccionarOpcion(indice); }
     void btnInstalar_Click();
     void btnCancelar_Click() { Descargar(); }
+    // The window now stands on a screen of another resolution (the
+    // measure's twips per pixel changed): everything sized in pixels is
+    // measured and placed anew.
+    void Form_CambioDeEscala();
 
     // --- What the host needs to paint and route the mouse
     const Controles& Vista() const { return controles; }
@@ -101,6 +105,7 @@ private:
     bool SeleccionarPorTecla(char16_t caracter);
     void AnadirOpcion(Entrada&& entrada);
     void DistribuirOpciones();
+    void MarcarOpcion(Etiqueta& elegida);
     void CentrarDescripcion();
 
     Archivos& archivos;
@@ -114,6 +119,7 @@ private:
     float sngX = 0;           // where it went down, in twips
     float sngY = 0;
     bool bDescargada = false;
+    bool bDistribuidas = false;  // the items were spread down the divider
     bool bListaConFoco = false;
 };
 

@@ -34,6 +34,24 @@ std::string ConLineas(const std::vector<std::string>& lineas) {
     return texto;
 }
 
+// Waits for the arrow of the first selection, then for the window to stop
+// changing.  (An accent over a capital can read as a band of its own at
+// some resolutions, so the items are not counted here.)
+Captura Asentada(const Menu& menu) {
+    const Lista lista = EsperarLista(menu, [](const Lista& l) { return l.flecha.has_value(); });
+    EXPECT_TRUE(lista.flecha.has_value()) << "no item was selected: " << lista.Describir();
+    Captura ultima(menu.Rectangulo());
+    Esperar(
+        [&] {
+            Captura ahora(menu.Rectangulo());
+            const bool igual = ahora == ultima;
+            ultima = std::move(ahora);
+            return igual;
+        },
+        3000);
+    return ultima;
+}
+
 // The whole window once its first item is selected, for a medium with
 // this menu file.
 Captura VentanaCon(const std::string& menuArchivo) {
@@ -42,10 +60,7 @@ Captura VentanaCon(const std::string& menuArchivo) {
     medio.Escribir(L"instalar.inf", menuArchivo);
     Menu menu(medio);
     menu.EsperarVentana();
-    const Lista lista =
-        EsperarLista(menu, [](const Lista& l) { return l.opciones.size() == 2 && l.Marcada() == 0u; });
-    EXPECT_EQ(lista.Marcada(), 0u) << lista.Describir();
-    return Captura(menu.Rectangulo());
+    return Asentada(menu);
 }
 
 TEST(MenuEnUtf8, SeVeIgualQueEnAnsiPixelAPixel) {
@@ -70,7 +85,7 @@ TEST(MenuEnUtf8, ArrancaElProgramaDeUnaCarpetaConAcento) {
     {
         Menu menu(medio);
         menu.EsperarVentana();
-        EsperarLista(menu, [](const Lista& l) { return l.Marcada() == 0u; });
+        Asentada(menu);
         ASSERT_TRUE(TraerAlFrente(menu.Ventana()));
         PulsarTecla(VK_RETURN);
         ASSERT_TRUE(registro.EsperarEjecuciones(1)) << "the setup program did not start";

@@ -83,10 +83,14 @@ Fallo PlataformaFalsa::CargarFondo(const std::u16string& ruta) {
 }
 
 Tamano PlataformaFalsa::MedirTexto(const Fuente& fuente, const std::u16string& texto, double anchoAjuste) {
+    auto enPixeles = [this](double twips) {
+        return medirEnPixelesEnteros ? std::ceil(twips / twipsPorPixel) * twipsPorPixel : twips;
+    };
     const double ancho = CaracteresVisibles(texto) * AnchoCaracter(fuente);
-    if (anchoAjuste <= 0) return {ancho, AltoLinea(fuente)};
+    const double alto = enPixeles(AltoLinea(fuente));
+    if (anchoAjuste <= 0) return {enPixeles(ancho), alto};
     const double lineas = std::max(1.0, std::ceil(ancho / anchoAjuste));
-    return {std::min(ancho, anchoAjuste), lineas * AltoLinea(fuente)};
+    return {std::min(ancho, anchoAjuste), lineas * alto};
 }
 
 bool PlataformaFalsa::IgualesEnLatin1(const std::u16string& a, const std::u16string& b) {

@@ -31,6 +31,9 @@ public:
     std::u16string carpeta = u"C:\\medio";
     std::u16string lineaComandos;
     double twipsPorPixel = 15;
+    // Sizes of text in whole pixels, as a screen's fonts give them: the
+    // same text then measures differently at another resolution.
+    bool medirEnPixelesEnteros = false;
     std::map<std::u16string, std::string> archivos;
     std::set<std::u16string> carpetas;
     std::map<std::u16string, Error> erroresDeApertura;
