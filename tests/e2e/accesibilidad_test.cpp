@@ -214,7 +214,6 @@ TEST_F(Accesibilidad, LasUbicacionesSonLasQueSePintanYElRatonLasConfirma) {
     const Lista lista = EsperarLista(menu, ConMarca(3, 0));
     ASSERT_EQ(lista.opciones.size(), 3u) << lista.Describir();
     const POINT origen = menu.APantalla({0, 0});
-    const RECT columna = ZonaEnPixeles(kZonaOpciones);
 
     for (long id = 1; id <= 3; ++id) {
         const RECT caja = Ubicacion(DeLaRaiz(id));
@@ -223,7 +222,7 @@ TEST_F(Accesibilidad, LasUbicacionesSonLasQueSePintanYElRatonLasConfirma) {
         // The letters lie within the box, which starts where the names do.
         EXPECT_LE(caja.top, origen.y + tinta.arriba);
         EXPECT_GE(caja.bottom, origen.y + tinta.abajo + 1);
-        EXPECT_EQ(caja.left, origen.x + columna.left);
+        EXPECT_EQ(caja.left, origen.x + kIzquierdaNombres);
         EXPECT_GE(caja.right, origen.x + lista.derechas[static_cast<std::size_t>(id - 1)]);
         const POINT centro{(caja.left + caja.right) / 2, (caja.top + caja.bottom) / 2};
         const auto alli = EnPunto(Raiz(), centro);
