@@ -34,6 +34,7 @@
 #include "menufile/BuscarDescripcion.h"
 #include "menufile/LineaMenu.h"
 #include "menufile/RutaMenu.h"
+#include "window/ArbolAccesible.h"
 #include "window/frmMenu.h"
 
 namespace instalar::fuzz {
@@ -712,6 +713,13 @@ void Ventana::Impactos() {
     const double x = elecciones_.Menor(7000);
     const double y = elecciones_.Menor(5600);
     const Impacto impacto = ventana_->ControlEn(x, y);
+    // A screen reader finds at the point what the mouse finds there.
+    const ArbolAccesible arbol(*ventana_, ParadaFoco::Lista);
+    const long hijo = arbol.HijoEn(x, y);
+    EXIGIR(arbol.Elemento(hijo).has_value());
+    const bool enBoton = V().btnInstalar.caja.Contiene(x, y) || V().btnCancelar.caja.Contiene(x, y);
+    if (!enBoton && impacto.tipo == Impacto::Tipo::Opcion && impacto.indice < ventana_->Opciones())
+        EXIGIR(hijo == impacto.indice + 1);
     if (impacto.tipo != Impacto::Tipo::Opcion) return;
     EXIGIR(impacto.indice >= 0 && static_cast<size_t>(impacto.indice) < V().etqInstalar.size());
     const Etiqueta& opcion = V().etqInstalar[static_cast<size_t>(impacto.indice)];
