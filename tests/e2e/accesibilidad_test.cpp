@@ -243,6 +243,7 @@ TEST_F(Accesibilidad, LasUbicacionesSonLasQueSePintanYElRatonLasConfirma) {
     const Lista despues = EsperarLista(menu, ConMarca(3, 2));
     EXPECT_EQ(despues.Marcada(), 2u) << despues.Describir();
     EXPECT_EQ(SeleccionadoSegunElObjeto(), 3);
+    EXPECT_EQ(FocoDe(menu.Ventana()), Hijo(menu, kIdInstalar)) << "the click moved the focus";
 }
 
 // ----------------------------------------------------------- the events
@@ -327,6 +328,28 @@ TEST_F(Accesibilidad, TabLlevaALaListaQueSeRecorreConLasFlechasInicioYFin) {
         << "the focus frame stayed after the list lost the focus";
     const Lista despues = EsperarLista(menu, ConMarca(3, 1));
     EXPECT_EQ(despues.Marcada(), 1u) << despues.Describir();
+}
+
+TEST_F(Accesibilidad, IntroConLaListaEnfocadaInstalaLaElegida) {
+    Registro registro;  // before the menu: the menu inherits the log's name
+    medio_.CopiarPrograma(L"setup_falso.exe", L"b\\setup.exe");
+    Menu& menu = Abrir(kTresOpciones);
+    EsperarLista(menu, ConMarca(3, 0));
+    EnfocarLaLista(menu);
+    if (HasFatalFailure()) return;
+    PulsarTecla(VK_DOWN);
+    ASSERT_TRUE(Esperar([&] { return SeleccionadoSegunElObjeto() == 2; }, 3000));
+
+    PulsarTecla(VK_RETURN);
+    ASSERT_TRUE(registro.EsperarEjecuciones(1)) << "no setup program started";
+    EXPECT_TRUE(menu.EsperarSalida()) << "the menu is still open";
+    EXPECT_EQ(menu.EsperarFinDeSusProgramas(), "");
+    const auto ejecuciones = registro.Ejecuciones();
+    ASSERT_EQ(ejecuciones.size(), 1u);
+    EXPECT_EQ(CompareStringOrdinal(ejecuciones[0].programa.c_str(), -1, medio_.RutaDe(L"b\\setup.exe").c_str(), -1,
+                                   TRUE),
+              CSTR_EQUAL)
+        << Utf8(ejecuciones[0].programa);
 }
 
 TEST_F(Accesibilidad, AlVolverALaVentanaSeAnunciaOtraVezElFoco) {
