@@ -67,6 +67,8 @@ std::wstring LineaDelMenu(const Medio& medio, const OpcionesMenu& opciones) {
 
 const wchar_t* const kTituloMenu = L"Men\u00fa de instalaci\u00f3n";
 
+HWND Hijo(const Menu& menu, int id) { return GetDlgItem(menu.Ventana(), id); }
+
 // ---------------------------------------------------------------- folders
 
 Medio::Medio() : ruta_(Unir(CarpetaTemporal(), NombreUnico(L"instalar-medio-"))) {
@@ -320,10 +322,15 @@ const RECT kZonaDescripcion{3780, 2000, 6615, 4700};
 const RECT kZonaTitulo{5400, 1245, 6690, 1665};
 const RECT kZonaVersion{5700, 1695, 6570, 1950};
 
+const POINT kFondoLibre{3000, 900};
+
+double TwipsPorPixel() { return 1440.0 / PuntosPorPulgada(); }
+double EnPixeles(double twips) { return twips / TwipsPorPixel(); }
+int APixeles(double twips) { return static_cast<int>(std::lround(EnPixeles(twips))); }
+POINT APixeles(POINT twips) { return {APixeles(twips.x), APixeles(twips.y)}; }
+
 RECT ZonaEnPixeles(const RECT& twips) {
-    const double tpp = 1440.0 / PuntosPorPulgada();
-    const auto px = [tpp](LONG t) { return static_cast<LONG>(std::lround(t / tpp)); };
-    return RECT{px(twips.left), px(twips.top), px(twips.right), px(twips.bottom)};
+    return RECT{APixeles(twips.left), APixeles(twips.top), APixeles(twips.right), APixeles(twips.bottom)};
 }
 
 std::optional<std::size_t> Lista::Marcada() const {
@@ -364,6 +371,10 @@ Lista EsperarLista(const Menu& menu, const std::function<bool(const Lista&)>& co
     return lista;
 }
 
+std::function<bool(const Lista&)> ConMarca(std::size_t n, std::size_t i) {
+    return [n, i](const Lista& lista) { return lista.opciones.size() == n && lista.Marcada() == i; };
+}
+
 POINT PuntoEnOpcion(const Menu& menu, const Lista& lista, std::size_t i) {
     if (i >= lista.opciones.size())
         throw std::out_of_range("no item " + std::to_string(i) + ": " + lista.Describir());
@@ -371,6 +382,36 @@ POINT PuntoEnOpcion(const Menu& menu, const Lista& lista, std::size_t i) {
     const RECT columna = ZonaEnPixeles(kZonaOpciones);
     const LONG x = columna.left + MulDiv(8, PuntosPorPulgada(), 96);
     return menu.APantalla({x, static_cast<LONG>(std::lround(lista.opciones[i].Centro()))});
+}
+
+// ------------------------------------------------------- the fixture
+
+void PruebaConMedio::SetUp() { medio_.CopiarMenu(); }
+
+void PruebaConMedio::NotarMedio() {
+    if (!antes_) antes_ = TomarInstantanea(medio_.Ruta());
+}
+
+Menu& PruebaConMedio::Abrir(const std::string& archivo) {
+    medio_.Escribir(L"instalar.inf", archivo);
+    return Abrir();
+}
+
+Menu& PruebaConMedio::Abrir(const OpcionesMenu& opciones, DWORD esperaVentana) {
+    NotarMedio();
+    menu_.emplace(medio_, opciones);
+    menu_->EsperarVentana(esperaVentana);
+    return *menu_;
+}
+
+void PruebaConMedio::TearDown() {
+    if (menu_) {
+        menu_->Terminar();
+        EXPECT_EQ(menu_->EsperarFinDeSusProgramas(), "");
+    }
+    if (antes_) {
+        EXPECT_EQ(Diferencias(*antes_, TomarInstantanea(medio_.Ruta())), "") << "the medium changed";
+    }
 }
 
 }  // namespace arnes

@@ -7,6 +7,7 @@
 // test throw std::runtime_error, which GoogleTest reports as a failure.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <functional>
@@ -110,6 +111,11 @@ private:
 // The caption of the menu window and the title of its message boxes.
 extern const wchar_t* const kTituloMenu;
 
+// The menu's two buttons, by their control ids.
+constexpr int kIdInstalar = 1001;
+constexpr int kIdCerrar = 1002;
+HWND Hijo(const Menu& menu, int id);
+
 // ---------------------------------------------------------- message boxes
 
 // The standard icons a message box can show.
@@ -164,9 +170,18 @@ private:
 
 // ------------------------------------------- what the menu window shows
 
+// The window is designed in twips (1440 to the inch); on screen they are
+// pixels at this screen's resolution.
+double TwipsPorPixel();
+double EnPixeles(double twips);          // exact, for comparing with a tolerance
+int APixeles(double twips);              // the nearest whole pixel
+POINT APixeles(POINT twips);
 // A rectangle of the window's design in twips (left, top, right, bottom),
 // as client pixels at this screen's resolution.
 RECT ZonaEnPixeles(const RECT& twips);
+
+// An empty piece of background, to drag the window by (twips).
+extern const POINT kFondoLibre;
 
 // Parts of the window, in twips: the column of the item names, the column
 // of the arrow marker left of them, the description on the right (all
@@ -197,7 +212,36 @@ Lista LeerLista(const Captura& ventana);
 // returns the last reading.
 Lista EsperarLista(const Menu& menu, const std::function<bool(const Lista&)>& condicion,
                    DWORD milisegundos = 5000);
+// The condition "the list shows `n` names and the arrow beside name `i`".
+std::function<bool(const Lista&)> ConMarca(std::size_t n, std::size_t i);
 // A screen point on the name of item i.
 POINT PuntoEnOpcion(const Menu& menu, const Lista& lista, std::size_t i);
+
+// ------------------------------------------------------- the fixture
+
+// Every end-to-end case: a medium with instalar.exe on it, the menu started
+// from it, and at the end the menu and whatever it started ended and the
+// medium checked byte-identical to what it was when the menu started, since
+// the menu writes nothing.
+class PruebaConMedio : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Writes the menu file, then starts the menu and waits for its window.
+    Menu& Abrir(const std::string& archivo);
+    // Starts the menu on the medium as it is laid out.
+    Menu& Abrir(const OpcionesMenu& opciones = {}, DWORD esperaVentana = 10000);
+    // The medium is laid out: what the menu has to leave as it is.  Abrir
+    // notes it if the case has not, but a case that holds a file locked
+    // while the menu runs has to note it before.
+    void NotarMedio();
+
+    Medio medio_;
+    std::optional<Menu> menu_;  // ends before the medium is removed
+
+private:
+    std::optional<Instantanea> antes_;
+};
 
 }  // namespace arnes

@@ -16,25 +16,13 @@ using namespace arnes;
 
 namespace {
 
-const int kIdInstalar = 1001;
-const int kIdCerrar = 1002;
-
-// An empty piece of background, to drag the window by (twips).
-const POINT kFondo{3000, 900};
-
 const std::wstring kNoEncontrado = L"No se encontr\u00f3 el archivo";
 const std::wstring kRutaNoEncontrada = L"No se encontr\u00f3 la ruta de acceso";
-
-HWND Hijo(const Menu& menu, int id) { return GetDlgItem(menu.Ventana(), id); }
 
 POINT CentroDe(HWND ventana) {
     RECT r{};
     GetWindowRect(ventana, &r);
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
-auto ConMarca(std::size_t n, std::size_t i) {
-    return [n, i](const Lista& lista) { return lista.opciones.size() == n && lista.Marcada() == i; };
 }
 
 bool EsperarFoco(const Menu& menu, int id) {
@@ -66,29 +54,11 @@ std::string Describir(const std::vector<Ejecucion>& ejecuciones) {
 }
 
 // Every test starts the menu on a medium with the menu file and copies of
-// the stand-in setup program it names, and checks at the end that nothing
-// on the medium has changed.
-class Instalacion : public ::testing::Test {
+// the stand-in setup program it names; the fixture checks at the end that
+// nothing on the medium has changed.
+class Instalacion : public PruebaConMedio {
 protected:
-    void SetUp() override { medio_.CopiarMenu(); }
-
-    void TearDown() override {
-        if (menu_) {
-            menu_->Terminar();
-            EXPECT_EQ(menu_->EsperarFinDeSusProgramas(), "");
-        }
-        EXPECT_EQ(Diferencias(antes_, TomarInstantanea(medio_.Ruta())), "") << "the medium changed";
-    }
-
     void CopiarSetup(const std::wstring& destino) const { medio_.CopiarPrograma(L"setup_falso.exe", destino); }
-
-    Menu& Abrir(const std::string& archivo) {
-        medio_.Escribir(L"instalar.inf", archivo);
-        antes_ = TomarInstantanea(medio_.Ruta());
-        menu_.emplace(medio_);
-        menu_->EsperarVentana();
-        return *menu_;
-    }
 
     // Waits until the menu has ended and so have the programs it started,
     // and returns what they logged.
@@ -104,10 +74,7 @@ protected:
         return registro_.Ejecuciones();
     }
 
-    Medio medio_;
     Registro registro_;  // before the menu: the menu inherits the log's name
-    std::optional<Menu> menu_;
-    Instantanea antes_;
 };
 
 // ------------------------------------------------------------ launching
@@ -365,6 +332,9 @@ TEST_F(Instalacion, TabPasaElFocoDeUnBotonAlOtro) {
     EXPECT_TRUE(ejecuciones.empty()) << Describir(ejecuciones);
 }
 
+// Every way to close the menu: it ends, having started nothing (the first
+// item's program is there, so a start would show in the log) and, as the
+// fixture checks, written nothing.
 struct Cierre {
     const char* nombre;
     const std::string* archivo;
@@ -375,9 +345,20 @@ void PrintTo(const Cierre& c, std::ostream* salida) { *salida << c.nombre; }
 
 const std::string kSoloCabecera = LineasCrLf({"Oficina 2024", "1.0"});
 
-class CierreConTeclas : public Instalacion, public ::testing::WithParamInterface<Cierre> {};
+void PulsarEsc(const Menu& menu) {
+    ASSERT_TRUE(TraerAlFrente(menu.Ventana())) << "the menu did not come to the foreground";
+    PulsarTecla(VK_ESCAPE);
+}
 
-TEST_P(CierreConTeclas, CierraElMenuSinArrancarNada) {
+void ClicEnCerrar(const Menu& menu) {
+    const HWND cerrar = Hijo(menu, kIdCerrar);
+    ASSERT_NE(cerrar, nullptr);
+    Clic(CentroDe(cerrar));
+}
+
+class CierreDelMenu : public Instalacion, public ::testing::WithParamInterface<Cierre> {};
+
+TEST_P(CierreDelMenu, TerminaElProgramaSinArrancarNiEscribirNada) {
     CopiarSetup(L"a\\setup.exe");
     Menu& menu = Abrir(*GetParam().archivo);
     GetParam().cerrar(menu);
@@ -388,8 +369,10 @@ TEST_P(CierreConTeclas, CierraElMenuSinArrancarNada) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Teclas, CierreConTeclas,
-    ::testing::Values(Cierre{"espacio_en_Cerrar", &kTresOpciones,
+    Formas, CierreDelMenu,
+    ::testing::Values(Cierre{"Esc", &kTresOpciones, PulsarEsc},
+                      Cierre{"clic_en_Cerrar", &kTresOpciones, ClicEnCerrar},
+                      Cierre{"espacio_en_Cerrar", &kTresOpciones,
                              [](const Menu& m) {
                                  Enfocar(m, kIdCerrar);
                                  PulsarTecla(VK_SPACE);
@@ -399,11 +382,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  ASSERT_TRUE(TraerAlFrente(m.Ventana()));
                                  PulsarTecla(VK_F4, {VK_MENU});
                              }},
-                      Cierre{"Esc_con_Instalar_desactivado", &kSoloCabecera,
-                             [](const Menu& m) {
-                                 ASSERT_TRUE(TraerAlFrente(m.Ventana()));
-                                 PulsarTecla(VK_ESCAPE);
-                             }}),
+                      Cierre{"Esc_con_Instalar_desactivado", &kSoloCabecera, PulsarEsc}),
     [](const ::testing::TestParamInfo<Cierre>& caso) { return std::string(caso.param.nombre); });
 
 // With nothing to install, Enter runs the install command all the same, and
@@ -417,8 +396,7 @@ TEST_F(Instalacion, IntroSinOpcionesNoHaceNada) {
 
     PulsarIntro(menu);
     if (HasFatalFailure()) return;
-    const double tpp = 1440.0 / PuntosPorPulgada();
-    const POINT fondo = menu.APantalla({static_cast<LONG>(kFondo.x / tpp), static_cast<LONG>(kFondo.y / tpp)});
+    const POINT fondo = menu.APantalla(APixeles(kFondoLibre));
     Arrastrar(fondo, {fondo.x + 10, fondo.y + 10});
 
     RECT despues{};
