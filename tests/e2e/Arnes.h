@@ -26,6 +26,7 @@
 #include "herramientas/Texto.h"
 #include "herramientas/Tinta.h"
 #include "herramientas/Ventanas.h"
+#include "herramientas/Wine.h"
 
 namespace arnes {
 
