@@ -253,6 +253,13 @@ CuadroMensaje BuscarCuadroMensaje(DWORD proceso) {
     return cuadro;
 }
 
+std::size_t CuadrosDeMensaje(DWORD proceso) {
+    std::size_t cuadros = 0;
+    for (HWND ventana : VentanasVisiblesDe(proceso))
+        if (EsClase(ventana, L"#32770")) ++cuadros;
+    return cuadros;
+}
+
 CuadroMensaje EsperarCuadroMensaje(DWORD proceso, DWORD milisegundos) {
     CuadroMensaje cuadro;
     Esperar([&] { return (cuadro = BuscarCuadroMensaje(proceso)).ventana != nullptr; }, milisegundos);
@@ -269,30 +276,33 @@ void Aceptar(const CuadroMensaje& cuadro) {
     PostMessageW(cuadro.ventana, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
 }
 
-// ---------------------------------------------- log of the stand-in setup
+// ------------------------------------------------------------- logs
 
-namespace {
-const wchar_t* const kVariableRegistro = L"INSTALAR_PRUEBA_REGISTRO";
-}
+ArchivoDeRegistro::ArchivoDeRegistro(const wchar_t* variable, const wchar_t* prefijo)
+    : ruta_(Unir(CarpetaTemporal(), NombreUnico(prefijo) + L".txt")), variable_(variable, ruta_) {}
 
-Registro::Registro() : ruta_(Unir(CarpetaTemporal(), NombreUnico(L"instalar-registro-") + L".txt")) {
-    if (!SetEnvironmentVariableW(kVariableRegistro, ruta_.c_str())) Fallar("SetEnvironmentVariableW");
-}
-
-Registro::~Registro() {
-    SetEnvironmentVariableW(kVariableRegistro, nullptr);
+ArchivoDeRegistro::~ArchivoDeRegistro() {
+    // A program that is still ending may hold the file a moment longer.
     Esperar([&] { return DeleteFileW(ruta_.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND; }, 3000);
 }
 
-std::vector<Ejecucion> Registro::Ejecuciones() const {
+std::vector<std::wstring> ArchivoDeRegistro::Lineas() const {
     if (GetFileAttributesW(ruta_.c_str()) == INVALID_FILE_ATTRIBUTES) return {};
     const std::string texto = LeerArchivo(ruta_);
-    std::vector<Ejecucion> ejecuciones;
+    std::vector<std::wstring> lineas;
     std::size_t inicio = 0;
-    for (std::size_t fin; (fin = texto.find("\r\n", inicio)) != std::string::npos; inicio = fin + 2) {
+    for (std::size_t fin; (fin = texto.find("\r\n", inicio)) != std::string::npos; inicio = fin + 2)
+        lineas.push_back(Utf16(texto.substr(inicio, fin - inicio)));
+    return lineas;
+}
+
+Registro::Registro() : archivo_(L"INSTALAR_PRUEBA_REGISTRO", L"instalar-registro-") {}
+
+std::vector<Ejecucion> Registro::Ejecuciones() const {
+    std::vector<Ejecucion> ejecuciones;
+    for (const std::wstring& linea : archivo_.Lineas()) {
         // Command line, working folder, program: only the command line
         // could hold a tab.
-        const std::wstring linea = Utf16(texto.substr(inicio, fin - inicio));
         const auto tab2 = linea.find_last_of(L'\t');
         if (tab2 == std::wstring::npos || tab2 == 0) continue;
         const auto tab1 = linea.find_last_of(L'\t', tab2 - 1);

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "herramientas/Archivos.h"
+#include "herramientas/Entorno.h"
 #include "herramientas/Entrada.h"
 #include "herramientas/Errores.h"
 #include "herramientas/Espera.h"
@@ -136,17 +137,36 @@ struct CuadroMensaje {
 
 // Visible message box (#32770) of the process, or none (ventana == nullptr).
 CuadroMensaje BuscarCuadroMensaje(DWORD proceso);
+// How many message boxes of the process are visible.
+std::size_t CuadrosDeMensaje(DWORD proceso);
 // Waits for one; throws when none appears in time.
 CuadroMensaje EsperarCuadroMensaje(DWORD proceso, DWORD milisegundos = 5000);
 // Presses OK (WM_COMMAND IDOK, which Wine and Windows treat alike).
 void Aceptar(const CuadroMensaje& cuadro);
 
-// ---------------------------------------------- log of the stand-in setup
+// ------------------------------------------------------------- logs
+
+// A log file outside the medium that the programs started from now on
+// (through the menu too) append lines to, UTF-8 and ended by CR LF: its
+// path is in the environment variable `variable`, which this process sets
+// and so passes on.  The destructor removes both file and variable.
+class ArchivoDeRegistro {
+public:
+    ArchivoDeRegistro(const wchar_t* variable, const wchar_t* prefijo);
+    ~ArchivoDeRegistro();
+    ArchivoDeRegistro(const ArchivoDeRegistro&) = delete;
+    ArchivoDeRegistro& operator=(const ArchivoDeRegistro&) = delete;
+
+    const std::wstring& Ruta() const { return ruta_; }
+    std::vector<std::wstring> Lineas() const;
+
+private:
+    std::wstring ruta_;
+    VariableDeEntorno variable_;
+};
 
 // Runs of setup_falso.exe, which appends one line per run to the file named
-// by INSTALAR_PRUEBA_REGISTRO.  The constructor sets that variable in this
-// process, so that every program started from now on (through the menu)
-// inherits it; the destructor removes both file and variable.
+// by INSTALAR_PRUEBA_REGISTRO.
 struct Ejecucion {
     std::wstring lineaDeOrdenes;  // GetCommandLineW of the started program
     std::wstring carpeta;         // its working folder
@@ -156,17 +176,14 @@ struct Ejecucion {
 class Registro {
 public:
     Registro();
-    ~Registro();
-    Registro(const Registro&) = delete;
-    Registro& operator=(const Registro&) = delete;
 
-    const std::wstring& Ruta() const { return ruta_; }
+    const std::wstring& Ruta() const { return archivo_.Ruta(); }
     std::vector<Ejecucion> Ejecuciones() const;
     // Waits until at least `cuantas` runs are logged.
     bool EsperarEjecuciones(std::size_t cuantas, DWORD milisegundos = 5000) const;
 
 private:
-    std::wstring ruta_;
+    ArchivoDeRegistro archivo_;
 };
 
 // ------------------------------------------- what the menu window shows

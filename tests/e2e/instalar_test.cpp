@@ -210,6 +210,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Destino{"programa_en_una_carpeta", "Producto B;programas\\setup.exe;Instala el producto B",
                 {L"programas\\setup.exe"}, L"programas\\setup.exe", L"", false, false},
+        // The file named has no extension; Windows, given only the command
+        // line, would append ".exe" and start the one beside it.
+        Destino{"sin_extension_junto_a_un_exe", "Producto B;programas\\setup;Instala el producto B",
+                {L"programas\\setup", L"programas\\setup.exe"}, L"programas\\setup", L"", false, false},
         // Started without quotes, this path would run Mis.exe.
         Destino{"ruta_con_espacios", "Producto B;Mis Programas\\instalar setup.exe;Instala el producto B",
                 {L"Mis Programas\\instalar setup.exe", L"Mis.exe"}, L"Mis Programas\\instalar setup.exe", L"",
@@ -384,6 +388,38 @@ INSTANTIATE_TEST_SUITE_P(
                              }},
                       Cierre{"Esc_con_Instalar_desactivado", &kSoloCabecera, PulsarEsc}),
     [](const ::testing::TestParamInfo<Cierre>& caso) { return std::string(caso.param.nombre); });
+
+// Enter acts once, also when the menu stays open after it: the first
+// item's program is missing, so Enter brings one message box; a second
+// action would bring another once the first is closed (or hold the next
+// key in its own loop).  The next key, Ctrl+Down, moving the selection
+// shows that nothing else came between.
+TEST_F(Instalacion, IntroActuaUnaSolaVezAunqueElMenuSigaAbierto) {
+    CopiarSetup(L"b\\setup.exe");
+    CopiarSetup(L"c\\setup.exe");
+    Menu& menu = Abrir(LineasCrLf({"Oficina 2024", "1.0", "Producto A;b\\falta.exe;Instala el producto A",
+                                   "Producto B;b\\setup.exe;Instala el producto B",
+                                   "Producto C;c\\setup.exe;Instala el producto C"}));
+    const Lista lista = EsperarLista(menu, ConMarca(3, 0));
+    ASSERT_EQ(lista.Marcada(), 0u) << lista.Describir();
+
+    PulsarIntro(menu);
+    if (HasFatalFailure()) return;
+    const CuadroMensaje cuadro = EsperarCuadroMensaje(menu.Id());
+    EXPECT_EQ(Utf8(cuadro.texto), Utf8(kNoEncontrado + L"\r\n" + medio_.RutaDe(L"b\\falta.exe")));
+    EXPECT_EQ(CuadrosDeMensaje(menu.Id()), 1u);
+    Aceptar(cuadro);
+    ASSERT_TRUE(Esperar([&] { return CuadrosDeMensaje(menu.Id()) == 0; }, 3000)) << "the message box stayed";
+
+    ASSERT_TRUE(TraerAlFrente(menu.Ventana())) << "the menu did not come to the foreground";
+    PulsarTecla(VK_DOWN, {VK_CONTROL});
+    const Lista despues = EsperarLista(menu, ConMarca(3, 1));
+    EXPECT_EQ(despues.Marcada(), 1u) << "the key after Enter was not handled: " << despues.Describir();
+    EXPECT_EQ(CuadrosDeMensaje(menu.Id()), 0u) << "a second message box: " << Utf8(BuscarCuadroMensaje(menu.Id()).texto);
+    EXPECT_FALSE(menu.Terminado());
+    const std::vector<Ejecucion> ejecuciones = EjecucionesHastaAhora();
+    EXPECT_TRUE(ejecuciones.empty()) << Describir(ejecuciones);
+}
 
 // With nothing to install, Enter runs the install command all the same, and
 // it finds no item: a later drag of the window shows the key has been dealt

@@ -221,6 +221,41 @@ INSTANTIATE_TEST_SUITE_P(
                       ClicEnOpcion{"descripcion_vacia", 2, Descripcion::SeVacia}),
     [](const ::testing::TestParamInfo<ClicEnOpcion>& caso) { return std::string(caso.param.nombre); });
 
+// Two names that differ only in letter case, in letters outside ASCII as a
+// Western European Windows reads a menu file (Œ and œ are bytes 0x8C and
+// 0x9C, Æ and æ 0xC6 and 0xE6, Ø and ø 0xD8 and 0xF8; letters without
+// accents, whose marks would read as lines of their own): selecting the
+// second shows the first one's description, never its own.  The item
+// between them shows another one, so that the way back is a change on
+// screen.
+TEST_F(ListaMenu, DosNombresQueSoloCambianEnMayusculasMuestranLaDescripcionDelPrimero) {
+    Menu& menu = Abrir(LineasCrLf({
+        "Oficina 2024",
+        "1.0",
+        "\x8Cuvre de \xC6r\xF8;a\\setup.exe;La descripcion del primero",
+        "Producto B;b\\setup.exe;Otra descripcion, bastante mas larga, que ocupa varias lineas a la derecha",
+        "\x9Cuvre de \xE6R\xD8;c\\setup.exe;Esta no se ve nunca",
+    }));
+    const RECT descripcion = ZonaEnPixeles(kZonaDescripcion);
+    const Lista lista = EsperarLista(menu, ConMarca(3, 0));
+    ASSERT_EQ(lista.Marcada(), 0u) << lista.Describir();
+    const std::vector<COLORREF> delPrimero = PixelesDe(Captura(menu.Rectangulo()), descripcion);
+    ASSERT_TRUE(HayTinta(Captura(menu.Rectangulo()), descripcion, Fondo())) << "no description on screen";
+
+    Clic(PuntoEnOpcion(menu, lista, 1));
+    const Lista segunda = EsperarLista(menu, ConMarca(3, 1));
+    ASSERT_EQ(segunda.Marcada(), 1u) << segunda.Describir();
+    ASSERT_NE(PixelesDe(Captura(menu.Rectangulo()), descripcion), delPrimero) << "the description did not change";
+
+    Clic(PuntoEnOpcion(menu, segunda, 2));
+    const Lista tercera = EsperarLista(menu, ConMarca(3, 2));
+    ASSERT_EQ(tercera.Marcada(), 2u) << tercera.Describir();
+    std::vector<COLORREF> vista;
+    Esperar([&] { return (vista = PixelesDe(Captura(menu.Rectangulo()), descripcion)) == delPrimero; }, 3000);
+    EXPECT_TRUE(vista == delPrimero) << "the third item does not show the first one's description";
+    EXPECT_EQ(BuscarCuadroMensaje(menu.Id()).ventana, nullptr);
+}
+
 // The file is read again on every selection: once it is gone, a click on
 // another item reports it and leaves the selection where it was.
 TEST_F(ListaMenu, SiElArchivoDesapareceUnClicLoAvisaYNoCambiaLaSeleccion) {
