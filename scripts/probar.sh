@@ -4,8 +4,9 @@
 #   2. the end-to-end tests of the real x64 and x86 programs under Wine on a
 #      virtual display (presets windows-x64 and windows-x86).
 # It goes on after a failure, so that one run shows everything, and exits
-# non-zero if any step or test failed.  The last line is "N passed, M failed"
-# (a step that could not run, such as a failed build, counts as one failure).
+# non-zero if any step or test failed.  The last line is "N passed, S
+# skipped, M failed" (a step that could not run, such as a failed build,
+# counts as one failure; a case skips when only Windows can check it).
 #
 # Settings read from the environment:
 #   INSTALAR_DPI    resolution of the end-to-end run (default 96; e.g. 144)
@@ -19,6 +20,7 @@ cd "$raiz" || exit 1
 trabajos=${INSTALAR_JOBS:-2}
 
 aprobadas=0
+omitidas=0
 fallidas=0
 pasos_fallidos=()
 
@@ -39,17 +41,20 @@ paso() {
 # ctest_contado PRESET [CTEST OPTIONS...]: runs ctest and adds its counts to
 # the totals.
 ctest_contado() {
-    local salida codigo linea total fallan
+    local salida codigo linea total fallan omiten
     salida=$(mktemp)
     ctest --preset "$@" 2>&1 | tee "$salida"
     codigo=${PIPESTATUS[0]}
-    # "93% tests passed, 1 tests failed out of 14"
+    # "93% tests passed, 1 tests failed out of 14"; skipped cases count as
+    # passed there, and are listed as "  7 - Name (Skipped)".
     linea=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$salida" | tail -n 1)
+    omiten=$(grep -cE '^[[:space:]]*[0-9]+ - .* \(Skipped\)$' "$salida")
     rm -f "$salida"
     if [ -n "$linea" ]; then
         fallan=$(sed -E 's/.* ([0-9]+) tests? failed out of [0-9]+.*/\1/' <<<"$linea")
         total=$(sed -E 's/.*failed out of ([0-9]+).*/\1/' <<<"$linea")
-        aprobadas=$((aprobadas + total - fallan))
+        aprobadas=$((aprobadas + total - fallan - omiten))
+        omitidas=$((omitidas + omiten))
         fallidas=$((fallidas + fallan))
     else
         # No test ran at all (for example none was found).
@@ -119,5 +124,5 @@ done
 for nombre in "${pasos_fallidos[@]}"; do
     case $nombre in unit\ tests | end-to-end\ *) ;; *) fallidas=$((fallidas + 1)) ;; esac
 done
-echo "$aprobadas passed, $fallidas failed"
+echo "$aprobadas passed, $omitidas skipped, $fallidas failed"
 [ ${#pasos_fallidos[@]} -eq 0 ] && [ "$fallidas" -eq 0 ]

@@ -296,6 +296,13 @@ std::vector<std::wstring> ArchivoDeRegistro::Lineas() const {
     return lineas;
 }
 
+std::string Describir(const std::vector<Ejecucion>& ejecuciones) {
+    std::string texto;
+    for (const Ejecucion& e : ejecuciones)
+        texto += "\n  " + Utf8(e.programa) + " started as [" + Utf8(e.lineaDeOrdenes) + "] in " + Utf8(e.carpeta);
+    return texto.empty() ? "none" : texto;
+}
+
 Registro::Registro() : archivo_(L"INSTALAR_PRUEBA_REGISTRO", L"instalar-registro-") {}
 
 std::vector<Ejecucion> Registro::Ejecuciones() const {

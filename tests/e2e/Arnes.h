@@ -173,6 +173,10 @@ struct Ejecucion {
     std::wstring programa;        // the path of the copy that ran
 };
 
+// One line per run, "program started as [command line] in folder", for
+// failure messages; "none" when empty.
+std::string Describir(const std::vector<Ejecucion>& ejecuciones);
+
 class Registro {
 public:
     Registro();

@@ -46,13 +46,6 @@ void PulsarIntro(const Menu& menu) {
 
 void ClicEnInstalar(const Menu& menu) { Clic(CentroDe(Hijo(menu, kIdInstalar))); }
 
-std::string Describir(const std::vector<Ejecucion>& ejecuciones) {
-    std::string texto;
-    for (const Ejecucion& e : ejecuciones)
-        texto += "\n  " + Utf8(e.programa) + " started as [" + Utf8(e.lineaDeOrdenes) + "] in " + Utf8(e.carpeta);
-    return texto.empty() ? "none" : texto;
-}
-
 // Every test starts the menu on a medium with the menu file and copies of
 // the stand-in setup program it names; the fixture checks at the end that
 // nothing on the medium has changed.

@@ -46,13 +46,6 @@ std::string EsperarFinDeLoArrancado(DWORD milisegundos = 5000) {
     return "still running: " + Describir(hijos);
 }
 
-std::string Describir(const std::vector<Ejecucion>& ejecuciones) {
-    std::string texto;
-    for (const Ejecucion& e : ejecuciones)
-        texto += "\n  " + Utf8(e.programa) + " started as [" + Utf8(e.lineaDeOrdenes) + "] in " + Utf8(e.carpeta);
-    return texto.empty() ? "none" : texto;
-}
-
 // ------------------------------------------------------------- starting
 
 struct Via {
