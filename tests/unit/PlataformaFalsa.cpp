@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "comprobar/Windows1252.h"
+
 namespace instalar::prueba {
 
 namespace {
@@ -34,11 +36,6 @@ private:
     size_t& bytesLeidos_;
 };
 
-char16_t Minuscula(char16_t c) {
-    if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return static_cast<char16_t>(c + 32);
-    return c;
-}
-
 size_t CaracteresVisibles(const std::u16string& texto) {
     // "&x" shows only x, "&&" shows one "&".
     size_t visibles = 0;
@@ -64,11 +61,7 @@ Resultado<std::unique_ptr<ArchivoLectura>> PlataformaFalsa::AbrirArchivo(const s
     return std::unique_ptr<ArchivoLectura>(std::make_unique<ArchivoEnMemoria>(archivo->second, archivosAbiertos, bytesLeidos));
 }
 
-std::u16string PlataformaFalsa::DesdeAnsi(std::string_view bytes) {
-    std::u16string texto;
-    for (char byte : bytes) texto.push_back(static_cast<unsigned char>(byte));
-    return texto;
-}
+std::u16string PlataformaFalsa::DesdeAnsi(std::string_view bytes) { return comprobar::DesdeWindows1252(bytes); }
 
 Resultado<int64_t> PlataformaFalsa::LongitudArchivo(const std::u16string& ruta) {
     auto archivo = archivos.find(ruta);
@@ -93,9 +86,8 @@ Tamano PlataformaFalsa::MedirTexto(const Fuente& fuente, const std::u16string& t
     return {std::min(ancho, anchoAjuste), lineas * alto};
 }
 
-bool PlataformaFalsa::IgualesEnLatin1(const std::u16string& a, const std::u16string& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char16_t x, char16_t y) { return Minuscula(x) == Minuscula(y); });
+bool PlataformaFalsa::IgualesEnWindows1252(const std::u16string& a, const std::u16string& b) {
+    return comprobar::SinMayusculas(a) == comprobar::SinMayusculas(b);
 }
 
 Fallo PlataformaFalsa::IniciarProceso(const PeticionProceso& peticion) {
