@@ -152,18 +152,45 @@ protected:
     ProcesosWin32 procesos_;
 };
 
-TEST_F(Documentos, ProcessCreationRefusesItAsNoProgram) {
-    medio_.Escribir(L"Manual de uso\\guia.prueba", "no es un programa");
+// What each way answers for a document it cannot start; nothing starts.
+struct Rechazo {
+    const char* nombre;
+    const wchar_t* documento;
+    bool porElShell;
+    instalar::CodigoError propio;
+    DWORD codigo;
+    const wchar_t* nombreEnElTexto;  // what takes the place of %1
+};
 
-    const Fallo fallo = Iniciar(medio_.RutaDe(L"Manual de uso\\guia.prueba"));
+void PrintTo(const Rechazo& caso, std::ostream* salida) { *salida << caso.nombre; }
+
+class DocumentosRechazados : public Documentos, public ::testing::WithParamInterface<Rechazo> {};
+
+TEST_P(DocumentosRechazados, FailWithTheSystemsTextAndStartNothing) {
+    const Rechazo& caso = GetParam();
+    medio_.Escribir(caso.documento, "no es un programa");
+    const std::wstring ruta = medio_.RutaDe(caso.documento);
+
+    const Fallo fallo = caso.porElShell ? AbrirConShell(ruta) : Iniciar(ruta);
 
     ASSERT_TRUE(fallo.has_value());
-    EXPECT_EQ(fallo->codigo, instalar::CodigoError::NoEsUnPrograma);
-    EXPECT_EQ(fallo->codigoSistema, static_cast<uint32_t>(ERROR_BAD_EXE_FORMAT));
-    EXPECT_EQ(instalar::AUtf8(fallo->descripcion), Utf8(ConNombre(TextoDelSistema(ERROR_BAD_EXE_FORMAT), L"guia.prueba")));
+    EXPECT_EQ(fallo->codigo, caso.propio);
+    EXPECT_EQ(fallo->codigoSistema, static_cast<uint32_t>(caso.codigo));
+    EXPECT_EQ(instalar::AUtf8(fallo->descripcion), Utf8(ConNombre(TextoDelSistema(caso.codigo), caso.nombreEnElTexto)));
     ASSERT_EQ(EsperarFinDeLoArrancado(), "");
     EXPECT_TRUE(registro_.Ejecuciones().empty());
 }
+
+// Process creation refuses a document as no program.  Wine tells a missing
+// association by the result of ShellExecuteEx only; either way it is
+// ERROR_NO_ASSOCIATION, with the system's text.
+INSTANTIATE_TEST_SUITE_P(
+    Plataforma, DocumentosRechazados,
+    ::testing::Values(Rechazo{"ProcessCreationRefusesItAsNoProgram", L"Manual de uso\\guia.prueba", false,
+                              instalar::CodigoError::NoEsUnPrograma, ERROR_BAD_EXE_FORMAT, L"guia.prueba"},
+                      Rechazo{"TheShellHasNoProgramForAnUnknownType", L"datos.sinprograma", true,
+                              instalar::CodigoError::Sistema, ERROR_NO_ASSOCIATION, L"datos.sinprograma"}),
+    [](const auto& caso) { return std::string(caso.param.nombre); });
 
 TEST_F(Documentos, TheShellOpensItWithItsProgramInItsFolder) {
     medio_.Escribir(L"Manual de uso\\guia.prueba", "no es un programa");
@@ -181,20 +208,6 @@ TEST_F(Documentos, TheShellOpensItWithItsProgramInItsFolder) {
     EXPECT_EQ(Utf8(ejecuciones[0].carpeta), Utf8(medio_.RutaDe(L"Manual de uso")));
 }
 
-// Wine tells a missing association by the result of ShellExecuteEx only;
-// either way it is ERROR_NO_ASSOCIATION, with the system's text.
-TEST_F(Documentos, TheShellHasNoProgramForAnUnknownType) {
-    medio_.Escribir(L"datos.sinprograma", "x");
-
-    const Fallo fallo = AbrirConShell(medio_.RutaDe(L"datos.sinprograma"));
-
-    ASSERT_TRUE(fallo.has_value());
-    EXPECT_EQ(fallo->codigo, instalar::CodigoError::Sistema);
-    EXPECT_EQ(fallo->codigoSistema, static_cast<uint32_t>(ERROR_NO_ASSOCIATION));
-    EXPECT_EQ(instalar::AUtf8(fallo->descripcion), Utf8(TextoDelSistema(ERROR_NO_ASSOCIATION)));
-    ASSERT_EQ(EsperarFinDeLoArrancado(), "");
-    EXPECT_TRUE(registro_.Ejecuciones().empty());
-}
 
 // The system's texts for the errors starting an item can meet, as the menu
 // shows them: never with a "%" insert, the file's name where the text has

@@ -68,6 +68,8 @@ public:
     double TwipsPorPixelY() override { return twipsPorPixel; }
 
     Resultado<std::unique_ptr<ArchivoLectura>> AbrirArchivo(const std::u16string& ruta) override;
+    // One of the fake's files, counted while it is open.
+    std::unique_ptr<ArchivoLectura> CrearArchivo(const std::string& contenido);
     std::u16string DesdeAnsi(std::string_view bytes) override;
     Resultado<int64_t> LongitudArchivo(const std::u16string& ruta) override;
     Fallo CargarFondo(const std::u16string& ruta) override;
