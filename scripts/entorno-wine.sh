@@ -61,6 +61,10 @@ _instalar_ruta_windows() {
     printf 'Z:%s' "${ruta//\//\\}"
 }
 
+# No window manager's two-second waits (Managed=N), the menu's fonts, the
+# resolution, and no crash dialog: a program that crashes ends at once, with
+# a backtrace on standard error and a non-zero exit code, instead of waiting
+# for someone to close Wine's dialog until the case times out.
 _instalar_registro() {
     local dpi=${INSTALAR_DPI:-96}
     local reg="$INSTALAR_WINE_TMP/ajustes.reg"
@@ -70,6 +74,8 @@ _instalar_registro() {
         '"Managed"="N"' '' \
         '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
         '"Verdana"="DejaVu Sans"' '' \
+        '[HKEY_CURRENT_USER\Software\Wine\WineDbg]' \
+        '"ShowCrashDialog"=dword:00000000' '' \
         '[HKEY_CURRENT_USER\Control Panel\Desktop]' \
         "\"LogPixels\"=dword:$(printf '%08x' "$dpi")" '' >"$reg"
     wine regedit /S "$(_instalar_ruta_windows "$reg")" >/dev/null 2>&1

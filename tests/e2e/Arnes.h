@@ -7,6 +7,7 @@
 // test throw std::runtime_error, which GoogleTest reports as a failure.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <functional>
@@ -16,6 +17,7 @@
 #include <vector>
 
 #include "herramientas/Archivos.h"
+#include "herramientas/Entorno.h"
 #include "herramientas/Entrada.h"
 #include "herramientas/Errores.h"
 #include "herramientas/Espera.h"
@@ -25,6 +27,7 @@
 #include "herramientas/Texto.h"
 #include "herramientas/Tinta.h"
 #include "herramientas/Ventanas.h"
+#include "herramientas/Wine.h"
 
 namespace arnes {
 
@@ -110,6 +113,11 @@ private:
 // The caption of the menu window and the title of its message boxes.
 extern const wchar_t* const kTituloMenu;
 
+// The menu's two buttons, by their control ids.
+constexpr int kIdInstalar = 1001;
+constexpr int kIdCerrar = 1002;
+HWND Hijo(const Menu& menu, int id);
+
 // ---------------------------------------------------------- message boxes
 
 // The standard icons a message box can show.
@@ -129,44 +137,73 @@ struct CuadroMensaje {
 
 // Visible message box (#32770) of the process, or none (ventana == nullptr).
 CuadroMensaje BuscarCuadroMensaje(DWORD proceso);
+// How many message boxes of the process are visible.
+std::size_t CuadrosDeMensaje(DWORD proceso);
 // Waits for one; throws when none appears in time.
 CuadroMensaje EsperarCuadroMensaje(DWORD proceso, DWORD milisegundos = 5000);
 // Presses OK (WM_COMMAND IDOK, which Wine and Windows treat alike).
 void Aceptar(const CuadroMensaje& cuadro);
 
-// ---------------------------------------------- log of the stand-in setup
+// ------------------------------------------------------------- logs
+
+// A log file outside the medium that the programs started from now on
+// (through the menu too) append lines to, UTF-8 and ended by CR LF: its
+// path is in the environment variable `variable`, which this process sets
+// and so passes on.  The destructor removes both file and variable.
+class ArchivoDeRegistro {
+public:
+    ArchivoDeRegistro(const wchar_t* variable, const wchar_t* prefijo);
+    ~ArchivoDeRegistro();
+    ArchivoDeRegistro(const ArchivoDeRegistro&) = delete;
+    ArchivoDeRegistro& operator=(const ArchivoDeRegistro&) = delete;
+
+    const std::wstring& Ruta() const { return ruta_; }
+    std::vector<std::wstring> Lineas() const;
+
+private:
+    std::wstring ruta_;
+    VariableDeEntorno variable_;
+};
 
 // Runs of setup_falso.exe, which appends one line per run to the file named
-// by INSTALAR_PRUEBA_REGISTRO.  The constructor sets that variable in this
-// process, so that every program started from now on (through the menu)
-// inherits it; the destructor removes both file and variable.
+// by INSTALAR_PRUEBA_REGISTRO.
 struct Ejecucion {
     std::wstring lineaDeOrdenes;  // GetCommandLineW of the started program
     std::wstring carpeta;         // its working folder
     std::wstring programa;        // the path of the copy that ran
 };
 
+// One line per run, "program started as [command line] in folder", for
+// failure messages; "none" when empty.
+std::string Describir(const std::vector<Ejecucion>& ejecuciones);
+
 class Registro {
 public:
     Registro();
-    ~Registro();
-    Registro(const Registro&) = delete;
-    Registro& operator=(const Registro&) = delete;
 
-    const std::wstring& Ruta() const { return ruta_; }
+    const std::wstring& Ruta() const { return archivo_.Ruta(); }
     std::vector<Ejecucion> Ejecuciones() const;
     // Waits until at least `cuantas` runs are logged.
     bool EsperarEjecuciones(std::size_t cuantas, DWORD milisegundos = 5000) const;
 
 private:
-    std::wstring ruta_;
+    ArchivoDeRegistro archivo_;
 };
 
 // ------------------------------------------- what the menu window shows
 
+// The window is designed in twips (1440 to the inch); on screen they are
+// pixels at this screen's resolution.
+double TwipsPorPixel();
+double EnPixeles(double twips);          // exact, for comparing with a tolerance
+int APixeles(double twips);              // the nearest whole pixel
+POINT APixeles(POINT twips);
 // A rectangle of the window's design in twips (left, top, right, bottom),
 // as client pixels at this screen's resolution.
 RECT ZonaEnPixeles(const RECT& twips);
+
+// An empty piece of background, to drag the window by (twips).
+extern const POINT kFondoLibre;
 
 // Parts of the window, in twips: the column of the item names, the column
 // of the arrow marker left of them, the description on the right (all
@@ -197,7 +234,36 @@ Lista LeerLista(const Captura& ventana);
 // returns the last reading.
 Lista EsperarLista(const Menu& menu, const std::function<bool(const Lista&)>& condicion,
                    DWORD milisegundos = 5000);
+// The condition "the list shows `n` names and the arrow beside name `i`".
+std::function<bool(const Lista&)> ConMarca(std::size_t n, std::size_t i);
 // A screen point on the name of item i.
 POINT PuntoEnOpcion(const Menu& menu, const Lista& lista, std::size_t i);
+
+// ------------------------------------------------------- the fixture
+
+// Every end-to-end case: a medium with instalar.exe on it, the menu started
+// from it, and at the end the menu and whatever it started ended and the
+// medium checked byte-identical to what it was when the menu started, since
+// the menu writes nothing.
+class PruebaConMedio : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Writes the menu file, then starts the menu and waits for its window.
+    Menu& Abrir(const std::string& archivo);
+    // Starts the menu on the medium as it is laid out.
+    Menu& Abrir(const OpcionesMenu& opciones = {}, DWORD esperaVentana = 10000);
+    // The medium is laid out: what the menu has to leave as it is.  Abrir
+    // notes it if the case has not, but a case that holds a file locked
+    // while the menu runs has to note it before.
+    void NotarMedio();
+
+    Medio medio_;
+    std::optional<Menu> menu_;  // ends before the medium is removed
+
+private:
+    std::optional<Instantanea> antes_;
+};
 
 }  // namespace arnes

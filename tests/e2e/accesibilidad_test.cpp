@@ -20,9 +20,6 @@ using namespace arnes;
 
 namespace {
 
-const int kIdInstalar = 1001;
-const int kIdCerrar = 1002;
-
 // Names with the same letters, so that the bold one is the widest on
 // screen (and no access keys: their underlines would read as more names).
 const std::string kTresOpciones = LineasCrLf({
@@ -43,12 +40,6 @@ const int kIzquierdaNombres = 50;
 const long kDescripcion = 4;
 const long kInstalar = 8;
 const long kCerrar = 9;
-
-HWND Hijo(const Menu& menu, int id) { return GetDlgItem(menu.Ventana(), id); }
-
-auto ConMarca(std::size_t n, std::size_t i) {
-    return [n, i](const Lista& lista) { return lista.opciones.size() == n && lista.Marcada() == i; };
-}
 
 bool EsLaMasAncha(const Lista& lista, std::size_t i) {
     for (std::size_t j = 0; j < lista.derechas.size(); ++j)
@@ -96,17 +87,8 @@ bool MarcoAntesDelNombre(const Menu& menu, int arriba, int abajo) {
     return HayTinta(Captura(menu.Rectangulo()), franja, GetSysColor(COLOR_WINDOW));
 }
 
-class Accesibilidad : public ::testing::Test {
+class Accesibilidad : public PruebaConMedio {
 protected:
-    void SetUp() override { medio_.CopiarMenu(); }
-
-    Menu& Abrir(const std::string& archivo) {
-        medio_.Escribir(L"instalar.inf", archivo);
-        menu_.emplace(medio_);
-        menu_->EsperarVentana();
-        return *menu_;
-    }
-
     Elemento Raiz() const { return ObjetoDeVentana(menu_->Ventana()); }
     Elemento DeLaRaiz(long id) const { return Elemento{Raiz().objeto, id}; }
     // The selected item as the object says, 0 for none.
@@ -127,8 +109,6 @@ protected:
     }
 
     ComIniciado com_;
-    Medio medio_;
-    std::optional<Menu> menu_;  // ends before the medium is removed
 };
 
 // ----------------------------------------------------- the accessible tree

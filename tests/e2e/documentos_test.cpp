@@ -31,16 +31,9 @@ namespace {
 
 const int kIdInstalar = 1001;
 
-std::string Describir(const std::vector<Ejecucion>& ejecuciones) {
-    std::string texto;
-    for (const Ejecucion& e : ejecuciones)
-        texto += "\n  " + Utf8(e.programa) + " started as [" + Utf8(e.lineaDeOrdenes) + "] in " + Utf8(e.carpeta);
-    return texto.empty() ? "none" : texto;
-}
-
 void ClicEnInstalar(const Menu& menu) {
     RECT r{};
-    GetWindowRect(GetDlgItem(menu.Ventana(), kIdInstalar), &r);
+    GetWindowRect(Hijo(menu, kIdInstalar), &r);
     Clic({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
 }
 
@@ -53,26 +46,13 @@ std::wstring ConNombre(std::wstring texto, const std::wstring& nombre) {
 
 // A medium whose menu offers one item, the file `comando`; the item is
 // selected from the start and "Instalar" is clicked.
-class ItemDelMenu : public ::testing::Test {
+class ItemDelMenu : public PruebaConMedio {
 protected:
-    void SetUp() override { medio_.CopiarMenu(); }
-
-    void TearDown() override {
-        if (menu_) {
-            menu_->Terminar();
-            EXPECT_EQ(menu_->EsperarFinDeSusProgramas(), "");
-        }
-        EXPECT_EQ(Diferencias(antes_, TomarInstantanea(medio_.Ruta())), "") << "the medium changed";
-    }
-
     void InstalarItem(const std::string& comando) {
-        medio_.Escribir(L"instalar.inf", LineasCrLf({"Oficina 2024", "1.0", "Manual;" + comando + ";Abre el manual"}));
-        antes_ = TomarInstantanea(medio_.Ruta());
-        menu_.emplace(medio_);
-        menu_->EsperarVentana();
-        const Lista lista = EsperarLista(*menu_, [](const Lista& l) { return l.Marcada() == std::size_t{0}; });
+        Menu& menu = Abrir(LineasCrLf({"Oficina 2024", "1.0", "Manual;" + comando + ";Abre el manual"}));
+        const Lista lista = EsperarLista(menu, [](const Lista& l) { return l.Marcada() == std::size_t{0}; });
         ASSERT_EQ(lista.Marcada(), 0u) << lista.Describir();
-        ClicEnInstalar(*menu_);
+        ClicEnInstalar(menu);
     }
 
     // What the started programs logged, once the menu and they have ended.
@@ -84,10 +64,7 @@ protected:
 
     const std::wstring programaDelTipo_ = Unir(CarpetaDelPrograma(), L"setup_falso.exe");
     const TipoDeArchivo tipo_{L".prueba", L"\"" + programaDelTipo_ + L"\" \"%1\""};
-    Medio medio_;
     Registro registro_;  // before the menu: the menu inherits the log's name
-    std::optional<Menu> menu_;
-    Instantanea antes_;
 };
 
 TEST_F(ItemDelMenu, UnDocumentoSeAbreConSuProgramaEnSuCarpetaYElMenuTermina) {

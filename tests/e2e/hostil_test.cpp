@@ -19,16 +19,11 @@ using namespace arnes;
 
 namespace {
 
-constexpr int kIdInstalar = 1001;
-
 // Where the description label stands when it reports an error: its design
 // place, growing downwards.
 constexpr double kIzquierdaDescripcion = 3780;
 constexpr double kArribaDescripcion = 2460;
 constexpr double kAnchoDescripcion = 2835;
-
-double TwipsPorPixel() { return 1440.0 / PuntosPorPulgada(); }
-int APixeles(double twips) { return static_cast<int>(std::lround(twips / TwipsPorPixel())); }
 
 // The description label's font (Verdana 8.25 pt) at this screen's resolution.
 HFONT FuenteDescripcion() {
@@ -201,14 +196,10 @@ const CasoHostil kCasos[] = {
      [](const Medio&) { return Esperado{L"", false, false}; }},
 };
 
-class MenuHostil : public ::testing::TestWithParam<CasoHostil> {
-protected:
-    void SetUp() override { medio_.CopiarMenu(); }
-    Medio medio_;
-};
+class MenuHostil : public PruebaConMedio, public ::testing::WithParamInterface<CasoHostil> {};
 
 void ComprobarVentana(Menu& menu, const Esperado& esperado) {
-    HWND instalar = GetDlgItem(menu.Ventana(), kIdInstalar);
+    HWND instalar = Hijo(menu, kIdInstalar);
     EXPECT_EQ(IsWindowEnabled(instalar) != FALSE, esperado.instalarHabilitado);
     EXPECT_EQ(BuscarCuadroMensaje(menu.Id()).ventana, nullptr) << "no message box is expected";
     if (esperado.descripcion.empty()) return;
@@ -234,8 +225,7 @@ TEST_P(MenuHostil, MuestraSuMensajeYSigueRespondiendo) {
     const CasoHostil& caso = GetParam();
     OpcionesMenu opciones;
     opciones.cola = caso.preparar(medio_);
-    Menu menu(medio_, opciones);
-    menu.EsperarVentana(caso.esperaVentana);
+    Menu& menu = Abrir(opciones, caso.esperaVentana);
     ComprobarVentana(menu, caso.esperado(medio_));
     ComprobarQueResponde(menu);
 }
@@ -243,21 +233,19 @@ TEST_P(MenuHostil, MuestraSuMensajeYSigueRespondiendo) {
 INSTANTIATE_TEST_SUITE_P(Archivos, MenuHostil, ::testing::ValuesIn(kCasos),
                          [](const auto& caso) { return std::string(caso.param.nombre); });
 
-// Another program holds the menu file open for itself alone.
-TEST(MenuBloqueado, AvisaQueNoPuedeLeerloYSigueRespondiendo) {
-    Medio medio;
-    medio.CopiarMenu();
-    medio.Escribir(L"instalar.inf", Cabecera() + "Uno;uno.exe;Instala uno\r\n");
-    HANDLE bloqueo = CreateFileW(medio.RutaDe(L"instalar.inf").c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(bloqueo, INVALID_HANDLE_VALUE);
-    {
-        Menu menu(medio);
-        menu.EsperarVentana();
-        ComprobarVentana(menu, Mensaje(L"Permiso denegado"));
-        ComprobarQueResponde(menu);
-    }
-    CloseHandle(bloqueo);
+// Another program holds the menu file open for itself alone (until the end
+// of the case, before the fixture compares the medium).
+using MenuBloqueado = PruebaConMedio;
+
+TEST_F(MenuBloqueado, AvisaQueNoPuedeLeerloYSigueRespondiendo) {
+    medio_.Escribir(L"instalar.inf", Cabecera() + "Uno;uno.exe;Instala uno\r\n");
+    NotarMedio();
+    const Manejador bloqueo(CreateFileW(medio_.RutaDe(L"instalar.inf").c_str(), GENERIC_READ | GENERIC_WRITE, 0,
+                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_NE(bloqueo.get(), INVALID_HANDLE_VALUE);
+    Menu& menu = Abrir();
+    ComprobarVentana(menu, Mensaje(L"Permiso denegado"));
+    ComprobarQueResponde(menu);
 }
 
 }  // namespace

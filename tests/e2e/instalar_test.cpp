@@ -16,25 +16,13 @@ using namespace arnes;
 
 namespace {
 
-const int kIdInstalar = 1001;
-const int kIdCerrar = 1002;
-
-// An empty piece of background, to drag the window by (twips).
-const POINT kFondo{3000, 900};
-
 const std::wstring kNoEncontrado = L"No se encontr\u00f3 el archivo";
 const std::wstring kRutaNoEncontrada = L"No se encontr\u00f3 la ruta de acceso";
-
-HWND Hijo(const Menu& menu, int id) { return GetDlgItem(menu.Ventana(), id); }
 
 POINT CentroDe(HWND ventana) {
     RECT r{};
     GetWindowRect(ventana, &r);
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
-auto ConMarca(std::size_t n, std::size_t i) {
-    return [n, i](const Lista& lista) { return lista.opciones.size() == n && lista.Marcada() == i; };
 }
 
 bool EsperarFoco(const Menu& menu, int id) {
@@ -58,37 +46,12 @@ void PulsarIntro(const Menu& menu) {
 
 void ClicEnInstalar(const Menu& menu) { Clic(CentroDe(Hijo(menu, kIdInstalar))); }
 
-std::string Describir(const std::vector<Ejecucion>& ejecuciones) {
-    std::string texto;
-    for (const Ejecucion& e : ejecuciones)
-        texto += "\n  " + Utf8(e.programa) + " started as [" + Utf8(e.lineaDeOrdenes) + "] in " + Utf8(e.carpeta);
-    return texto.empty() ? "none" : texto;
-}
-
 // Every test starts the menu on a medium with the menu file and copies of
-// the stand-in setup program it names, and checks at the end that nothing
-// on the medium has changed.
-class Instalacion : public ::testing::Test {
+// the stand-in setup program it names; the fixture checks at the end that
+// nothing on the medium has changed.
+class Instalacion : public PruebaConMedio {
 protected:
-    void SetUp() override { medio_.CopiarMenu(); }
-
-    void TearDown() override {
-        if (menu_) {
-            menu_->Terminar();
-            EXPECT_EQ(menu_->EsperarFinDeSusProgramas(), "");
-        }
-        EXPECT_EQ(Diferencias(antes_, TomarInstantanea(medio_.Ruta())), "") << "the medium changed";
-    }
-
     void CopiarSetup(const std::wstring& destino) const { medio_.CopiarPrograma(L"setup_falso.exe", destino); }
-
-    Menu& Abrir(const std::string& archivo) {
-        medio_.Escribir(L"instalar.inf", archivo);
-        antes_ = TomarInstantanea(medio_.Ruta());
-        menu_.emplace(medio_);
-        menu_->EsperarVentana();
-        return *menu_;
-    }
 
     // Waits until the menu has ended and so have the programs it started,
     // and returns what they logged.
@@ -104,10 +67,7 @@ protected:
         return registro_.Ejecuciones();
     }
 
-    Medio medio_;
     Registro registro_;  // before the menu: the menu inherits the log's name
-    std::optional<Menu> menu_;
-    Instantanea antes_;
 };
 
 // ------------------------------------------------------------ launching
@@ -243,6 +203,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Destino{"programa_en_una_carpeta", "Producto B;programas\\setup.exe;Instala el producto B",
                 {L"programas\\setup.exe"}, L"programas\\setup.exe", L"", false, false},
+        // The file named has no extension; Windows, given only the command
+        // line, would append ".exe" and start the one beside it.
+        Destino{"sin_extension_junto_a_un_exe", "Producto B;programas\\setup;Instala el producto B",
+                {L"programas\\setup", L"programas\\setup.exe"}, L"programas\\setup", L"", false, false},
         // Started without quotes, this path would run Mis.exe.
         Destino{"ruta_con_espacios", "Producto B;Mis Programas\\instalar setup.exe;Instala el producto B",
                 {L"Mis Programas\\instalar setup.exe", L"Mis.exe"}, L"Mis Programas\\instalar setup.exe", L"",
@@ -375,6 +339,9 @@ TEST_F(Instalacion, TabRecorreLosDosBotonesYLaLista) {
     EXPECT_TRUE(ejecuciones.empty()) << Describir(ejecuciones);
 }
 
+// Every way to close the menu: it ends, having started nothing (the first
+// item's program is there, so a start would show in the log) and, as the
+// fixture checks, written nothing.
 struct Cierre {
     const char* nombre;
     const std::string* archivo;
@@ -385,9 +352,20 @@ void PrintTo(const Cierre& c, std::ostream* salida) { *salida << c.nombre; }
 
 const std::string kSoloCabecera = LineasCrLf({"Oficina 2024", "1.0"});
 
-class CierreConTeclas : public Instalacion, public ::testing::WithParamInterface<Cierre> {};
+void PulsarEsc(const Menu& menu) {
+    ASSERT_TRUE(TraerAlFrente(menu.Ventana())) << "the menu did not come to the foreground";
+    PulsarTecla(VK_ESCAPE);
+}
 
-TEST_P(CierreConTeclas, CierraElMenuSinArrancarNada) {
+void ClicEnCerrar(const Menu& menu) {
+    const HWND cerrar = Hijo(menu, kIdCerrar);
+    ASSERT_NE(cerrar, nullptr);
+    Clic(CentroDe(cerrar));
+}
+
+class CierreDelMenu : public Instalacion, public ::testing::WithParamInterface<Cierre> {};
+
+TEST_P(CierreDelMenu, TerminaElProgramaSinArrancarNiEscribirNada) {
     CopiarSetup(L"a\\setup.exe");
     Menu& menu = Abrir(*GetParam().archivo);
     GetParam().cerrar(menu);
@@ -398,8 +376,10 @@ TEST_P(CierreConTeclas, CierraElMenuSinArrancarNada) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Teclas, CierreConTeclas,
-    ::testing::Values(Cierre{"espacio_en_Cerrar", &kTresOpciones,
+    Formas, CierreDelMenu,
+    ::testing::Values(Cierre{"Esc", &kTresOpciones, PulsarEsc},
+                      Cierre{"clic_en_Cerrar", &kTresOpciones, ClicEnCerrar},
+                      Cierre{"espacio_en_Cerrar", &kTresOpciones,
                              [](const Menu& m) {
                                  Enfocar(m, kIdCerrar);
                                  PulsarTecla(VK_SPACE);
@@ -409,12 +389,40 @@ INSTANTIATE_TEST_SUITE_P(
                                  ASSERT_TRUE(TraerAlFrente(m.Ventana()));
                                  PulsarTecla(VK_F4, {VK_MENU});
                              }},
-                      Cierre{"Esc_con_Instalar_desactivado", &kSoloCabecera,
-                             [](const Menu& m) {
-                                 ASSERT_TRUE(TraerAlFrente(m.Ventana()));
-                                 PulsarTecla(VK_ESCAPE);
-                             }}),
+                      Cierre{"Esc_con_Instalar_desactivado", &kSoloCabecera, PulsarEsc}),
     [](const ::testing::TestParamInfo<Cierre>& caso) { return std::string(caso.param.nombre); });
+
+// Enter acts once, also when the menu stays open after it: the first
+// item's program is missing, so Enter brings one message box; a second
+// action would bring another once the first is closed (or hold the next
+// key in its own loop).  The next key, Ctrl+Down, moving the selection
+// shows that nothing else came between.
+TEST_F(Instalacion, IntroActuaUnaSolaVezAunqueElMenuSigaAbierto) {
+    CopiarSetup(L"b\\setup.exe");
+    CopiarSetup(L"c\\setup.exe");
+    Menu& menu = Abrir(LineasCrLf({"Oficina 2024", "1.0", "Producto A;b\\falta.exe;Instala el producto A",
+                                   "Producto B;b\\setup.exe;Instala el producto B",
+                                   "Producto C;c\\setup.exe;Instala el producto C"}));
+    const Lista lista = EsperarLista(menu, ConMarca(3, 0));
+    ASSERT_EQ(lista.Marcada(), 0u) << lista.Describir();
+
+    PulsarIntro(menu);
+    if (HasFatalFailure()) return;
+    const CuadroMensaje cuadro = EsperarCuadroMensaje(menu.Id());
+    EXPECT_EQ(Utf8(cuadro.texto), Utf8(kNoEncontrado + L"\r\n" + medio_.RutaDe(L"b\\falta.exe")));
+    EXPECT_EQ(CuadrosDeMensaje(menu.Id()), 1u);
+    Aceptar(cuadro);
+    ASSERT_TRUE(Esperar([&] { return CuadrosDeMensaje(menu.Id()) == 0; }, 3000)) << "the message box stayed";
+
+    ASSERT_TRUE(TraerAlFrente(menu.Ventana())) << "the menu did not come to the foreground";
+    PulsarTecla(VK_DOWN, {VK_CONTROL});
+    const Lista despues = EsperarLista(menu, ConMarca(3, 1));
+    EXPECT_EQ(despues.Marcada(), 1u) << "the key after Enter was not handled: " << despues.Describir();
+    EXPECT_EQ(CuadrosDeMensaje(menu.Id()), 0u) << "a second message box: " << Utf8(BuscarCuadroMensaje(menu.Id()).texto);
+    EXPECT_FALSE(menu.Terminado());
+    const std::vector<Ejecucion> ejecuciones = EjecucionesHastaAhora();
+    EXPECT_TRUE(ejecuciones.empty()) << Describir(ejecuciones);
+}
 
 // With nothing to install, Enter runs the install command all the same, and
 // it finds no item: a later drag of the window shows the key has been dealt
@@ -427,8 +435,7 @@ TEST_F(Instalacion, IntroSinOpcionesNoHaceNada) {
 
     PulsarIntro(menu);
     if (HasFatalFailure()) return;
-    const double tpp = 1440.0 / PuntosPorPulgada();
-    const POINT fondo = menu.APantalla({static_cast<LONG>(kFondo.x / tpp), static_cast<LONG>(kFondo.y / tpp)});
+    const POINT fondo = menu.APantalla(APixeles(kFondoLibre));
     Arrastrar(fondo, {fondo.x + 10, fondo.y + 10});
 
     RECT despues{};

@@ -28,9 +28,6 @@ const std::string kTresOpciones = LineasCrLf({
     "Producto C;c\\setup.exe;Una descripcion bastante larga, que ocupa varias lineas en la parte derecha",
 });
 
-double TwipsPorPixel() { return 1440.0 / PuntosPorPulgada(); }
-double APixeles(double twips) { return twips / TwipsPorPixel(); }
-
 COLORREF Fondo() { return GetSysColor(COLOR_WINDOW); }
 
 bool HayTintaEn(const Captura& ventana, const RECT& zonaTwips) {
@@ -50,14 +47,9 @@ double HolguraDeTinta() { return 3.0 * PuntosPorPulgada() / 96; }
 std::string FalloDeCentrado(const std::vector<Franja>& lineas) {
     if (lineas.empty()) return "no description";
     const double centro = (lineas.front().arriba + lineas.back().abajo) / 2.0;
-    if (std::abs(centro - APixeles(3350)) <= HolguraDeTinta()) return "";
+    if (std::abs(centro - EnPixeles(3350)) <= HolguraDeTinta()) return "";
     return "the description at rows " + std::to_string(lineas.front().arriba) + ".." +
-           std::to_string(lineas.back().abajo) + " is not centred on row " + std::to_string(APixeles(3350));
-}
-
-// The list shows `n` names and the arrow beside name `i`.
-auto ConMarca(std::size_t n, std::size_t i) {
-    return [n, i](const Lista& lista) { return lista.opciones.size() == n && lista.Marcada() == i; };
+           std::to_string(lineas.back().abajo) + " is not centred on row " + std::to_string(EnPixeles(3350));
 }
 
 // The bold name reaches further right than every other one (the names
@@ -68,46 +60,43 @@ bool EsLaMasAncha(const Lista& lista, std::size_t i) {
     return true;
 }
 
-HWND Hijo(const Menu& menu, int id) { return GetDlgItem(menu.Ventana(), id); }
-
-class ListaMenu : public ::testing::Test {
-protected:
-    void SetUp() override { medio_.CopiarMenu(); }
-
-    Menu& Abrir(const std::string& archivo) {
-        medio_.Escribir(L"instalar.inf", archivo);
-        return Abrir();
-    }
-
-    Menu& Abrir() {
-        menu_.emplace(medio_);
-        menu_->EsperarVentana();
-        return *menu_;
-    }
-
-    Medio medio_;
-    std::optional<Menu> menu_;  // ends before the medium is removed
-};
+using ListaMenu = PruebaConMedio;
 
 // ------------------------------------------------------ title and version
+
+// The darkest pixel of a zone: the colour of a text on a light background
+// where its letters are solid, whatever the smoothing of their edges (an
+// edge blends the text's colour with the lighter background, channel by
+// channel).
+COLORREF MasOscuro(const Captura& ventana, const RECT& zona) {
+    COLORREF oscuro = RGB(255, 255, 255);
+    const auto suma = [](COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c); };
+    for (const COLORREF c : PixelesDe(ventana, zona))
+        if (suma(c) < suma(oscuro)) oscuro = c;
+    return oscuro;
+}
 
 TEST_F(ListaMenu, MuestraElTituloYLaVersionArribaALaDerecha) {
     Menu& menu = Abrir(kTresOpciones);
     bool titulo = false;
     bool version = false;
     bool colorTitulo = false;
+    bool colorVersion = false;
     Esperar(
         [&] {
             const Captura ventana(menu.Rectangulo());
             titulo = HayTintaEn(ventana, kZonaTitulo);
             version = HayTintaEn(ventana, kZonaVersion);
             colorTitulo = ContieneColor(ventana, ZonaEnPixeles(kZonaTitulo), RGB(64, 0, 0));
-            return titulo && version && colorTitulo;
+            colorVersion = MasOscuro(ventana, ZonaEnPixeles(kZonaVersion)) == RGB(64, 64, 64);
+            return titulo && version && colorTitulo && colorVersion;
         },
         3000);
     EXPECT_TRUE(titulo) << "nothing painted where the title goes";
     EXPECT_TRUE(version) << "nothing painted where the version goes";
     EXPECT_TRUE(colorTitulo) << "the title is not painted in RGB(64,0,0)";
+    EXPECT_TRUE(colorVersion) << "the version is not painted in RGB(64,64,64) but its darkest pixel is "
+                              << TextoColor(MasOscuro(Captura(menu.Rectangulo()), ZonaEnPixeles(kZonaVersion)));
 }
 
 // ------------------------------------------------------------- the list
@@ -125,9 +114,9 @@ TEST_F(ListaMenu, ReparteLosNombresPorIgualALoLargoDeLaLineaDivisoria) {
 
     // The free space above the first and below the last name is the same:
     // the list is centred on the divider, from 2200 to 4500 twips.
-    EXPECT_NEAR((f[0].Centro() + f[2].Centro()) / 2, APixeles(3350), 2.0) << lista.Describir();
-    EXPECT_GT(f[0].arriba, APixeles(2200)) << lista.Describir();
-    EXPECT_LT(f[2].abajo, APixeles(4500)) << lista.Describir();
+    EXPECT_NEAR((f[0].Centro() + f[2].Centro()) / 2, EnPixeles(3350), 2.0) << lista.Describir();
+    EXPECT_GT(f[0].arriba, EnPixeles(2200)) << lista.Describir();
+    EXPECT_LT(f[2].abajo, EnPixeles(4500)) << lista.Describir();
     // Each gap (a quarter of what the three names leave free) is well over
     // a name's height of ink.
     EXPECT_GT(f[1].arriba - f[0].abajo, f[0].Alto()) << lista.Describir();
@@ -150,7 +139,7 @@ TEST_F(ListaMenu, AlAbrirEligeLaPrimeraOpcion) {
     EXPECT_FALSE(FranjaVerde(ventana, RECT{flecha.right, columna.top, columna.right, columna.bottom}).has_value());
 
     EXPECT_EQ(BuscarCuadroMensaje(menu.Id()).ventana, nullptr);
-    EXPECT_TRUE(IsWindowEnabled(Hijo(menu, 1001)));
+    EXPECT_TRUE(IsWindowEnabled(Hijo(menu, kIdInstalar)));
 }
 
 // --------------------------------------------------- selecting an item
@@ -232,6 +221,41 @@ INSTANTIATE_TEST_SUITE_P(
                       ClicEnOpcion{"descripcion_vacia", 2, Descripcion::SeVacia}),
     [](const ::testing::TestParamInfo<ClicEnOpcion>& caso) { return std::string(caso.param.nombre); });
 
+// Two names that differ only in letter case, in letters outside ASCII as a
+// Western European Windows reads a menu file (Œ and œ are bytes 0x8C and
+// 0x9C, Æ and æ 0xC6 and 0xE6, Ø and ø 0xD8 and 0xF8; letters without
+// accents, whose marks would read as lines of their own): selecting the
+// second shows the first one's description, never its own.  The item
+// between them shows another one, so that the way back is a change on
+// screen.
+TEST_F(ListaMenu, DosNombresQueSoloCambianEnMayusculasMuestranLaDescripcionDelPrimero) {
+    Menu& menu = Abrir(LineasCrLf({
+        "Oficina 2024",
+        "1.0",
+        "\x8Cuvre de \xC6r\xF8;a\\setup.exe;La descripcion del primero",
+        "Producto B;b\\setup.exe;Otra descripcion, bastante mas larga, que ocupa varias lineas a la derecha",
+        "\x9Cuvre de \xE6R\xD8;c\\setup.exe;Esta no se ve nunca",
+    }));
+    const RECT descripcion = ZonaEnPixeles(kZonaDescripcion);
+    const Lista lista = EsperarLista(menu, ConMarca(3, 0));
+    ASSERT_EQ(lista.Marcada(), 0u) << lista.Describir();
+    const std::vector<COLORREF> delPrimero = PixelesDe(Captura(menu.Rectangulo()), descripcion);
+    ASSERT_TRUE(HayTinta(Captura(menu.Rectangulo()), descripcion, Fondo())) << "no description on screen";
+
+    Clic(PuntoEnOpcion(menu, lista, 1));
+    const Lista segunda = EsperarLista(menu, ConMarca(3, 1));
+    ASSERT_EQ(segunda.Marcada(), 1u) << segunda.Describir();
+    ASSERT_NE(PixelesDe(Captura(menu.Rectangulo()), descripcion), delPrimero) << "the description did not change";
+
+    Clic(PuntoEnOpcion(menu, segunda, 2));
+    const Lista tercera = EsperarLista(menu, ConMarca(3, 2));
+    ASSERT_EQ(tercera.Marcada(), 2u) << tercera.Describir();
+    std::vector<COLORREF> vista;
+    Esperar([&] { return (vista = PixelesDe(Captura(menu.Rectangulo()), descripcion)) == delPrimero; }, 3000);
+    EXPECT_TRUE(vista == delPrimero) << "the third item does not show the first one's description";
+    EXPECT_EQ(BuscarCuadroMensaje(menu.Id()).ventana, nullptr);
+}
+
 // The file is read again on every selection: once it is gone, a click on
 // another item reports it and leaves the selection where it was.
 TEST_F(ListaMenu, SiElArchivoDesapareceUnClicLoAvisaYNoCambiaLaSeleccion) {
@@ -279,8 +303,8 @@ TEST_P(ListaVacia, ExplicaElProblemaYSoloDejaCerrar) {
     const SinOpciones& caso = GetParam();
     Menu& menu = caso.archivo ? Abrir(*caso.archivo) : Abrir();
 
-    const HWND instalar = Hijo(menu, 1001);
-    const HWND cerrar = Hijo(menu, 1002);
+    const HWND instalar = Hijo(menu, kIdInstalar);
+    const HWND cerrar = Hijo(menu, kIdCerrar);
     ASSERT_NE(instalar, nullptr);
     ASSERT_NE(cerrar, nullptr);
     EXPECT_FALSE(IsWindowEnabled(instalar)) << "\"Instalar\" is enabled";
@@ -301,8 +325,8 @@ TEST_P(ListaVacia, ExplicaElProblemaYSoloDejaCerrar) {
     EXPECT_EQ(HayTintaEn(ventana, kZonaVersion), caso.version);
     // The message stays where the description label was designed, at 2460
     // twips, and is not centred.
-    EXPECT_GE(lineas[0].arriba, APixeles(2460) - 1);
-    EXPECT_LE(lineas[0].arriba, APixeles(2460) + 2 * HolguraDeTinta());
+    EXPECT_GE(lineas[0].arriba, EnPixeles(2460) - 1);
+    EXPECT_LE(lineas[0].arriba, EnPixeles(2460) + 2 * HolguraDeTinta());
 
     // "Ha ocurrido un error !!!", an empty line, then the explanation: the
     // gap after the first line is taller than the line itself; between the

@@ -1,23 +1,29 @@
-// The Windows platform's two ways of starting a setup program, run for real:
-// straight, and through the shell, the way a program that asks to be
-// elevated is started.  The menu takes the shell's way for a program only
-// when Windows refuses the straight start for want of rights, which never
-// happens to the end-to-end tests, so it is tested here on the platform
-// itself; so are the errors of both ways for a document, the system's
-// texts for the errors the menu can meet, and the painting in a
-// high-contrast theme, which Wine does not let a test switch on.
+// Parts of the Windows host run for real, where the end-to-end tests cannot
+// reach them or cannot tell them apart: the two ways of starting a setup
+// program (straight, and through the shell, the way a program that asks to
+// be elevated is started; the menu takes the shell's way only when Windows
+// refuses the straight start for want of rights), the errors of both ways
+// for a document, the system's texts for the errors the menu can meet, the
+// measuring of labels, the text functions the menu file is read with, and
+// the painting in a high-contrast theme and after a system colour changes
+// (Wine does not let a test switch the theme on, nor another process see a
+// changed colour).
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "Arnes.h"
 #include "common/Texto.h"
+#include "comprobar/Windows1252.h"
 #include "herramientas/TipoDeArchivo.h"
 #include "launch/Lanzador.h"
+#include "win32host/ArchivosWin32.h"
 #include "win32host/ColoresWin32.h"
 #include "win32host/ErroresWin32.h"
 #include "win32host/Escala.h"
@@ -36,7 +42,23 @@ namespace {
 using instalar::Fallo;
 using instalar::PeticionProceso;
 using instalar::win32::ProcesosWin32;
+using instalar::win32::U;
 using namespace arnes;
+
+bool MismaRuta(const std::wstring& a, const std::wstring& b) {
+    return CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) == CSTR_EQUAL;
+}
+
+// Waits until every program this test process has started has ended: then
+// the log holds all that they wrote, and a second or a wrong start shows
+// there.  Returns "" or what still runs when the time is up.
+std::string EsperarFinDeLoArrancado(DWORD milisegundos = 5000) {
+    std::vector<ProcesoEnMarcha> hijos;
+    if (Esperar([&] { return (hijos = ProcesosHijos(GetCurrentProcess())).empty(); }, milisegundos)) return "";
+    return "still running: " + Describir(hijos);
+}
+
+// ------------------------------------------------------------- starting
 
 struct Via {
     const char* nombre;
@@ -47,8 +69,17 @@ void PrintTo(const Via& via, std::ostream* salida) { *salida << via.nombre; }
 
 class Arranques : public ::testing::TestWithParam<Via> {
 protected:
-    Fallo Iniciar(const std::wstring& ruta) {
-        return (procesos_.*GetParam().iniciar)(instalar::PeticionPara(instalar::win32::U(ruta)));
+    Fallo Iniciar(const PeticionProceso& peticion) { return (procesos_.*GetParam().iniciar)(peticion); }
+    Fallo Iniciar(const std::wstring& ruta) { return Iniciar(instalar::PeticionPara(U(ruta))); }
+
+    // The one program that ran, once everything started has ended.
+    void EsperarSoloA(const std::wstring& programa, const std::wstring& carpeta) {
+        ASSERT_TRUE(registro_.EsperarEjecuciones(1)) << "the program did not start";
+        ASSERT_EQ(EsperarFinDeLoArrancado(), "");
+        const auto ejecuciones = registro_.Ejecuciones();
+        ASSERT_EQ(ejecuciones.size(), 1u) << Describir(ejecuciones);
+        EXPECT_TRUE(MismaRuta(ejecuciones[0].programa, programa)) << Utf8(ejecuciones[0].programa);
+        EXPECT_TRUE(MismaRuta(ejecuciones[0].carpeta, carpeta)) << Utf8(ejecuciones[0].carpeta);
     }
 
     Medio medio_;
@@ -66,16 +97,7 @@ TEST_P(Arranques, StartsExactlyTheNamedProgramInItsOwnFolder) {
     const Fallo fallo = Iniciar(programa);
 
     ASSERT_FALSE(fallo.has_value()) << "error " << fallo->codigoSistema;
-    ASSERT_TRUE(registro_.EsperarEjecuciones(1)) << "the program did not start";
-    Sleep(300);  // a second, wrong start would show by now
-    const auto ejecuciones = registro_.Ejecuciones();
-    ASSERT_EQ(ejecuciones.size(), 1u);
-    EXPECT_EQ(CompareStringOrdinal(ejecuciones[0].programa.c_str(), -1, programa.c_str(), -1, TRUE), CSTR_EQUAL)
-        << Utf8(ejecuciones[0].programa);
-    EXPECT_EQ(CompareStringOrdinal(ejecuciones[0].carpeta.c_str(), -1, medio_.RutaDe(L"Mis Programas").c_str(), -1,
-                                   TRUE),
-              CSTR_EQUAL)
-        << Utf8(ejecuciones[0].carpeta);
+    EsperarSoloA(programa, medio_.RutaDe(L"Mis Programas"));
 }
 
 TEST_P(Arranques, AMissingProgramIsAnErrorWithTheSystemCode) {
@@ -85,8 +107,27 @@ TEST_P(Arranques, AMissingProgramIsAnErrorWithTheSystemCode) {
     ASSERT_TRUE(fallo.has_value());
     EXPECT_EQ(fallo->codigoSistema, static_cast<uint32_t>(ERROR_FILE_NOT_FOUND));
     EXPECT_FALSE(fallo->descripcion.empty());
-    Sleep(300);
-    EXPECT_TRUE(registro_.Ejecuciones().empty());
+    EXPECT_EQ(EsperarFinDeLoArrancado(), "");
+    EXPECT_TRUE(registro_.Ejecuciones().empty()) << Describir(registro_.Ejecuciones());
+}
+
+// The menu names its program twice: as the application and, quoted, at the
+// head of the command line.  A command line alone may start another file
+// than the one the menu checked (Windows appends ".exe" to a name without
+// an extension, so "setup" would start "setup.exe"); the application name
+// holds the start to the checked file.  Here the two name different files,
+// and the application has to win.
+TEST_P(Arranques, LaAplicacionDecideQueProgramaArrancaNoLaLineaDeOrdenes) {
+    medio_.CopiarPrograma(L"setup_falso.exe", L"elegido\\setup.exe");
+    medio_.CopiarPrograma(L"setup_falso.exe", L"otro\\setup.exe");
+    const std::wstring elegido = medio_.RutaDe(L"elegido\\setup.exe");
+    PeticionProceso peticion = instalar::PeticionPara(U(elegido));
+    peticion.lineaComandos = u"\"" + U(medio_.RutaDe(L"otro\\setup.exe")) + u"\"";
+
+    const Fallo fallo = Iniciar(peticion);
+
+    ASSERT_FALSE(fallo.has_value()) << "error " << fallo->codigoSistema;
+    EsperarSoloA(elegido, medio_.RutaDe(L"elegido"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Plataforma, Arranques,
@@ -120,18 +161,45 @@ protected:
     ProcesosWin32 procesos_;
 };
 
-TEST_F(Documentos, ProcessCreationRefusesItAsNoProgram) {
-    medio_.Escribir(L"Manual de uso\\guia.prueba", "no es un programa");
+// What each way answers for a document it cannot start; nothing starts.
+struct Rechazo {
+    const char* nombre;
+    const wchar_t* documento;
+    bool porElShell;
+    instalar::CodigoError propio;
+    DWORD codigo;
+    const wchar_t* nombreEnElTexto;  // what takes the place of %1
+};
 
-    const Fallo fallo = Iniciar(medio_.RutaDe(L"Manual de uso\\guia.prueba"));
+void PrintTo(const Rechazo& caso, std::ostream* salida) { *salida << caso.nombre; }
+
+class DocumentosRechazados : public Documentos, public ::testing::WithParamInterface<Rechazo> {};
+
+TEST_P(DocumentosRechazados, FailWithTheSystemsTextAndStartNothing) {
+    const Rechazo& caso = GetParam();
+    medio_.Escribir(caso.documento, "no es un programa");
+    const std::wstring ruta = medio_.RutaDe(caso.documento);
+
+    const Fallo fallo = caso.porElShell ? AbrirConShell(ruta) : Iniciar(ruta);
 
     ASSERT_TRUE(fallo.has_value());
-    EXPECT_EQ(fallo->codigo, instalar::CodigoError::NoEsUnPrograma);
-    EXPECT_EQ(fallo->codigoSistema, static_cast<uint32_t>(ERROR_BAD_EXE_FORMAT));
-    EXPECT_EQ(instalar::AUtf8(fallo->descripcion), Utf8(ConNombre(TextoDelSistema(ERROR_BAD_EXE_FORMAT), L"guia.prueba")));
-    Sleep(300);
+    EXPECT_EQ(fallo->codigo, caso.propio);
+    EXPECT_EQ(fallo->codigoSistema, static_cast<uint32_t>(caso.codigo));
+    EXPECT_EQ(instalar::AUtf8(fallo->descripcion), Utf8(ConNombre(TextoDelSistema(caso.codigo), caso.nombreEnElTexto)));
+    ASSERT_EQ(EsperarFinDeLoArrancado(), "");
     EXPECT_TRUE(registro_.Ejecuciones().empty());
 }
+
+// Process creation refuses a document as no program.  Wine tells a missing
+// association by the result of ShellExecuteEx only; either way it is
+// ERROR_NO_ASSOCIATION, with the system's text.
+INSTANTIATE_TEST_SUITE_P(
+    Plataforma, DocumentosRechazados,
+    ::testing::Values(Rechazo{"ProcessCreationRefusesItAsNoProgram", L"Manual de uso\\guia.prueba", false,
+                              instalar::CodigoError::NoEsUnPrograma, ERROR_BAD_EXE_FORMAT, L"guia.prueba"},
+                      Rechazo{"TheShellHasNoProgramForAnUnknownType", L"datos.sinprograma", true,
+                              instalar::CodigoError::Sistema, ERROR_NO_ASSOCIATION, L"datos.sinprograma"}),
+    [](const auto& caso) { return std::string(caso.param.nombre); });
 
 TEST_F(Documentos, TheShellOpensItWithItsProgramInItsFolder) {
     medio_.Escribir(L"Manual de uso\\guia.prueba", "no es un programa");
@@ -141,7 +209,7 @@ TEST_F(Documentos, TheShellOpensItWithItsProgramInItsFolder) {
 
     ASSERT_FALSE(fallo.has_value()) << "error " << fallo->codigoSistema << ": " << instalar::AUtf8(fallo->descripcion);
     ASSERT_TRUE(registro_.EsperarEjecuciones(1)) << "the document's program did not start";
-    Sleep(300);  // a second start would show by now
+    ASSERT_EQ(EsperarFinDeLoArrancado(), "");  // a second start would show by now
     const auto ejecuciones = registro_.Ejecuciones();
     ASSERT_EQ(ejecuciones.size(), 1u);
     EXPECT_EQ(Utf8(ejecuciones[0].programa), Utf8(manejador_));
@@ -149,20 +217,6 @@ TEST_F(Documentos, TheShellOpensItWithItsProgramInItsFolder) {
     EXPECT_EQ(Utf8(ejecuciones[0].carpeta), Utf8(medio_.RutaDe(L"Manual de uso")));
 }
 
-// Wine tells a missing association by the result of ShellExecuteEx only;
-// either way it is ERROR_NO_ASSOCIATION, with the system's text.
-TEST_F(Documentos, TheShellHasNoProgramForAnUnknownType) {
-    medio_.Escribir(L"datos.sinprograma", "x");
-
-    const Fallo fallo = AbrirConShell(medio_.RutaDe(L"datos.sinprograma"));
-
-    ASSERT_TRUE(fallo.has_value());
-    EXPECT_EQ(fallo->codigo, instalar::CodigoError::Sistema);
-    EXPECT_EQ(fallo->codigoSistema, static_cast<uint32_t>(ERROR_NO_ASSOCIATION));
-    EXPECT_EQ(instalar::AUtf8(fallo->descripcion), Utf8(TextoDelSistema(ERROR_NO_ASSOCIATION)));
-    Sleep(300);
-    EXPECT_TRUE(registro_.Ejecuciones().empty());
-}
 
 // The system's texts for the errors starting an item can meet, as the menu
 // shows them: never with a "%" insert, the file's name where the text has
@@ -209,6 +263,67 @@ INSTANTIATE_TEST_SUITE_P(
                       ErrorDelMenu{740, CodigoError::RequiereElevacion, false}),
     [](const auto& caso) { return "error" + std::to_string(caso.param.codigo); });
 
+// ------------------------------------------------------------ elevation
+
+// The real host under the core's start, with each of its answers noted.
+class ProcesosObservados : public ProcesosWin32 {
+public:
+    Fallo IniciarProceso(const PeticionProceso& peticion) override {
+        directos.push_back(ProcesosWin32::IniciarProceso(peticion));
+        return directos.back();
+    }
+    Fallo EjecutarConShell(const PeticionProceso& peticion) override {
+        porElShell.push_back(ProcesosWin32::EjecutarConShell(peticion));
+        return porElShell.back();
+    }
+
+    std::vector<Fallo> directos;
+    std::vector<Fallo> porElShell;
+};
+
+// A setup program whose manifest asks for administrator rights, started as
+// the menu starts it.  Windows refuses to start it straight from a process
+// that is not elevated (error 740); the menu then starts it through the
+// shell, which asks the user for consent.  Under Wine, or from an elevated
+// process, nothing refuses: the program starts straight, which is checked,
+// and the case is skipped, saying why.
+TEST(Elevacion, UnProgramaQuePideSerAdministradorArrancaAunqueWindowsRechaceElArranqueDirecto) {
+    Medio medio;
+    Registro registro;
+    medio.CopiarPrograma(L"setup_admin.exe", L"admin\\setup.exe");
+    const std::wstring programa = medio.RutaDe(L"admin\\setup.exe");
+    ProcesosObservados procesos;
+
+    const auto inicio = instalar::IniciarInstalador(procesos, U(programa));
+
+    ASSERT_TRUE(inicio.ok()) << "error " << inicio.error().codigoSistema << ": "
+                             << instalar::AUtf8(inicio.error().descripcion);
+    if (inicio.valor() == instalar::Inicio::RechazadoPorUsuario)
+        GTEST_SKIP() << "the consent prompt was declined: accept it for this case to check the start";
+    ASSERT_TRUE(registro.EsperarEjecuciones(1)) << "the program did not start";
+    ASSERT_EQ(EsperarFinDeLoArrancado(), "");
+    const auto ejecuciones = registro.Ejecuciones();
+    ASSERT_EQ(ejecuciones.size(), 1u) << Describir(ejecuciones);
+    EXPECT_TRUE(MismaRuta(ejecuciones[0].programa, programa)) << Utf8(ejecuciones[0].programa);
+    EXPECT_TRUE(MismaRuta(ejecuciones[0].carpeta, medio.RutaDe(L"admin"))) << Utf8(ejecuciones[0].carpeta);
+
+    ASSERT_EQ(procesos.directos.size(), 1u);
+    if (!procesos.directos[0]) {
+        EXPECT_TRUE(procesos.porElShell.empty());
+        GTEST_SKIP() << NombreDelSistema()
+                     << (BajoWine() ? " starts a program that asks for administrator rights without refusing"
+                                    : ": this test runs elevated, so nothing refused")
+                     << " the straight start (error 740); only a process that is not elevated, on Windows, "
+                        "shows the start through the shell";
+    }
+    EXPECT_EQ(procesos.directos[0]->codigo, instalar::CodigoError::RequiereElevacion);
+    EXPECT_EQ(procesos.directos[0]->codigoSistema, 740u);
+    ASSERT_EQ(procesos.porElShell.size(), 1u);
+    EXPECT_FALSE(procesos.porElShell[0].has_value()) << "error " << procesos.porElShell[0]->codigoSistema;
+}
+
+// ------------------------------------------------------------- measuring
+
 // Labels of one line are measured without DrawText's layout pass; the
 // result must be what DrawText gives, or the window's labels, arrow and
 // mouse areas would shift.  Every font of the window, with texts in the
@@ -236,7 +351,7 @@ TEST_P(Medidas, OneLineTextsMeasureAsDrawTextLaysThemOut) {
                           DT_CALCRECT | DT_LEFT | DT_NOCLIP);
             }
 
-            const instalar::Tamano tamano = medida.MedirTexto(fuente, instalar::win32::U(texto), 0);
+            const instalar::Tamano tamano = medida.MedirTexto(fuente, U(texto), 0);
             const std::string caso = Utf8(instalar::win32::W(fuente.nombre)) + (negrita ? " bold" : "");
             EXPECT_DOUBLE_EQ(tamano.ancho, caja.right * medida.TwipsPorPixelX()) << caso;
             EXPECT_DOUBLE_EQ(tamano.alto, caja.bottom * medida.TwipsPorPixelY()) << caso;
@@ -383,5 +498,132 @@ TEST_F(AltoContraste, AChangedSystemColourShowsAtOnce) {
     ventana.reset();
     AtenderHasta([] { return false; }, 0);  // the window's last messages, its WM_QUIT among them
 }
+
+// ------------------------------------------------------------------ text
+
+// The host decodes a menu file in the ANSI code page and compares names as
+// Windows compares text without regard to case.  The checker, and the
+// core's unit tests through their fake platform, take both as
+// Windows-1252 with its letters' case: on a Western European Windows the
+// host has to give the same answers, above all outside ASCII.
+class TextoDelAnfitrion : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (GetACP() == 1252) return;
+        if (BajoWine()) FAIL() << "the Wine prefix's ANSI code page is " << GetACP() << ", not 1252";
+        GTEST_SKIP() << "this Windows' ANSI code page is " << GetACP()
+                     << ", not 1252, the code page of these tests' menu files";
+    }
+
+    instalar::win32::ArchivosWin32 archivos_;
+};
+
+std::u16string Decodificado(unsigned char byte) {
+    return instalar::comprobar::DesdeWindows1252(std::string(1, static_cast<char>(byte)));
+}
+
+std::string Hex(const std::u16string& texto) {
+    std::string hex;
+    for (const char16_t c : texto) {
+        char unidad[8];
+        std::snprintf(unidad, sizeof unidad, "U+%04X", static_cast<unsigned>(c));
+        hex += (hex.empty() ? "" : " ") + std::string(unidad);
+    }
+    return hex.empty() ? "nothing" : hex;
+}
+
+TEST_F(TextoDelAnfitrion, DecodificaCadaByteComoWindows1252) {
+    std::string todos;
+    std::string diferencias;
+    for (int b = 1; b <= 0xFF; ++b) {
+        const std::string byte(1, static_cast<char>(b));
+        todos += byte;
+        const std::u16string anfitrion = archivos_.DesdeAnsi(byte);
+        const std::u16string esperado = instalar::comprobar::DesdeWindows1252(byte);
+        if (anfitrion != esperado) {
+            char cual[64];
+            std::snprintf(cual, sizeof cual, "\n  byte 0x%02X: ", static_cast<unsigned>(b));
+            diferencias += cual + Hex(anfitrion) + " instead of " + Hex(esperado);
+        }
+    }
+    EXPECT_EQ(diferencias, "");
+    EXPECT_EQ(Hex(archivos_.DesdeAnsi(todos)), Hex(instalar::comprobar::DesdeWindows1252(todos)));
+}
+
+// Every letter of Windows-1252 (ASCII's, those among 0x80-0x9F, Latin-1's)
+// and every byte of the block 0x80-0x9F.
+std::vector<unsigned char> LetrasYBloque80() {
+    std::vector<unsigned char> bytes;
+    for (int b = 1; b <= 0xFF; ++b) {
+        const bool letra = (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || b == 0xAA || b == 0xB5 ||
+                           b == 0xBA || (b >= 0xC0 && b != 0xD7 && b != 0xF7);
+        if (letra || (b >= 0x80 && b <= 0x9F)) bytes.push_back(static_cast<unsigned char>(b));
+    }
+    return bytes;
+}
+
+TEST_F(TextoDelAnfitrion, ComparaCadaLetraSinMayusculasComoElComprobador) {
+    const std::vector<unsigned char> bytes = LetrasYBloque80();
+    std::string diferencias;
+    int parejas = 0;
+    for (const unsigned char x : bytes) {
+        for (const unsigned char y : bytes) {
+            const std::u16string a = Decodificado(x);
+            const std::u16string b = Decodificado(y);
+            const bool esperado = instalar::comprobar::SinMayusculas(a) == instalar::comprobar::SinMayusculas(b);
+            const bool anfitrion = archivos_.IgualesSinMayusculas(a, b);
+            if (esperado && x != y) ++parejas;
+            if (anfitrion == esperado) continue;
+            char cual[96];
+            std::snprintf(cual, sizeof cual, "\n  0x%02X and 0x%02X: the host finds them %s", static_cast<unsigned>(x),
+                          static_cast<unsigned>(y), anfitrion ? "the same" : "different");
+            diferencias += cual;
+        }
+    }
+    EXPECT_EQ(diferencias, "");
+    // 26 letters of ASCII, 4 of the block 0x80-0x9F (Š, Œ, Ž, Ÿ), 30 of
+    // Latin-1, each pair seen both ways.
+    EXPECT_EQ(parejas, 2 * (26 + 4 + 30));
+}
+
+struct Nombres {
+    const char* nombre;
+    std::string a;  // Windows-1252 bytes, as in a menu file
+    std::string b;
+    bool mismoNombre;
+};
+
+void PrintTo(const Nombres& caso, std::ostream* salida) { *salida << caso.nombre; }
+
+class NombresDelMenu : public TextoDelAnfitrion, public ::testing::WithParamInterface<Nombres> {};
+
+TEST_P(NombresDelMenu, SonElMismoNombreSoloSiSoloCambianLasMayusculas) {
+    const Nombres& caso = GetParam();
+    const std::u16string a = archivos_.DesdeAnsi(caso.a);
+    const std::u16string b = archivos_.DesdeAnsi(caso.b);
+    EXPECT_EQ(archivos_.IgualesSinMayusculas(a, b), caso.mismoNombre) << Hex(a) << " / " << Hex(b);
+    EXPECT_EQ(archivos_.IgualesSinMayusculas(b, a), caso.mismoNombre) << Hex(b) << " / " << Hex(a);
+    const auto comprobador = instalar::comprobar::SinMayusculas;
+    EXPECT_EQ(comprobador(instalar::comprobar::DesdeWindows1252(caso.a)) ==
+                  comprobador(instalar::comprobar::DesdeWindows1252(caso.b)),
+              caso.mismoNombre)
+        << "the checker";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Plataforma, NombresDelMenu,
+    ::testing::Values(
+        Nombres{"acentos_y_enie", "\xD3SCAR N\xDA\xD1" "EZ", "\xF3scar n\xFA\xF1" "ez", true},
+        Nombres{"letras_del_bloque_80", "\x8A" "KODA \x8C" "UVRE \x8E" "IVOT \x9F" "VES",
+                "\x9A" "koda \x9C" "uvre \x9E" "ivot \xFF" "ves", true},
+        Nombres{"ligaduras_y_letras_nordicas", "\xC6GIR \xD0ORN \xDE" "OR \xC5SA \xD8YA",
+                "\xE6gir \xF0orn \xFEor \xE5sa \xF8ya", true},
+        Nombres{"euro_y_comillas", "\x80 \x84" "DOS\x93", "\x80 \x84" "dos\x93", true},
+        Nombres{"un_acento_no_es_una_mayuscula", "\xD3scar", "Oscar", false},
+        Nombres{"un_caron_no_es_una_mayuscula", "\x8A" "koda", "Skoda", false},
+        Nombres{"por_y_entre", "a\xD7" "b", "a\xF7" "b", false},
+        Nombres{"bytes_sin_definir", "a\x81", "a\x8D", false},
+        Nombres{"comillas_distintas", "\x93" "Dos\x94", "\x84" "Dos\x94", false}),
+    [](const auto& caso) { return std::string(caso.param.nombre); });
 
 }  // namespace

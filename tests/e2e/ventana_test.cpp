@@ -1,5 +1,5 @@
 // The menu window as the user sees it: size, place, frame, painted border and
-// bar, buttons, logo, dragging and closing.  Geometry is given in twips, as
+// bar, buttons, logo and dragging.  Geometry is given in twips, as
 // the window is designed, and converted with the screen's resolution, so the
 // tests also hold at other DPI settings.
 
@@ -27,18 +27,15 @@ const double kAnchoVentana = 6765;
 const double kAltoVentana = 5490;
 const double kAltoBarra = 495;
 
-// Spots in the window, in twips: an empty piece of background, the title
-// and version labels at the top right, and the only item of kMenuSencillo,
-// which sits halfway between the ends of the divider (2200 and 4500).
-const POINT kFondo{3000, 900};
+// Spots in the window, in twips: the title and version labels at the top
+// right, and the only item of kMenuSencillo, which sits halfway between the
+// ends of the divider (2200 and 4500).
 const POINT kEtiquetaVersion{6300, 1800};
 const POINT kEtiquetaTitulo{6450, 1500};
 const POINT kEtiquetaOpcion{1200, 3350};
 
 const std::string kMenuSencillo =
     LineasCrLf({"Producto de prueba", "1.0", "Producto A;setup.exe;Instala el producto A"});
-
-double TwipsPorPixel() { return 1440.0 / PuntosPorPulgada(); }
 
 // The pixels a twip position can fall on: exactly one when it is a whole
 // number of pixels, otherwise either neighbour.
@@ -53,11 +50,6 @@ Rango Pixeles(double twips) {
     const double cercano = std::round(p);
     if (std::abs(p - cercano) < 1e-6) return {static_cast<int>(cercano), static_cast<int>(cercano)};
     return {static_cast<int>(std::floor(p)), static_cast<int>(std::ceil(p))};
-}
-
-POINT APixeles(POINT twips) {
-    return {static_cast<LONG>(std::lround(twips.x / TwipsPorPixel())),
-            static_cast<LONG>(std::lround(twips.y / TwipsPorPixel()))};
 }
 
 std::string Texto(const Rango& r) {
@@ -112,21 +104,12 @@ std::string FallosEnPantalla(const Menu& menu, const std::vector<Zona>& zonas) {
     return fallos;
 }
 
-class VentanaMenu : public ::testing::Test {
+class VentanaMenu : public PruebaConMedio {
 protected:
     void SetUp() override {
-        medio_.CopiarMenu();
+        PruebaConMedio::SetUp();
         medio_.Escribir(L"instalar.inf", kMenuSencillo);
     }
-
-    Menu& Abrir() {
-        menu_.emplace(medio_);
-        menu_->EsperarVentana();
-        return *menu_;
-    }
-
-    Medio medio_;
-    std::optional<Menu> menu_;  // ends before the medium is removed
 };
 
 // ------------------------------------------------------------ geometry
@@ -165,8 +148,8 @@ TEST_F(VentanaMenu, LosBotonesSonVentanasHijasEnSuSitioDeDisenio) {
         RECT twips;  // left, top, right, bottom
     };
     const Esperado esperados[] = {
-        {1001, L"Instalar", {200, 5085, 200 + 1350, 5085 + 350}},
-        {1002, L"Cerrar", {5280, 5085, 5280 + 1350, 5085 + 350}},
+        {kIdInstalar, L"Instalar", {200, 5085, 200 + 1350, 5085 + 350}},
+        {kIdCerrar, L"Cerrar", {5280, 5085, 5280 + 1350, 5085 + 350}},
     };
     Menu& menu = Abrir();
     const std::vector<Boton> botones = Botones(menu.Ventana());
@@ -174,7 +157,7 @@ TEST_F(VentanaMenu, LosBotonesSonVentanasHijasEnSuSitioDeDisenio) {
 
     for (const Esperado& e : esperados) {
         SCOPED_TRACE(Utf8(e.texto));
-        const HWND hijo = GetDlgItem(menu.Ventana(), e.id);
+        const HWND hijo = Hijo(menu, e.id);
         ASSERT_NE(hijo, nullptr) << "no child window with id " << e.id;
         const auto boton = std::find_if(botones.begin(), botones.end(), [&](const Boton& b) { return b.ventana == hijo; });
         ASSERT_NE(boton, botones.end()) << "child " << e.id << " is not a BUTTON";
@@ -310,7 +293,7 @@ TEST_P(Arrastre, MueveLaVentanaLoMismoQueElRaton) {
     const POINT d = GetParam().d;
     Menu& menu = Abrir();
     const RECT antes = menu.Rectangulo();
-    const POINT desde = menu.APantalla(APixeles(kFondo));
+    const POINT desde = menu.APantalla(APixeles(kFondoLibre));
 
     Arrastrar(desde, Mas(desde, d));
 
@@ -346,7 +329,7 @@ TEST_P(ArrastreDesdeEtiqueta, NoMueveLaVentana) {
     // A later drag on the background shows the first one has been handled:
     // the window ends up moved by the second drag alone.
     const POINT paso{10, 10};
-    const POINT fondo = menu.APantalla(APixeles(kFondo));
+    const POINT fondo = menu.APantalla(APixeles(kFondoLibre));
     Arrastrar(fondo, Mas(fondo, paso));
 
     const RECT despues = EsperarRectangulo(menu, Desplazado(antes, paso));
@@ -359,44 +342,5 @@ INSTANTIATE_TEST_SUITE_P(Etiquetas, ArrastreDesdeEtiqueta,
                                            Etiqueta{"title", kEtiquetaTitulo},
                                            Etiqueta{"item", kEtiquetaOpcion}),
                          [](const ::testing::TestParamInfo<Etiqueta>& caso) { return std::string(caso.param.nombre); });
-
-// -------------------------------------------------------------- closing
-
-struct Cierre {
-    const char* nombre;
-    void (*hacer)(const Menu&);
-};
-
-void PrintTo(const Cierre& c, std::ostream* salida) { *salida << c.nombre; }
-
-void PulsarEsc(const Menu& menu) {
-    ASSERT_TRUE(TraerAlFrente(menu.Ventana())) << "the menu did not come to the foreground";
-    PulsarTecla(VK_ESCAPE);
-}
-
-void PulsarCerrar(const Menu& menu) {
-    const HWND cerrar = GetDlgItem(menu.Ventana(), 1002);
-    ASSERT_NE(cerrar, nullptr);
-    RECT r{};
-    GetWindowRect(cerrar, &r);
-    Clic({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
-}
-
-class CierreDelMenu : public VentanaMenu, public ::testing::WithParamInterface<Cierre> {};
-
-TEST_P(CierreDelMenu, TerminaElProgramaSinEscribirNada) {
-    const Instantanea antes = TomarInstantanea(medio_.Ruta());
-    Menu& menu = Abrir();
-
-    GetParam().hacer(menu);
-    if (HasFatalFailure()) return;
-
-    EXPECT_TRUE(menu.EsperarSalida(5000)) << "the menu is still running";
-    EXPECT_EQ(Diferencias(antes, TomarInstantanea(medio_.Ruta())), "");
-}
-
-INSTANTIATE_TEST_SUITE_P(Formas, CierreDelMenu,
-                         ::testing::Values(Cierre{"Esc", PulsarEsc}, Cierre{"Cerrar", PulsarCerrar}),
-                         [](const ::testing::TestParamInfo<Cierre>& caso) { return std::string(caso.param.nombre); });
 
 }  // namespace

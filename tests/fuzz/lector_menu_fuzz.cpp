@@ -29,6 +29,7 @@
 #include "MenuEnTrozos.h"
 #include "PlataformaFalsa.h"
 #include "common/Texto.h"
+#include "comprobar/Windows1252.h"
 #include "launch/Lanzador.h"
 #include "menufile/ArchivoMenu.h"
 #include "menufile/BuscarDescripcion.h"
@@ -44,13 +45,8 @@ constexpr size_t kPosicionMaxima = 32767;
 constexpr int16_t kOpcionesMaximas = 32767;
 const std::u16string kTituloVentana = u"Menú de instalación";
 
-// The menu file's text as the fake platform decodes it: one UTF-16 unit per
-// byte, of the same value.
-std::u16string Latin1(std::string_view bytes) {
-    std::u16string texto;
-    for (const char byte : bytes) texto.push_back(static_cast<unsigned char>(byte));
-    return texto;
-}
+// The menu file's text as the fake platform decodes it: in Windows-1252.
+std::u16string Decodificar(std::string_view bytes) { return comprobar::DesdeWindows1252(bytes); }
 
 // One menu file at one path, for the readers used on their own.
 class AccesoMemoria : public Archivos {
@@ -65,9 +61,9 @@ public:
         return std::unique_ptr<ArchivoLectura>(
             std::make_unique<ArchivoTrozos>(bytes_.Texto(), bytes_, fallaTras, abiertos));
     }
-    std::u16string DesdeAnsi(std::string_view bytes) override { return Latin1(bytes); }
+    std::u16string DesdeAnsi(std::string_view bytes) override { return Decodificar(bytes); }
     bool IgualesSinMayusculas(const std::u16string& a, const std::u16string& b) override {
-        return prueba::PlataformaFalsa::IgualesEnLatin1(a, b);
+        return prueba::PlataformaFalsa::IgualesEnWindows1252(a, b);
     }
 
 private:
@@ -769,8 +765,8 @@ void Probar(const Bytes& bytes) {
     // Every line is classified, the header lines too: classification must
     // hold for any text.
     Menu menu;
-    menu.entero = VersionDe(LineasSegunCodificacion(bytes.Texto(), true, Latin1));
-    menu.conFallo = VersionDe(LineasSegunCodificacion(bytes.Texto(), false, Latin1));
+    menu.entero = VersionDe(LineasSegunCodificacion(bytes.Texto(), true, Decodificar));
+    menu.conFallo = VersionDe(LineasSegunCodificacion(bytes.Texto(), false, Decodificar));
     const auto& lineas = menu.entero.lineas;
 
     Elecciones elecciones(bytes);

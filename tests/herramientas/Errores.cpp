@@ -23,9 +23,4 @@ std::wstring TextoDelSistema(DWORD codigo) {
     return resultado;
 }
 
-bool BajoWine() {
-    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-    return ntdll && GetProcAddress(ntdll, "wine_get_version");
-}
-
 }  // namespace herramientas

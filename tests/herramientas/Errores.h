@@ -28,7 +28,4 @@ private:
 // line end.  Empty when the system has none.
 std::wstring TextoDelSistema(DWORD codigo);
 
-// Whether the tests run under Wine rather than on Windows.
-bool BajoWine();
-
 }  // namespace herramientas

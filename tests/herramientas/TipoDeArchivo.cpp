@@ -5,6 +5,7 @@
 
 #include "Errores.h"
 #include "Texto.h"
+#include "Wine.h"
 
 namespace herramientas {
 

@@ -251,17 +251,5 @@ TEST_F(InstalarTest, TrasUnFalloSePuedeElegirOtra) {
     EXPECT_TRUE(ventana->Descargada());
 }
 
-TEST_F(InstalarTest, SinOpcionMarcadaNoLanzaNada) {
-    // The items were read but the first description could not be.
-    Escribir({"T", "V", "Alfa;a1.exe;Primera", "Beta;a2.exe;Segunda"});
-    p.erroresPorApertura[2] = ErrorDe(CodigoError::ArchivoNoEncontrado, 2);
-    Cargar();
-    ASSERT_TRUE(V().btnInstalar.habilitado);
-    ventana->btnInstalar_Click();
-    EXPECT_TRUE(p.procesos.empty());
-    EXPECT_EQ(p.mensajes.size(), 1u);  // only the one from loading
-    EXPECT_FALSE(ventana->Descargada());
-}
-
 }  // namespace
 }  // namespace instalar::prueba

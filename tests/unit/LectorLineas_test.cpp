@@ -7,40 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "ArchivoEnTrozos.h"
 #include "menufile/LectorLineas.h"
 
 namespace instalar {
 namespace {
 
-// Hands out its bytes in pieces of a fixed size, so that a CR LF can fall on
-// either side of a read; optionally fails once a number of bytes is out.
-class ArchivoTrozos : public ArchivoLectura {
-public:
-    ArchivoTrozos(std::string contenido, size_t trozo, std::optional<size_t> fallaTras = std::nullopt)
-        : contenido_(std::move(contenido)), trozo_(trozo), fallaTras_(fallaTras) {}
-
-    Resultado<size_t> Leer(char* destino, size_t capacidad) override {
-        size_t limite = contenido_.size();
-        if (fallaTras_) {
-            if (leido_ == *fallaTras_) return Error{CodigoError::PermisoDenegado, u"Permiso denegado", 5};
-            limite = std::min(limite, *fallaTras_);
-        }
-        const size_t n = std::min({capacidad, trozo_, limite - leido_});
-        std::memcpy(destino, contenido_.data() + leido_, n);
-        leido_ += n;
-        return n;
-    }
-    Fallo Volver(uint64_t posicion) override {
-        leido_ = static_cast<size_t>(posicion);
-        return std::nullopt;
-    }
-
-private:
-    std::string contenido_;
-    size_t trozo_;
-    std::optional<size_t> fallaTras_;
-    size_t leido_ = 0;
-};
+using ArchivoTrozos = prueba::ArchivoEnTrozos;
 
 struct CasoLectura {
     const char* nombre;

@@ -3,41 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ArchivoEnTrozos.h"
+#include "comprobar/Windows1252.h"
+
 namespace instalar::prueba {
 
 namespace {
-
-// Hands out the bytes in small pieces, so that line ends straddle reads.
-class ArchivoEnMemoria : public ArchivoLectura {
-public:
-    ArchivoEnMemoria(std::string contenido, int& abiertos, size_t& bytesLeidos)
-        : contenido_(std::move(contenido)), abiertos_(abiertos), bytesLeidos_(bytesLeidos) {
-        ++abiertos_;
-    }
-    ~ArchivoEnMemoria() override { --abiertos_; }
-    Resultado<size_t> Leer(char* destino, size_t capacidad) override {
-        const size_t n = std::min({capacidad, contenido_.size() - leido_, size_t{7}});
-        std::memcpy(destino, contenido_.data() + leido_, n);
-        leido_ += n;
-        bytesLeidos_ += n;
-        return n;
-    }
-    Fallo Volver(uint64_t posicion) override {
-        leido_ = static_cast<size_t>(posicion);
-        return std::nullopt;
-    }
-
-private:
-    std::string contenido_;
-    size_t leido_ = 0;
-    int& abiertos_;
-    size_t& bytesLeidos_;
-};
-
-char16_t Minuscula(char16_t c) {
-    if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return static_cast<char16_t>(c + 32);
-    return c;
-}
 
 size_t CaracteresVisibles(const std::u16string& texto) {
     // "&x" shows only x, "&&" shows one "&".
@@ -55,20 +26,23 @@ size_t CaracteresVisibles(const std::u16string& texto) {
 
 }  // namespace
 
+// Small pieces, so that line ends straddle reads.
+std::unique_ptr<ArchivoLectura> PlataformaFalsa::CrearArchivo(const std::string& contenido) {
+    auto archivo = std::make_unique<ArchivoEnTrozos>(contenido, 7);
+    archivo->Contar(archivosAbiertos, bytesLeidos);
+    return archivo;
+}
+
 Resultado<std::unique_ptr<ArchivoLectura>> PlataformaFalsa::AbrirArchivo(const std::u16string& ruta) {
     ++aperturas;
     if (auto error = erroresPorApertura.find(aperturas); error != erroresPorApertura.end()) return error->second;
     if (auto error = erroresDeApertura.find(ruta); error != erroresDeApertura.end()) return error->second;
     auto archivo = archivos.find(ruta);
     if (archivo == archivos.end()) return ErrorDe(CodigoError::ArchivoNoEncontrado, 2);
-    return std::unique_ptr<ArchivoLectura>(std::make_unique<ArchivoEnMemoria>(archivo->second, archivosAbiertos, bytesLeidos));
+    return std::unique_ptr<ArchivoLectura>(CrearArchivo(archivo->second));
 }
 
-std::u16string PlataformaFalsa::DesdeAnsi(std::string_view bytes) {
-    std::u16string texto;
-    for (char byte : bytes) texto.push_back(static_cast<unsigned char>(byte));
-    return texto;
-}
+std::u16string PlataformaFalsa::DesdeAnsi(std::string_view bytes) { return comprobar::DesdeWindows1252(bytes); }
 
 Resultado<int64_t> PlataformaFalsa::LongitudArchivo(const std::u16string& ruta) {
     auto archivo = archivos.find(ruta);
@@ -93,25 +67,30 @@ Tamano PlataformaFalsa::MedirTexto(const Fuente& fuente, const std::u16string& t
     return {std::min(ancho, anchoAjuste), lineas * alto};
 }
 
-bool PlataformaFalsa::IgualesEnLatin1(const std::u16string& a, const std::u16string& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char16_t x, char16_t y) { return Minuscula(x) == Minuscula(y); });
+bool PlataformaFalsa::IgualesEnWindows1252(const std::u16string& a, const std::u16string& b) {
+    return comprobar::SinMayusculas(a) == comprobar::SinMayusculas(b);
 }
+
+namespace {
+
+// The next result set up for a start, success when none is left.
+Fallo Siguiente(std::vector<Fallo>& resultados) {
+    if (resultados.empty()) return std::nullopt;
+    Fallo resultado = resultados.front();
+    resultados.erase(resultados.begin());
+    return resultado;
+}
+
+}  // namespace
 
 Fallo PlataformaFalsa::IniciarProceso(const PeticionProceso& peticion) {
     procesos.push_back(peticion);
-    if (resultadosProceso.empty()) return std::nullopt;
-    Fallo resultado = resultadosProceso.front();
-    resultadosProceso.erase(resultadosProceso.begin());
-    return resultado;
+    return Siguiente(resultadosProceso);
 }
 
 Fallo PlataformaFalsa::EjecutarConShell(const PeticionProceso& peticion) {
     ejecucionesShell.push_back(peticion);
-    if (resultadosShell.empty()) return std::nullopt;
-    Fallo resultado = resultadosShell.front();
-    resultadosShell.erase(resultadosShell.begin());
-    return resultado;
+    return Siguiente(resultadosShell);
 }
 
 std::string LineasCRLF(const std::vector<std::string>& lineas) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "PlataformaFalsa.h"
+#include "comprobar/Windows1252.h"
 #include "menufile/PrimeraConNombre.h"
 
 namespace instalar {
@@ -12,21 +13,15 @@ namespace {
 
 using prueba::PlataformaFalsa;
 
-// Names compared without case, grouped by their lower-case form (ASCII and
-// Latin-1, as the fake compares them), as the checker does: the groups must
-// not change a single answer.
+// Names compared without case, grouped by their lower-case form (in
+// Windows-1252, as the fake compares them), as the checker does: the groups
+// must not change a single answer.
 class ComparacionAgrupada : public ComparacionNombres {
 public:
     bool IgualesSinMayusculas(const std::u16string& a, const std::u16string& b) override {
-        return PlataformaFalsa::IgualesEnLatin1(a, b);
+        return PlataformaFalsa::IgualesEnWindows1252(a, b);
     }
-    std::u16string GrupoDeNombre(const std::u16string& nombre) override {
-        std::u16string grupo = nombre;
-        for (char16_t& c : grupo) {
-            if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) c = static_cast<char16_t>(c + 32);
-        }
-        return grupo;
-    }
+    std::u16string GrupoDeNombre(const std::u16string& nombre) override { return comprobar::SinMayusculas(nombre); }
 };
 
 struct CasoNombres {
@@ -69,6 +64,8 @@ INSTANTIATE_TEST_SUITE_P(Nombres, PrimerasTest,
                                            CasoNombres{"Repetido", {u"Alfa", u"Beta", u"Alfa"}, {0, 1, 0}},
                                            CasoNombres{"SoloMayusculas", {u"alfa", u"ALFA", u"Alfa"}, {0, 0, 0}},
                                            CasoNombres{"Acentos", {u"Módulo", u"MÓDULO", u"Modulo"}, {0, 0, 2}},
+                                           CasoNombres{"LetrasDeWindows1252", {u"Œuvre Škoda", u"œUVRE šKODA", u"Oeuvre Skoda"},
+                                                       {0, 0, 2}},
                                            CasoNombres{"EspaciosCuentan", {u"Alfa", u"Alfa ", u"alfa "}, {0, 1, 1}},
                                            CasoNombres{"Vacio", {u"", u"x", u""}, {0, 1, 0}}),
                          [](const auto& caso) { return std::string(caso.param.nombre); });

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "MenuDePrueba.h"
 
@@ -92,26 +94,41 @@ TEST_F(TecladoTest, ListaVaciaLasFlechasNoHacenNada) {
     EXPECT_TRUE(p.mensajes.empty());
 }
 
-TEST_F(TecladoTest, EscapeCierraAunConInstalarDeshabilitado) {
-    Escribir({"T", "V"});
+// Esc and "Cerrar" close the menu without starting anything, "Instalar"
+// enabled or not.
+struct CasoCierre {
+    const char* nombre;
+    bool conOpciones;  // four items; else none, and "Instalar" disabled
+    bool conEscape;    // else a click on "Cerrar"
+};
+
+void PrintTo(const CasoCierre& caso, std::ostream* os) { *os << caso.nombre; }
+
+class CierreTest : public TecladoTest, public ::testing::WithParamInterface<CasoCierre> {};
+
+TEST_P(CierreTest, CierraSinInstalar) {
+    const CasoCierre& caso = GetParam();
+    if (caso.conOpciones)
+        CuatroOpciones();
+    else
+        Escribir({"T", "V"});
     Cargar();
-    ASSERT_FALSE(V().btnInstalar.habilitado);
-    ventana->Form_KeyPress(kCaracterEscape);
+    ASSERT_EQ(V().btnInstalar.habilitado, caso.conOpciones);
+
+    if (caso.conEscape)
+        ventana->Form_KeyPress(kCaracterEscape);
+    else
+        ventana->btnCancelar_Click();
+
     EXPECT_TRUE(ventana->Descargada());
     EXPECT_TRUE(p.procesos.empty());
+    EXPECT_TRUE(p.ejecucionesShell.empty());
 }
 
-TEST_F(TecladoTest, EscapeYCerrarCierranSinInstalar) {
-    CuatroOpciones();
-    Cargar();
-    ventana->Form_KeyPress(kCaracterEscape);
-    EXPECT_TRUE(ventana->Descargada());
-
-    Cargar();
-    ventana->btnCancelar_Click();
-    EXPECT_TRUE(ventana->Descargada());
-    EXPECT_TRUE(p.procesos.empty());
-}
+INSTANTIATE_TEST_SUITE_P(Formas, CierreTest,
+                         ::testing::Values(CasoCierre{"Escape", true, true}, CasoCierre{"Cerrar", true, false},
+                                           CasoCierre{"EscapeConInstalarDeshabilitado", false, true}),
+                         [](const auto& caso) { return std::string(caso.param.nombre); });
 
 TEST_F(TecladoTest, OtrosCaracteresNoHacenNada) {
     CuatroOpciones();
@@ -131,25 +148,61 @@ TEST_F(TecladoTest, IntroInstalaLaOpcionMarcada) {
     EXPECT_TRUE(ventana->Descargada());
 }
 
-TEST_F(TecladoTest, IntroSinOpcionMarcadaNoHaceNada) {
-    CuatroOpciones();
-    p.erroresPorApertura[2] = ErrorDe(CodigoError::PermisoDenegado, 5);
+// With no item selected, the install command does nothing: no start, no
+// message beyond those of loading, and the menu stays.  Nothing is selected
+// when the first description cannot be read (the items are there and
+// "Instalar" is enabled) or when there are no items.
+struct CasoSinMarca {
+    const char* nombre;
+    std::vector<std::string> menu;
+    std::optional<Error> errorPrimeraDescripcion;  // at the second opening of the file
+    bool conIntro;                                 // else a click on "Instalar"
+    bool instalarHabilitado;
+    size_t mensajesAlCargar;
+};
+
+void PrintTo(const CasoSinMarca& caso, std::ostream* os) { *os << caso.nombre; }
+
+class SinMarcaTest : public TecladoTest, public ::testing::WithParamInterface<CasoSinMarca> {};
+
+TEST_P(SinMarcaTest, InstalarNoHaceNada) {
+    const CasoSinMarca& caso = GetParam();
+    p.archivos[u"C:\\medio\\a.exe"] = "MZ";
+    p.archivos[u"C:\\medio\\b.exe"] = "MZ";
+    Escribir(caso.menu);
+    if (caso.errorPrimeraDescripcion) p.erroresPorApertura[2] = *caso.errorPrimeraDescripcion;
     Cargar();
-    p.mensajes.clear();
-    ventana->Form_KeyPress(kCaracterIntro);
+    ASSERT_TRUE(Negritas().empty());
+    ASSERT_EQ(V().btnInstalar.habilitado, caso.instalarHabilitado);
+    ASSERT_EQ(p.mensajes.size(), caso.mensajesAlCargar);
+
+    if (caso.conIntro)
+        ventana->Form_KeyPress(kCaracterIntro);
+    else
+        ventana->btnInstalar_Click();
+
     EXPECT_TRUE(p.procesos.empty());
-    EXPECT_TRUE(p.mensajes.empty());
+    EXPECT_TRUE(p.ejecucionesShell.empty());
+    EXPECT_EQ(p.mensajes.size(), caso.mensajesAlCargar);
     EXPECT_FALSE(ventana->Descargada());
 }
 
-TEST_F(TecladoTest, IntroConListaVaciaNoHaceNada) {
-    Escribir({"T", "V"});
-    Cargar();
-    ventana->Form_KeyPress(kCaracterIntro);
-    EXPECT_TRUE(p.procesos.empty());
-    EXPECT_TRUE(p.mensajes.empty());
-    EXPECT_FALSE(ventana->Descargada());
-}
+INSTANTIATE_TEST_SUITE_P(
+    Casos, SinMarcaTest,
+    ::testing::Values(CasoSinMarca{"IntroSinOpcionMarcada",
+                                   {"T", "V", "A;a.exe;da", "B;b.exe;db"},
+                                   ErrorDe(CodigoError::PermisoDenegado, 5),
+                                   true,
+                                   true,
+                                   1},
+                      CasoSinMarca{"ClicEnInstalarSinOpcionMarcada",
+                                   {"T", "V", "A;a.exe;da", "B;b.exe;db"},
+                                   ErrorDe(CodigoError::ArchivoNoEncontrado, 2),
+                                   false,
+                                   true,
+                                   1},
+                      CasoSinMarca{"IntroConListaVacia", {"T", "V"}, std::nullopt, true, false, 0}),
+    [](const auto& caso) { return std::string(caso.param.nombre); });
 
 // ---------------------------------------------------------------------------
 // The item list holding the focus

@@ -1,0 +1,77 @@
+# Runs one case of a GoogleTest program and judges it by both its report and
+# its exit code:
+#
+#     cmake -DLIMITE=SECONDS -P JuzgarCaso.cmake -- [EMULATOR...] PROGRAM ARGS...
+#
+# CTest alone can do one or the other: with a pass expression it ignores the
+# exit code, so a program that crashes after printing its summary (in a
+# destructor, at exit) would pass; without one, a program that exits 0
+# without running anything (as Wine does when it cannot load an exe) would.
+#
+# A case passes when the program ends with 0 and reports exactly one test
+# passed; it is skipped when it ends with 0 and reports exactly one test
+# skipped (the line "[ JUEZ     ] omitido" tells CTest so).  Anything else
+# fails, with the reason on the last line.  A listing of the tests
+# (--gtest_list_tests, for CTest's discovery) is passed through unjudged.
+
+cmake_minimum_required(VERSION 3.25)
+
+set(orden "")
+set(tras_separador FALSE)
+set(es_listado FALSE)
+math(EXPR ultimo "${CMAKE_ARGC} - 1")
+foreach(i RANGE ${ultimo})
+  set(argumento "${CMAKE_ARGV${i}}")
+  if(tras_separador)
+    list(APPEND orden "${argumento}")
+    if(argumento STREQUAL "--gtest_list_tests")
+      set(es_listado TRUE)
+    endif()
+  elseif(argumento STREQUAL "--")
+    set(tras_separador TRUE)
+  endif()
+endforeach()
+if(NOT orden)
+  message(FATAL_ERROR "usage: cmake -DLIMITE=SECONDS -P JuzgarCaso.cmake -- PROGRAM ARGS...")
+endif()
+
+if(es_listado)
+  execute_process(COMMAND ${orden} RESULT_VARIABLE resultado)
+  if(NOT resultado STREQUAL "0")
+    message(FATAL_ERROR "listing the tests failed: ${resultado}")
+  endif()
+  return()
+endif()
+
+if(NOT LIMITE)
+  set(LIMITE 55)
+endif()
+# One variable for both streams keeps them in the order they were written.
+execute_process(COMMAND ${orden}
+  OUTPUT_VARIABLE salida ERROR_VARIABLE salida
+  RESULT_VARIABLE resultado
+  TIMEOUT ${LIMITE})
+message(NOTICE "${salida}")
+
+set(aprobado FALSE)
+set(omitido FALSE)
+if(salida MATCHES "\\[  PASSED  \\] 1 test\\.")
+  set(aprobado TRUE)
+endif()
+if(salida MATCHES "\\[==========\\] 1 test from 1 test suite ran" AND salida MATCHES "\\[  SKIPPED \\] 1 test,")
+  set(omitido TRUE)
+endif()
+
+if(NOT resultado STREQUAL "0")
+  if(aprobado OR omitido)
+    message(FATAL_ERROR "[ JUEZ     ] the program ended with ${resultado} after reporting its case done: "
+                        "a fault after the test (a destructor, the exit)")
+  endif()
+  message(FATAL_ERROR "[ JUEZ     ] the program ended with ${resultado}")
+endif()
+if(omitido)
+  message(NOTICE "[ JUEZ     ] omitido")
+elseif(NOT aprobado)
+  message(FATAL_ERROR "[ JUEZ     ] the program ended with 0 but did not report exactly one test passed or "
+                      "skipped: the case did not run")
+endif()
