@@ -1,8 +1,9 @@
 // DLLs planted on the medium: copies of dll_plantada.dll, which logs every
 // load, beside instalar.exe under the names of system DLLs that the menu,
 // or a library it uses, loads or could load.  Through start, selection,
-// install and close none of them is ever loaded: the program restricts the
-// DLL search to System32 before anything else.
+// install and close none of them is ever loaded, nor when a screen reader
+// reads the window: the program restricts the DLL search to System32 before
+// anything else.
 //
 // Wine takes its own built-in DLL in place of a file of the same name that
 // its search finds, unless told to prefer files, as Windows does: the test
@@ -19,14 +20,16 @@
 #include <vector>
 
 #include "Arnes.h"
+#include "herramientas/Accesibilidad.h"
 
 using namespace arnes;
 
 namespace {
 
-const wchar_t* const kPlantadas[] = {L"uxtheme.dll", L"comctl32.dll", L"shell32.dll",
-                                     L"oleacc.dll",  L"dwmapi.dll",   L"version.dll"};
-const wchar_t* const kCargadasTrasElInicio[] = {L"uxtheme", L"comctl32", L"shell32", L"oleacc", L"dwmapi"};
+const wchar_t* const kPlantadas[] = {L"uxtheme.dll", L"comctl32.dll", L"shell32.dll", L"oleacc.dll",
+                                     L"oleaut32.dll", L"dwmapi.dll",   L"version.dll"};
+const wchar_t* const kCargadasTrasElInicio[] = {L"uxtheme", L"comctl32", L"shell32", L"oleacc", L"oleaut32",
+                                                L"dwmapi"};
 
 // Under Wine, for the object's lifetime: instalar.exe takes a DLL file its
 // search finds before Wine's built-in DLL of that name, as Windows would.
@@ -106,6 +109,23 @@ TEST_F(DllsPlantadas, NingunaSeCargaAlAbrirElegirInstalarYCerrar) {
     const std::vector<Ejecucion> ejecuciones = registro_.Ejecuciones();
     ASSERT_EQ(ejecuciones.size(), 1u) << "the install did not run once";
     EXPECT_EQ(Utf8(ejecuciones[0].programa), Utf8(medio_.RutaDe(L"dos\\setup.exe")));
+    EXPECT_EQ(Cargadas(), "") << "DLLs loaded from the medium";
+}
+
+// A screen reader asking for the window has the menu load OLE and the
+// accessibility library, which it does only then: by name, from System32.
+TEST_F(DllsPlantadas, NingunaSeCargaCuandoUnLectorDePantallaLeeLaVentana) {
+    Menu& menu = Abrir(kDosProgramas);
+    EsperarLista(menu, ConMarca(2, 0));
+    {
+        ComIniciado com;
+        const Elemento raiz = ObjetoDeVentana(menu.Ventana());
+        EXPECT_EQ(CuantosHijos(raiz), 8);
+        EXPECT_EQ(Utf8(Nombre(Elemento{raiz.objeto, 1})), "Producto A");
+    }
+    ASSERT_TRUE(TraerAlFrente(menu.Ventana())) << "the menu did not come to the foreground";
+    PulsarTecla(VK_ESCAPE);
+    ASSERT_TRUE(menu.EsperarSalida()) << "the menu is still open";
     EXPECT_EQ(Cargadas(), "") << "DLLs loaded from the medium";
 }
 
