@@ -45,6 +45,7 @@ std::u16string AnfitrionWin32::CarpetaPrograma() {
 }
 
 std::u16string AnfitrionWin32::LineaComandos() {
+    if (lineaComandos_) return *lineaComandos_;
     const wchar_t* linea = ::GetCommandLineW();
     return ArgumentosDe(U(linea, std::wcslen(linea)));
 }

@@ -5,7 +5,9 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "interfaces/Anfitrion.h"
 #include "win32host/ArchivosWin32.h"
@@ -20,6 +22,8 @@ public:
 
     // The window that owns message boxes and is moved by drags.
     void FijarVentana(HWND ventana) { ventana_ = ventana; }
+    // Takes this for the program's argument string (a test's window).
+    void FijarLineaComandos(std::u16string linea) { lineaComandos_ = std::move(linea); }
     HBITMAP Fondo() const { return fondo_.get(); }
 
     std::u16string CarpetaPrograma() override;
@@ -33,6 +37,7 @@ private:
     const Escala& escala_;
     ArchivosWin32& archivos_;
     HWND ventana_ = nullptr;
+    std::optional<std::u16string> lineaComandos_;
     MapaBits fondo_;
 };
 

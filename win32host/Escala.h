@@ -11,7 +11,14 @@ namespace instalar::win32 {
 
 class Escala {
 public:
-    explicit Escala(int dpi) : twipsPorPixel_(1440.0 / dpi) {}
+    explicit Escala(int dpi) { FijarDpi(dpi); }
+
+    // The screen the window stands on now has this resolution.
+    void FijarDpi(int dpi) {
+        dpi_ = dpi;
+        twipsPorPixel_ = 1440.0 / dpi;
+    }
+    int Dpi() const { return dpi_; }
 
     // Square pixels: one figure serves both directions.
     double TwipsPorPixelX() const { return twipsPorPixel_; }
@@ -22,10 +29,14 @@ public:
     Punto ATwips(int x, int y) const { return {x * twipsPorPixel_, y * twipsPorPixel_}; }
 
 private:
-    double twipsPorPixel_;
+    int dpi_ = 96;
+    double twipsPorPixel_ = 15;
 };
 
-// The screen's dots per inch (the program is DPI-aware at system level).
+// The system's dots per inch: what the screen had when the user logged on.
 int DpiDePantalla();
+// The dots per inch of the monitor `ventana` stands on, where Windows tells
+// it (Windows 8.1 and later); the system's elsewhere.
+int DpiDeVentana(HWND ventana);
 
 }  // namespace instalar::win32

@@ -17,6 +17,12 @@ bool Es(const Clave& clave, const instalar::Fuente& fuente) {
 
 }  // namespace
 
+void Fuentes::FijarDpi(int dpi) {
+    dpi_ = dpi;
+    creadas_.clear();
+    ultima_ = creadas_.end();
+}
+
 HFONT Fuentes::Obtener(const instalar::Fuente& fuente) {
     if (ultima_ != creadas_.end() && Es(ultima_->first, fuente)) return ultima_->second.get();
     const Clave clave{fuente.nombre, fuente.puntos, fuente.negrita};

@@ -19,6 +19,9 @@ public:
     Fuentes(const Fuentes&) = delete;
     Fuentes& operator=(const Fuentes&) = delete;
     HFONT Obtener(const instalar::Fuente& fuente);
+    // Every font is made anew, for this resolution: no font handed out
+    // before may still be selected into a DC.
+    void FijarDpi(int dpi);
 
 private:
     using Clave = std::tuple<std::u16string, double, bool>;

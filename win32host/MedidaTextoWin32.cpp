@@ -9,6 +9,11 @@ bool TextoDeUnaLinea(const std::u16string& texto) { return texto.find_first_of(u
 MedidaTextoWin32::MedidaTextoWin32(const Escala& escala, Fuentes& fuentes)
     : escala_(escala), fuentes_(fuentes), medidor_(::CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr)) {}
 
+void MedidaTextoWin32::SoltarFuente() {
+    ::SelectObject(medidor_.get(), ::GetStockObject(SYSTEM_FONT));
+    fuenteMedidor_ = nullptr;
+}
+
 Tamano MedidaTextoWin32::MedirTexto(const instalar::Fuente& fuente, const std::u16string& texto, double anchoAjuste) {
     HFONT elegida = fuentes_.Obtener(fuente);
     if (elegida != fuenteMedidor_) {

@@ -17,6 +17,8 @@ public:
     double TwipsPorPixelX() override { return escala_.TwipsPorPixelX(); }
     double TwipsPorPixelY() override { return escala_.TwipsPorPixelY(); }
     Tamano MedirTexto(const instalar::Fuente& fuente, const std::u16string& texto, double anchoAjuste) override;
+    // Lets go of the font it measures with, before the fonts are made anew.
+    void SoltarFuente();
 
 private:
     const Escala& escala_;

@@ -19,19 +19,23 @@ HICON CargarIcono(HINSTANCE instancia, int id, int lado) {
     return static_cast<HICON>(::LoadImageW(instancia, MAKEINTRESOURCEW(id), IMAGE_ICON, lado, lado, 0));
 }
 
-Fuente FuenteDeMensajes() {
+// The font of message boxes, which the push buttons take, at `dpi`: the
+// system gives it for its own resolution.
+Fuente FuenteDeMensajes(int dpi) {
     NONCLIENTMETRICSW metricas{};
     metricas.cbSize = sizeof(metricas);
     ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metricas), &metricas, 0);
-    return Fuente(::CreateFontIndirectW(&metricas.lfMessageFont));
+    LOGFONTW& fuente = metricas.lfMessageFont;
+    fuente.lfHeight = ::MulDiv(fuente.lfHeight, dpi, DpiDePantalla());
+    return Fuente(::CreateFontIndirectW(&fuente));
 }
 
 }  // namespace
 
-VentanaWin32::VentanaWin32(HINSTANCE instancia)
+VentanaWin32::VentanaWin32(HINSTANCE instancia, int dpi)
     : instancia_(instancia),
-      escala_(DpiDePantalla()),
-      fuentes_(DpiDePantalla()),
+      escala_(dpi),
+      fuentes_(dpi),
       medida_(escala_, fuentes_),
       anfitrion_(escala_, archivos_),
       modelo_(SistemaVentana{archivos_, medida_, anfitrion_, procesos_}),
@@ -41,16 +45,24 @@ VentanaWin32::VentanaWin32(HINSTANCE instancia)
       icono_(CargarIcono(instancia, IDI_INSTALAR, 32)),
       iconoPequeno_(CargarIcono(instancia, IDI_INSTALAR, 16)),
       mano_(::LoadCursorW(instancia, MAKEINTRESOURCEW(IDC_MANO))),
-      fuenteBotones_(FuenteDeMensajes()),
+      fuenteBotones_(FuenteDeMensajes(dpi)),
       altoContraste_(AltoContrasteActivo()) {}
 
 VentanaWin32::~VentanaWin32() {
     if (ventana_) ::DestroyWindow(ventana_);
 }
 
-Resultado<std::unique_ptr<VentanaWin32>> VentanaWin32::Crear(HINSTANCE instancia) {
-    std::unique_ptr<VentanaWin32> ventana(new VentanaWin32(instancia));
+// The window is made at the system's resolution, then takes its
+// monitor's, which only the window itself can tell on Windows 10; nothing
+// is shown or measured in between but the hint below the list.
+Resultado<std::unique_ptr<VentanaWin32>> VentanaWin32::Crear(HINSTANCE instancia, const OpcionesVentana& opciones) {
+    std::unique_ptr<VentanaWin32> ventana(new VentanaWin32(instancia, opciones.dpi.value_or(DpiDePantalla())));
+    if (opciones.lineaComandos) ventana->anfitrion_.FijarLineaComandos(*opciones.lineaComandos);
     if (Fallo fallo = ventana->CrearVentana()) return *fallo;
+    if (!opciones.dpi) {
+        const int dpi = DpiDeVentana(ventana->ventana_);
+        if (dpi != ventana->escala_.Dpi()) ventana->CambiarDpi(dpi, nullptr);
+    }
     return ventana;
 }
 
@@ -90,6 +102,42 @@ void VentanaWin32::CrearBotones() {
     btnInstalar_ = crear(modelo_.Vista().btnInstalar, kIdInstalar);
     btnCancelar_ = crear(modelo_.Vista().btnCancelar, kIdCancelar);
     accesibilidad_.FijarVentanas(Ventanas());
+}
+
+void VentanaWin32::ColocarBotones() {
+    auto colocar = [this](HWND hijo, const Boton& boton) {
+        const RECT caja = escala_.APixeles(boton.caja);
+        ::SendMessageW(hijo, WM_SETFONT, reinterpret_cast<WPARAM>(fuenteBotones_.get()), FALSE);
+        ::SetWindowPos(hijo, nullptr, caja.left, caja.top, caja.right - caja.left, caja.bottom - caja.top,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+        ::InvalidateRect(hijo, nullptr, TRUE);
+    };
+    colocar(btnInstalar_, modelo_.Vista().btnInstalar);
+    colocar(btnCancelar_, modelo_.Vista().btnCancelar);
+}
+
+void VentanaWin32::CambiarDpi(int dpi, const RECT* sugerido) {
+    if (dpi <= 0 || !ventana_) return;
+    if (dpi != escala_.Dpi()) {
+        medida_.SoltarFuente();
+        fuentes_.FijarDpi(dpi);
+        escala_.FijarDpi(dpi);
+        modelo_.Form_CambioDeEscala();
+        // The buttons let go of their font before it goes.
+        Fuente nueva = FuenteDeMensajes(dpi);
+        std::swap(fuenteBotones_, nueva);
+        ColocarBotones();
+    }
+    // The size is the window's own at this resolution; Windows suggests
+    // where it goes.
+    const int ancho = escala_.Pixeles(kAnchoVentana);
+    const int alto = escala_.Pixeles(kAltoVentana);
+    RECT marco{};
+    ::GetWindowRect(ventana_, &marco);
+    POINT esquina{(marco.left + marco.right - ancho) / 2, (marco.top + marco.bottom - alto) / 2};
+    if (sugerido) esquina = {sugerido->left, sugerido->top};
+    ::SetWindowPos(ventana_, nullptr, esquina.x, esquina.y, ancho, alto, SWP_NOZORDER | SWP_NOACTIVATE);
+    lienzo_.Rehacer(ventana_, Huellas());
 }
 
 void VentanaWin32::Cargar() {
@@ -190,6 +238,7 @@ LRESULT VentanaWin32::ManejarMensaje(UINT mensaje, WPARAM w, LPARAM l) {
     case WM_PRINTCLIENT: lienzo_.Copiar(ventana_, reinterpret_cast<HDC>(w)); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_SIZE: AlCambiarTamano(l); return 0;
+    case WM_DPICHANGED: CambiarDpi(LOWORD(w), reinterpret_cast<const RECT*>(l)); return 0;
     case WM_LBUTTONDOWN: AlPresionarRaton(l, true); return 0;
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN: AlPresionarRaton(l, false); return 0;

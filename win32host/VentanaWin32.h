@@ -6,6 +6,8 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "app/basMenu.h"
 #include "win32host/AccesibilidadWin32.h"
@@ -24,9 +26,15 @@ namespace instalar::win32 {
 
 enum IdBoton : int { kIdInstalar = 1001, kIdCancelar = 1002 };
 
+// How the window starts when not as the program starts it (a test's window).
+struct OpcionesVentana {
+    std::optional<int> dpi;                       // else its monitor's
+    std::optional<std::u16string> lineaComandos;  // else the program's own
+};
+
 class VentanaWin32 : public VentanaMenu {
 public:
-    static Resultado<std::unique_ptr<VentanaWin32>> Crear(HINSTANCE instancia);
+    static Resultado<std::unique_ptr<VentanaWin32>> Crear(HINSTANCE instancia, const OpcionesVentana& opciones = {});
     ~VentanaWin32() override;
     VentanaWin32(const VentanaWin32&) = delete;
     VentanaWin32& operator=(const VentanaWin32&) = delete;
@@ -40,9 +48,13 @@ public:
     bool PrevisualizarTecla(const MSG& mensaje) noexcept;
 
 private:
-    explicit VentanaWin32(HINSTANCE instancia);
+    VentanaWin32(HINSTANCE instancia, int dpi);
     Fallo CrearVentana();
     void CrearBotones();
+    void ColocarBotones();
+    // The window now stands on a screen of `dpi`: fonts, labels, items and
+    // buttons are made and placed anew, at `sugerido`'s corner if given.
+    void CambiarDpi(int dpi, const RECT* sugerido);
 
     static LRESULT CALLBACK ProcedimientoVentana(HWND ventana, UINT mensaje, WPARAM w, LPARAM l) noexcept;
     LRESULT ManejarMensaje(UINT mensaje, WPARAM w, LPARAM l);

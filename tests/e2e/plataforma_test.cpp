@@ -15,7 +15,9 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Arnes.h"
@@ -625,5 +627,157 @@ INSTANTIATE_TEST_SUITE_P(
         Nombres{"bytes_sin_definir", "a\x81", "a\x8D", false},
         Nombres{"comillas_distintas", "\x93" "Dos\x94", "\x84" "Dos\x94", false}),
     [](const auto& caso) { return std::string(caso.param.nombre); });
+
+
+// ------------------------------------------------------------------ DPI
+
+// The menu's own window in this test program, started at a resolution of
+// the test's choosing on a medium of the test's, and driven through the
+// same key preview as the program's message loop.
+class VentanaDePrueba {
+public:
+    VentanaDePrueba(const Medio& medio, int dpi) {
+        instalar::win32::OpcionesVentana opciones;
+        opciones.dpi = dpi;
+        opciones.lineaComandos = U(medio.RutaDe(L"instalar.inf"));
+        auto creada = instalar::win32::VentanaWin32::Crear(GetModuleHandleW(nullptr), opciones);
+        if (!creada) throw std::runtime_error("the window could not be made");
+        ventana_ = std::move(creada.valor());
+        ventana_->Cargar();
+        ventana_->Mostrar();
+        hwnd_ = BuscarVentanaPrincipal(GetCurrentProcessId(), L"Men\u00fa de instalaci\u00f3n");
+        if (!hwnd_) throw std::runtime_error("the window is not on screen");
+    }
+    ~VentanaDePrueba() {
+        ventana_.reset();
+        Atender([] { return false; }, 0);  // its last messages, its WM_QUIT among them
+    }
+    VentanaDePrueba(const VentanaDePrueba&) = delete;
+    VentanaDePrueba& operator=(const VentanaDePrueba&) = delete;
+
+    HWND Hwnd() const { return hwnd_; }
+
+    // Handles this thread's messages, keys through the window's preview as
+    // the program's loop does, until `condicion` holds or the time is up.
+    bool Atender(const std::function<bool()>& condicion, DWORD milisegundos) {
+        const ULONGLONG limite = GetTickCount64() + milisegundos;
+        for (;;) {
+            MSG mensaje;
+            while (PeekMessageW(&mensaje, nullptr, 0, 0, PM_REMOVE)) {
+                if (mensaje.message == WM_QUIT) continue;
+                if (ventana_ && ventana_->PrevisualizarTecla(mensaje)) continue;
+                TranslateMessage(&mensaje);
+                DispatchMessageW(&mensaje);
+            }
+            if (condicion()) return true;
+            if (GetTickCount64() >= limite) return false;
+            Sleep(20);
+        }
+    }
+
+    // The second item selected, then the focus taken to the item list.
+    void ElegirLaSegundaYEnfocarLaLista() {
+        if (!TraerAlFrente(hwnd_)) throw std::runtime_error("the window did not come to the front");
+        for (const auto& tecla : {std::pair<WORD, bool>{VK_DOWN, true}, {VK_TAB, false}, {VK_TAB, false}}) {
+            if (tecla.second) PulsarTecla(tecla.first, {VK_CONTROL});
+            else PulsarTecla(tecla.first);
+            Atender([] { return false; }, 150);
+        }
+        if (GetFocus() != hwnd_) throw std::runtime_error("the item list did not take the focus");
+    }
+
+    // The inner area as it is on screen, once it no longer changes.
+    Captura Interior() {
+        auto ahora = [&] {
+            RECT cliente{};
+            GetClientRect(hwnd_, &cliente);
+            MapWindowPoints(hwnd_, nullptr, reinterpret_cast<POINT*>(&cliente), 2);
+            return Captura(cliente);
+        };
+        Captura ultima = ahora();
+        Atender(
+            [&] {
+                Captura otra = ahora();
+                const bool igual = otra == ultima;
+                ultima = std::move(otra);
+                return igual;
+            },
+            3000);
+        return ultima;
+    }
+
+private:
+    std::unique_ptr<instalar::win32::VentanaWin32> ventana_;
+    HWND hwnd_ = nullptr;
+};
+
+struct CambioDeDpi {
+    int desde;
+    int hasta;
+};
+
+void PrintTo(const CambioDeDpi& caso, std::ostream* salida) { *salida << caso.desde << "->" << caso.hasta; }
+
+class CambiosDeDpi : public ::testing::TestWithParam<CambioDeDpi> {
+protected:
+    void SetUp() override {
+        AparcarRaton();
+        medio_.Escribir(L"instalar.inf", LineasCrLf({"Oficina 2024", "4.1", "Contabilidad;conta.exe;Instala la contabilidad",
+                                                     "N\xF3minas;nominas.exe;Instala las n\xF3minas, con pagas extra y finiquitos",
+                                                     "&Almac\xE9n;almacen.exe;Instala el almac\xE9n",
+                                                     "Facturaci\xF3n;facturas.exe"}));
+    }
+    Medio medio_;
+};
+
+// A window that moves to a monitor of another resolution looks exactly like
+// one that started there, with the same item selected and the list holding
+// the focus: Windows sends WM_DPICHANGED with the rectangle it suggests
+// (which Wine never does by itself, so the test does).
+TEST_P(CambiosDeDpi, LaVentanaQuedaComoSiHubieraEmpezadoEnElNuevoMonitor) {
+    const CambioDeDpi& caso = GetParam();
+    Captura movida(1, 1, [](HDC, const RECT&) {});
+    {
+        VentanaDePrueba ventana(medio_, caso.desde);
+        ventana.ElegirLaSegundaYEnfocarLaLista();
+        const Captura antes = ventana.Interior();
+        // Where Windows would put it: whole on the screen, here its middle.
+        const instalar::win32::Escala nueva(caso.hasta);
+        const int ancho = nueva.Pixeles(instalar::kAnchoVentana);
+        const int alto = nueva.Pixeles(instalar::kAltoVentana);
+        const int izquierda = (GetSystemMetrics(SM_CXSCREEN) - ancho) / 2;
+        const int arriba = (GetSystemMetrics(SM_CYSCREEN) - alto) / 2;
+        RECT sugerido{izquierda, arriba, izquierda + ancho, arriba + alto};
+        SendMessageW(ventana.Hwnd(), WM_DPICHANGED, MAKEWPARAM(caso.hasta, caso.hasta),
+                     reinterpret_cast<LPARAM>(&sugerido));
+        movida = ventana.Interior();
+        ASSERT_NE(movida, antes) << "nothing changed";
+        EXPECT_EQ(GetFocus(), ventana.Hwnd()) << "the item list lost the focus";
+    }
+    VentanaDePrueba empezada(medio_, caso.hasta);
+    empezada.ElegirLaSegundaYEnfocarLaLista();
+    const Captura esperada = empezada.Interior();
+
+    ASSERT_EQ(movida.Ancho(), esperada.Ancho());
+    ASSERT_EQ(movida.Alto(), esperada.Alto());
+    int distintos = 0;
+    std::string primero;
+    for (int y = 0; y < esperada.Alto(); ++y) {
+        for (int x = 0; x < esperada.Ancho(); ++x) {
+            if (movida.En(x, y) == esperada.En(x, y)) continue;
+            if (distintos++ == 0)
+                primero = " first at (" + std::to_string(x) + "," + std::to_string(y) + "): " +
+                          TextoColor(movida.En(x, y)) + " instead of " + TextoColor(esperada.En(x, y));
+        }
+    }
+    EXPECT_EQ(distintos, 0) << "pixels differ from a window started at " << caso.hasta << " dpi;" << primero;
+}
+
+INSTANTIATE_TEST_SUITE_P(Plataforma, CambiosDeDpi,
+                         ::testing::Values(CambioDeDpi{96, 144}, CambioDeDpi{144, 96}, CambioDeDpi{96, 192},
+                                           CambioDeDpi{96, 120}),
+                         [](const auto& caso) {
+                             return "de" + std::to_string(caso.param.desde) + "a" + std::to_string(caso.param.hasta);
+                         });
 
 }  // namespace
