@@ -91,6 +91,14 @@ std::string LineasCrLf(std::initializer_list<std::string> lineas) {
     return texto;
 }
 
+const std::string kTresOpciones = LineasCrLf({
+    "Oficina 2024",
+    "1.0",
+    "Producto A;a\\setup.exe;Instala el producto A",
+    "Producto B;b\\setup.exe;Instala el producto B",
+    "Producto C;c\\setup.exe;Instala el producto C",
+});
+
 std::string Bmp24(int ancho, int alto, const std::function<COLORREF(int, int)>& color) {
     const int fila = (ancho * 3 + 3) / 4 * 4;
     const std::uint32_t datos = static_cast<std::uint32_t>(fila * alto);

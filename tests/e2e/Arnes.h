@@ -62,6 +62,12 @@ private:
 // Menu file text from lines; each line gets CR LF.
 std::string LineasCrLf(std::initializer_list<std::string> lineas);
 
+// A menu of three items, "Producto A" to "C", each with its description.
+// Their names share their letters, so that the bold one is the widest on
+// screen, and have no access keys, whose underlines would read as more
+// names.
+extern const std::string kTresOpciones;
+
 // A bottom-up 24-bit BMP file whose pixel (x, y) (y = 0 at the top) has the
 // colour color(x, y).
 std::string Bmp24(int ancho, int alto, const std::function<COLORREF(int, int)>& color);

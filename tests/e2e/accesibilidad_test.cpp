@@ -20,15 +20,6 @@ using namespace arnes;
 
 namespace {
 
-// Names with the same letters, so that the bold one is the widest on
-// screen (and no access keys: their underlines would read as more names).
-const std::string kTresOpciones = LineasCrLf({
-    "Oficina 2024",
-    "1.0",
-    "Producto A;a\\setup.exe;Instala el producto A",
-    "Producto B;b\\setup.exe;Instala el producto B",
-    "Producto C;c\\setup.exe;Instala el producto C",
-});
 
 // Item names start this many pixels from the window's left edge, at any
 // resolution; the focus frame stands two pixels before them, and the arrow

@@ -226,13 +226,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ------------------------------------------------------------------ keys
 
-const std::string kTresOpciones = LineasCrLf({
-    "Oficina 2024",
-    "1.0",
-    "Producto A;a\\setup.exe;Instala el producto A",
-    "Producto B;b\\setup.exe;Instala el producto B",
-    "Producto C;c\\setup.exe;Instala el producto C",
-});
 
 struct Pulsacion {
     WORD tecla;
