@@ -18,54 +18,6 @@ protected:
     }
 };
 
-struct CasoFlecha {
-    const char* nombre;
-    size_t inicial;
-    Tecla tecla;
-    int mayusculas;
-    size_t esperada;
-};
-
-void PrintTo(const CasoFlecha& caso, std::ostream* os) { *os << caso.nombre; }
-
-class FlechasTest : public TecladoTest, public ::testing::WithParamInterface<CasoFlecha> {};
-
-TEST_P(FlechasTest, CtrlMueveLaSeleccionSinDarLaVuelta) {
-    const CasoFlecha& caso = GetParam();
-    CuatroOpciones();
-    Cargar();
-    ventana->etqInstalar_Click(static_cast<int16_t>(caso.inicial));
-    const int aperturas = p.aperturas;
-
-    ventana->Form_KeyDown(caso.tecla, caso.mayusculas);
-
-    EXPECT_EQ(Negritas(), Indices{caso.esperada});
-    const std::u16string descripciones[] = {u"da", u"db", u"dc", u"dd"};
-    EXPECT_EQ(V().etqInfo.texto, descripciones[caso.esperada]);
-    // Moving reads the file for the new description; staying put reads nothing.
-    EXPECT_EQ(p.aperturas, aperturas + (caso.esperada != caso.inicial ? 1 : 0));
-    EXPECT_TRUE(p.mensajes.empty());
-    EXPECT_FALSE(ventana->Descargada());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Teclas, FlechasTest,
-    ::testing::Values(CasoFlecha{"CtrlAbajo", 0, Tecla::Abajo, kCtrl, 1},
-                      CasoFlecha{"CtrlArriba", 2, Tecla::Arriba, kCtrl, 1},
-                      CasoFlecha{"CtrlAbajoHastaElUltimo", 2, Tecla::Abajo, kCtrl, 3},
-                      CasoFlecha{"CtrlArribaEnElPrimero", 0, Tecla::Arriba, kCtrl, 0},
-                      CasoFlecha{"CtrlAbajoEnElUltimo", 3, Tecla::Abajo, kCtrl, 3},
-                      CasoFlecha{"CtrlShiftAbajo", 1, Tecla::Abajo, kCtrl | kShift, 2},
-                      CasoFlecha{"CtrlAltAbajo", 1, Tecla::Abajo, kCtrl | kAlt, 2},
-                      CasoFlecha{"CtrlShiftAltArriba", 2, Tecla::Arriba, kCtrl | kShift | kAlt, 1},
-                      CasoFlecha{"AbajoSolo", 1, Tecla::Abajo, 0, 1},
-                      CasoFlecha{"ArribaSolo", 1, Tecla::Arriba, 0, 1},
-                      CasoFlecha{"ShiftAbajo", 1, Tecla::Abajo, kShift, 1},
-                      CasoFlecha{"AltArriba", 1, Tecla::Arriba, kAlt, 1},
-                      CasoFlecha{"CtrlDerecha", 1, Tecla::Derecha, kCtrl, 1},
-                      CasoFlecha{"CtrlIzquierda", 1, Tecla::Izquierda, kCtrl, 1}),
-    [](const auto& caso) { return std::string(caso.param.nombre); });
-
 TEST_F(TecladoTest, SinOpcionMarcadaCtrlArribaVaALaUltima) {
     CuatroOpciones();
     p.erroresPorApertura[2] = ErrorDe(CodigoError::PermisoDenegado, 5);  // the first description
@@ -207,6 +159,10 @@ INSTANTIATE_TEST_SUITE_P(
 // ---------------------------------------------------------------------------
 // The item list holding the focus
 
+// A key with its modifiers, the item list holding the focus or not: where
+// the selection goes.  Ctrl+Up and Ctrl+Down move it whatever has the focus;
+// the plain arrows, Home and End only while the list has it; no key moves
+// the focus, none wraps round.
 struct CasoLista {
     const char* nombre;
     size_t inicial;
@@ -233,10 +189,11 @@ TEST_P(ListaConFocoTest, LasFlechasInicioYFinMuevenSinDarLaVuelta) {
     EXPECT_EQ(Negritas(), Indices{caso.esperada});
     const std::u16string descripciones[] = {u"da", u"db", u"dc", u"dd"};
     EXPECT_EQ(V().etqInfo.texto, descripciones[caso.esperada]);
+    // Moving reads the file for the new description; staying put reads nothing.
     EXPECT_EQ(p.aperturas, aperturas + (caso.esperada != caso.inicial ? 1 : 0));
-    // No key moves the focus.
     EXPECT_EQ(ventana->ListaConFoco(), caso.listaConFoco);
     EXPECT_TRUE(p.mensajes.empty());
+    EXPECT_FALSE(ventana->Descargada());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -257,7 +214,20 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoLista{"IzquierdaNoMueve", 1, Tecla::Izquierda, 0, true, 1},
                       CasoLista{"InicioSinFocoNoMueve", 2, Tecla::Inicio, 0, false, 2},
                       CasoLista{"FinSinFocoNoMueve", 1, Tecla::Fin, 0, false, 1},
-                      CasoLista{"CtrlArribaSinFoco", 2, Tecla::Arriba, kCtrl, false, 1}),
+                      CasoLista{"CtrlArribaSinFoco", 2, Tecla::Arriba, kCtrl, false, 1},
+                      CasoLista{"CtrlAbajoSinFoco", 0, Tecla::Abajo, kCtrl, false, 1},
+                      CasoLista{"CtrlAbajoHastaElUltimo", 2, Tecla::Abajo, kCtrl, false, 3},
+                      CasoLista{"CtrlArribaEnElPrimero", 0, Tecla::Arriba, kCtrl, false, 0},
+                      CasoLista{"CtrlAbajoEnElUltimo", 3, Tecla::Abajo, kCtrl, false, 3},
+                      CasoLista{"CtrlShiftAbajo", 1, Tecla::Abajo, kCtrl | kShift, false, 2},
+                      CasoLista{"CtrlAltAbajo", 1, Tecla::Abajo, kCtrl | kAlt, false, 2},
+                      CasoLista{"CtrlShiftAltArriba", 2, Tecla::Arriba, kCtrl | kShift | kAlt, false, 1},
+                      CasoLista{"AbajoSoloSinFoco", 1, Tecla::Abajo, 0, false, 1},
+                      CasoLista{"ArribaSoloSinFoco", 1, Tecla::Arriba, 0, false, 1},
+                      CasoLista{"ShiftAbajoSinFoco", 1, Tecla::Abajo, kShift, false, 1},
+                      CasoLista{"AltArribaSinFoco", 1, Tecla::Arriba, kAlt, false, 1},
+                      CasoLista{"CtrlDerecha", 1, Tecla::Derecha, kCtrl, false, 1},
+                      CasoLista{"CtrlIzquierda", 1, Tecla::Izquierda, kCtrl, false, 1}),
     [](const auto& caso) { return std::string(caso.param.nombre); });
 
 TEST_F(TecladoTest, ListaVaciaConFocoLasTeclasNoHacenNada) {
