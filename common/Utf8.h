@@ -16,7 +16,6 @@ public:
     bool Anadir(std::string_view bytes);
     // True when every byte so far is well formed and no sequence is left open.
     bool Completo() const { return valido_ && pendientes_ == 0; }
-    bool Valido() const { return valido_; }
     // At least one sequence of two or more bytes has been seen.
     bool VioMultibyte() const { return multibyte_; }
     // How many bytes it has accepted (all of them while valid).

@@ -54,7 +54,6 @@ void ArchivoMenu::LeerMarca() {
 void ArchivoMenu::Decidir(std::string_view linea) {
     const VistazoUtf8 vistazo = lector_.MirarUtf8(linea);
     Lectura lectura;
-    lectura.lineaDecidida = lineas_;
     lectura.codificacion = vistazo.valido ? Codificacion::Utf8 : Codificacion::Ansi;
     if (!vistazo.valido && vistazo.multibyte) lectura.lineaUtf8Rota = lineas_ + vistazo.lineasHastaFallo;
     lectura_ = lectura;

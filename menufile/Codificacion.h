@@ -26,7 +26,6 @@ size_t LargoDeMarca(Marca marca);
 struct Lectura {
     Codificacion codificacion = Codificacion::Ansi;
     Marca marca = Marca::Ninguna;
-    int lineaDecidida = 1;  // the line at which it became known
     // Read as ANSI although UTF-8 sequences come first: the line where the
     // UTF-8 breaks, 0 when it does not apply.
     int lineaUtf8Rota = 0;

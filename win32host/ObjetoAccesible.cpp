@@ -200,28 +200,25 @@ HRESULT ObjetoAccesible::get_accDescription(VARIANT hijo, BSTR* descripcion) {
     });
 }
 
-HRESULT ObjetoAccesible::get_accRole(VARIANT hijo, VARIANT* rol) {
-    if (!rol) return E_POINTER;
-    Vaciar(rol);
+template <typename Campo>
+HRESULT ObjetoAccesible::Numero(VARIANT hijo, VARIANT* destino, Campo campo) {
+    if (!destino) return E_POINTER;
+    Vaciar(destino);
     return Llamada(fuente_, [&](FuenteAccesible& fuente) {
         const auto id = IdDe(hijo);
         const auto elemento = id ? fuente.Arbol().Elemento(*id) : std::nullopt;
         if (!elemento) return E_INVALIDARG;
-        Entero(rol, RolDe(elemento->rol));
+        Entero(destino, campo(*elemento));
         return S_OK;
     });
 }
 
+HRESULT ObjetoAccesible::get_accRole(VARIANT hijo, VARIANT* rol) {
+    return Numero(hijo, rol, [](const ElementoAccesible& e) { return RolDe(e.rol); });
+}
+
 HRESULT ObjetoAccesible::get_accState(VARIANT hijo, VARIANT* estado) {
-    if (!estado) return E_POINTER;
-    Vaciar(estado);
-    return Llamada(fuente_, [&](FuenteAccesible& fuente) {
-        const auto id = IdDe(hijo);
-        const auto elemento = id ? fuente.Arbol().Elemento(*id) : std::nullopt;
-        if (!elemento) return E_INVALIDARG;
-        Entero(estado, EstadoDe(elemento->estados));
-        return S_OK;
-    });
+    return Numero(hijo, estado, [](const ElementoAccesible& e) { return EstadoDe(e.estados); });
 }
 
 HRESULT ObjetoAccesible::get_accHelp(VARIANT hijo, BSTR* ayuda) {

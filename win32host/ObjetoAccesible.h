@@ -87,6 +87,9 @@ private:
     // One of the element's texts, for the getters of a text.
     template <typename Campo>
     HRESULT Texto(VARIANT hijo, BSTR* destino, Campo campo);
+    // An element's number field (role, state) as a VARIANT.
+    template <typename Campo>
+    HRESULT Numero(VARIANT hijo, VARIANT* destino, Campo campo);
     HRESULT Cadena(const std::u16string& texto, BSTR* destino) const;
     // The element as a VARIANT: its number, or a button's own object.
     HRESULT Variante(const ArbolAccesible& arbol, std::optional<long> id, VARIANT* destino) const;
