@@ -10,6 +10,20 @@
 # it again: the Wine server of this prefix, the Xvfb by its process id, and
 # the temporary folder.
 #
+# It also decides, once, how this machine runs Windows programs, and every
+# script and test that starts Wine afterwards (through `wine` on the PATH)
+# follows that decision:
+#   - where the kernel runs 32-bit Linux programs, Debian's own `wine`, as
+#     always: x64 and x86 programs both run natively;
+#   - where it cannot ("Exec format error"), Wine's 64-bit loader runs x64
+#     programs, and x86 ones run through Wine's 32-bit loader emulated by
+#     qemu-i386, which is registered for 32-bit programs here if nothing is
+#     yet (scripts/paquetes.sh installs a qemu that is fast enough);
+#   - where neither works, x86 programs do not run, and the tests say so.
+# It exports the outcome for the scripts after it:
+#   INSTALAR_X86         nativo, emulado or no
+#   INSTALAR_X86_MOTIVO  in words: how x86 programs run, or why they cannot
+#
 # Settings read from the environment:
 #   INSTALAR_DPI   screen resolution of the prefix in dots per inch (default 96)
 #   INSTALAR_XVFB  1 (default) to start an own Xvfb, 0 to use $DISPLAY
@@ -87,10 +101,20 @@ instalar_wine_dpi() {
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
 }
 
-_instalar_compilar_mantener() {
-    local cxx=${INSTALAR_CXX:-x86_64-w64-mingw32-g++-posix}
+_instalar_compilar_ayudantes() {
+    local cxx=${INSTALAR_CXX:-x86_64-w64-mingw32-g++-posix} cxx32=i686-w64-mingw32-g++-posix
+    command -v "$cxx" >/dev/null ||
+        { _instalar_fallo "the MinGW-w64 compiler $cxx is missing: install g++-mingw-w64-x86-64-posix (scripts/paquetes.sh does)"; return 1; }
     "$cxx" -O2 -static -mwindows -municode -o "$INSTALAR_WINE_TMP/mantener_escritorio.exe" \
-        "$_instalar_entorno_raiz/tests/e2e/mantener_escritorio.cpp"
+        "$_instalar_entorno_raiz/tests/e2e/mantener_escritorio.cpp" ||
+        { _instalar_fallo "the keep-alive program tests/e2e/mantener_escritorio.cpp did not build with $cxx"; return 1; }
+    "$cxx" -O2 -static -o "$INSTALAR_WINE_TMP/sonda64.exe" "$_instalar_entorno_raiz/tests/e2e/sonda_bits.cpp" ||
+        { _instalar_fallo "the probe tests/e2e/sonda_bits.cpp did not build with $cxx"; return 1; }
+    if [ "$INSTALAR_X86" != no ] &&
+        ! "$cxx32" -O2 -static -o "$INSTALAR_WINE_TMP/sonda32.exe" "$_instalar_entorno_raiz/tests/e2e/sonda_bits.cpp"; then
+        _instalar_sin_x86 "the x86 probe did not build: install g++-mingw-w64-i686-posix (scripts/paquetes.sh does)"
+    fi
+    return 0
 }
 
 # Starts the keep-alive program and waits until its window exists.
@@ -104,6 +128,156 @@ _instalar_mantener_escritorio() {
     return 1
 }
 
+# --- Which loader runs which programs ------------------------------------
+
+_instalar_cargador64=/usr/lib/wine/wine64
+_instalar_cargador32=/usr/lib/wine/wine
+_instalar_binfmt=/proc/sys/fs/binfmt_misc
+
+_instalar_sin_x86() {
+    INSTALAR_X86=no
+    INSTALAR_X86_MOTIVO=$1
+}
+
+# Runs a command as root: directly, or through sudo without a password.
+_instalar_como_root() {
+    if [ "$(id -u)" = 0 ]; then
+        "$@"
+    else
+        command -v sudo >/dev/null && sudo -n "$@"
+    fi
+}
+
+# Prints the name of the enabled binfmt_misc handler for 32-bit x86 ELF
+# files (an emulator), if there is one.
+_instalar_manejador_i386() {
+    local entrada magia
+    for entrada in "$_instalar_binfmt"/*; do
+        case ${entrada##*/} in register | status) continue ;; esac
+        [ -f "$entrada" ] && grep -qx enabled "$entrada" || continue
+        magia=$(sed -n 's/^magic //p' "$entrada")
+        # ELF, 32-bit, little-endian, and machine 3 (i386) at byte 18.
+        if [ "${magia:0:12}" = 7f454c460101 ] && [ "${magia:36:4}" = 0300 ]; then
+            echo "${entrada##*/}"
+            return 0
+        fi
+    done
+    return 1
+}
+
+# qemu-user before version 8 keeps its page flags per page, and Wine's
+# 32-bit loader reserves nearly 4 GiB at start: each x86 program then takes
+# about a minute to start.  From version 8 on it takes a fraction of a second.
+_instalar_qemu_suficiente() {
+    local version
+    version=$("$1" --version 2>/dev/null | sed -n '1s/.*version \([0-9][0-9]*\)\..*/\1/p')
+    [ -n "$version" ] && [ "$version" -ge 8 ]
+}
+
+# Registers qemu-i386 for 32-bit x86 ELF files.  The flags: F opens the
+# emulator now, so it is found from any mount namespace; P passes the
+# program's own name on, which Wine's loader needs.  Left registered
+# afterwards, as Debian's qemu-user-binfmt does on other machines: other
+# runs on this machine may be using it (remove it with
+# "echo -1 > /proc/sys/fs/binfmt_misc/qemu-i386").
+_instalar_registrar_qemu() {
+    local qemu magia mascara
+    qemu=$(command -v qemu-i386-static || command -v qemu-i386) || {
+        _instalar_sin_x86 "this kernel cannot run 32-bit programs (Exec format error) and qemu-i386 is missing: install qemu-user-static (scripts/paquetes.sh does)"
+        return 1
+    }
+    qemu=$(readlink -f "$qemu")
+    _instalar_qemu_suficiente "$qemu" || {
+        _instalar_sin_x86 "this kernel cannot run 32-bit programs, and $qemu ($("$qemu" --version | head -n 1)) takes about a minute to start each x86 program under Wine: install qemu-user-static 8 or newer from bookworm-backports (scripts/paquetes.sh does)"
+        return 1
+    }
+    if [ ! -e "$_instalar_binfmt/register" ] &&
+        ! _instalar_como_root mount -t binfmt_misc binfmt_misc "$_instalar_binfmt" 2>/dev/null; then
+        _instalar_sin_x86 "this kernel cannot run 32-bit programs, and $_instalar_binfmt could not be mounted to register qemu-i386 for them: run as root, or mount it (mount -t binfmt_misc binfmt_misc $_instalar_binfmt)"
+        return 1
+    fi
+    magia='\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00'
+    mascara='\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff'
+    if ! _instalar_como_root sh -c "echo ':qemu-i386:M::$magia:$mascara:$qemu:FP' >$_instalar_binfmt/register" 2>/dev/null; then
+        _instalar_sin_x86 "this kernel cannot run 32-bit programs, and qemu-i386 could not be registered for them in $_instalar_binfmt/register: run as root"
+        return 1
+    fi
+}
+
+# Decides how x86 programs run here: nativo, emulado or no.
+_instalar_decidir_x86() {
+    local manejador
+    if [ ! -x "$_instalar_cargador32" ]; then
+        _instalar_sin_x86 "Wine's 32-bit loader $_instalar_cargador32 is missing: install wine32:i386 (scripts/paquetes.sh does)"
+        return 0
+    fi
+    manejador=$(_instalar_manejador_i386)
+    if [ -z "$manejador" ] && /lib/ld-linux.so.2 --help >/dev/null 2>&1; then
+        INSTALAR_X86=nativo
+        INSTALAR_X86_MOTIVO="this kernel runs 32-bit programs: x86 programs run natively"
+        return 0
+    fi
+    if [ -z "$manejador" ]; then
+        _instalar_registrar_qemu || return 0
+        manejador=qemu-i386
+    fi
+    INSTALAR_X86=emulado
+    INSTALAR_X86_MOTIVO="this kernel cannot run 32-bit programs: x86 programs run emulated ($(sed -n 's/^interpreter //p' "$_instalar_binfmt/$manejador"), binfmt_misc handler $manejador), many times slower"
+}
+
+# Where 32-bit programs do not run natively, Debian's `wine` would still
+# pick the 32-bit loader, and fail; `wine` on the PATH then calls the 64-bit
+# loader, which hands x86 programs to the 32-bit one by itself.
+_instalar_elegir_cargador() {
+    local orden
+    [ "$INSTALAR_X86" = nativo ] && return 0
+    [ -x "$_instalar_cargador64" ] || {
+        _instalar_fallo "Wine's 64-bit loader $_instalar_cargador64 is missing: install wine64 (scripts/paquetes.sh does)"
+        return 1
+    }
+    mkdir -p "$INSTALAR_WINE_TMP/bin"
+    for orden in wine wine-stable; do
+        printf '#!/bin/sh\nexec %s "$@"\n' "$_instalar_cargador64" >"$INSTALAR_WINE_TMP/bin/$orden"
+        chmod +x "$INSTALAR_WINE_TMP/bin/$orden"
+    done
+    export PATH="$INSTALAR_WINE_TMP/bin:$PATH"
+    export WINELOADER=$_instalar_cargador64
+}
+
+_instalar_cargador_usado() {
+    if [ "$INSTALAR_X86" = nativo ]; then echo "Debian's wine"; else echo "$_instalar_cargador64"; fi
+}
+
+# Runs the probe for BITS (32 or 64) and checks that it ran as such.
+_instalar_sonda() {
+    local codigo=0
+    timeout 300 wine "$INSTALAR_WINE_TMP/sonda$1.exe" >"$INSTALAR_WINE_TMP/sonda$1.log" 2>&1 || codigo=$?
+    [ "$codigo" = "$1" ]
+}
+
+_instalar_comprobar_arquitecturas() {
+    _instalar_sonda 64 || {
+        _instalar_fallo "$(_instalar_cargador_usado) did not run an x64 program: $(tail -n 3 "$INSTALAR_WINE_TMP/sonda64.log")"
+        return 1
+    }
+    [ "$INSTALAR_X86" = no ] && return 0
+    _instalar_sonda 32 && return 0
+    local salida
+    salida=$(tail -n 3 "$INSTALAR_WINE_TMP/sonda32.log")
+    if [ "$INSTALAR_X86" = nativo ]; then
+        _instalar_fallo "Wine's 32-bit loader $_instalar_cargador32 did not run an x86 program, although this kernel runs 32-bit programs: $salida"
+        return 1
+    fi
+    _instalar_sin_x86 "x86 programs were to run emulated, but Wine's 32-bit loader did not run the x86 probe under the emulator: ${salida:-no output}"
+}
+
+_instalar_wineboot() {
+    local registro="$INSTALAR_WINE_TMP/wineboot.log"
+    WINEDLLOVERRIDES="mscoree,mshtml=" timeout 900 wineboot -i >"$registro" 2>&1 && return 0
+    _instalar_fallo "wineboot -i, with $(_instalar_cargador_usado), could not make the Wine prefix ($INSTALAR_X86_MOTIVO): $(tail -n 5 "$registro")"
+    return 1
+}
+
 instalar_wine_iniciar() {
     INSTALAR_WINE_TMP=$(mktemp -d "${TMPDIR:-/tmp}/instalar-wine.XXXXXX") || return 1
     export INSTALAR_WINE_TMP
@@ -111,7 +285,15 @@ instalar_wine_iniciar() {
     trap 'exit 130' INT
     trap 'exit 143' TERM
 
+    _instalar_decidir_x86
+    export INSTALAR_X86 INSTALAR_X86_MOTIVO
+    _instalar_elegir_cargador || return 1
+    command -v wineserver >/dev/null ||
+        { _instalar_fallo "wineserver is missing: install wine (scripts/paquetes.sh does)"; return 1; }
+
     if [ "${INSTALAR_XVFB:-1}" != 0 ]; then
+        command -v Xvfb >/dev/null ||
+            { _instalar_fallo "Xvfb is missing: install xvfb (scripts/paquetes.sh does)"; return 1; }
         _instalar_xvfb || return 1
     elif [ -z "${DISPLAY:-}" ]; then
         _instalar_fallo "INSTALAR_XVFB=0 needs DISPLAY"
@@ -121,18 +303,19 @@ instalar_wine_iniciar() {
     export WINEPREFIX="$INSTALAR_WINE_TMP/prefijo"
     export WINEDEBUG=-all
     export WINEARCH=win64
-    _instalar_compilar_mantener ||
-        { _instalar_fallo "keep-alive program did not build"; return 1; }
+    _instalar_compilar_ayudantes || return 1
     mkdir -p "$WINEPREFIX"
-    wineserver -p || { _instalar_fallo "wineserver did not start"; return 1; }
-    WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1 ||
-        { _instalar_fallo "wineboot failed"; return 1; }
+    wineserver -p || { _instalar_fallo "wineserver -p did not start a Wine server for $WINEPREFIX"; return 1; }
+    _instalar_wineboot || return 1
     # Right away, before Wine's desktop and services close down again.
     _instalar_mantener_escritorio ||
-        { _instalar_fallo "Wine's desktop did not come up"; return 1; }
+        { _instalar_fallo "Wine's desktop did not come up: the keep-alive program, run by $(_instalar_cargador_usado), made no window within a minute"; return 1; }
     ln -sf /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/*.fon \
-        "$WINEPREFIX/drive_c/windows/Fonts/"
-    _instalar_registro || { _instalar_fallo "registry settings failed"; return 1; }
+        "$WINEPREFIX/drive_c/windows/Fonts/" ||
+        { _instalar_fallo "Wine's fonts are missing from /usr/share/wine/fonts: install fonts-wine (scripts/paquetes.sh does)"; return 1; }
+    _instalar_registro || { _instalar_fallo "regedit did not take the prefix's settings"; return 1; }
+    _instalar_comprobar_arquitecturas || return 1
+    echo "entorno-wine: x64 programs run with $(_instalar_cargador_usado); x86: $INSTALAR_X86_MOTIVO"
 }
 
 instalar_wine_iniciar

@@ -7,6 +7,11 @@
 # (libFuzzer, for scripts/fuzz.sh), and osslsigncode with OpenSSL (signing
 # the release).
 #
+# Where the kernel cannot run 32-bit programs, Wine's 32-bit loader runs
+# under qemu-i386 (see scripts/entorno-wine.sh), and this installs a qemu
+# that is fast enough for it: version 8 or newer, from the release's
+# backports where the release itself has an older one.
+#
 # Runs apt-get as root, or through sudo.
 set -euo pipefail
 
@@ -18,22 +23,83 @@ paquetes=(
     clang libclang-rt-14-dev
 )
 
+como=()
+if [ "$(id -u)" != 0 ]; then
+    command -v sudo >/dev/null || { echo "paquetes: run as root or install sudo" >&2; exit 1; }
+    como=(sudo)
+fi
+actualizado=0
+actualizar() {
+    [ "$actualizado" = 1 ] && return 0
+    "${como[@]}" apt-get update
+    actualizado=1
+}
+instalar() {
+    echo "paquetes: installing $*"
+    actualizar
+    "${como[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "$@"
+}
+
 faltan=()
 for paquete in "${paquetes[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$paquete" 2>/dev/null | grep -q 'install ok installed'; then
         faltan+=("$paquete")
     fi
 done
-[ ${#faltan[@]} -eq 0 ] && exit 0
+if [ ${#faltan[@]} -gt 0 ]; then
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+        "${como[@]}" dpkg --add-architecture i386
+    fi
+    # On a kernel without 32-bit support, some i386 packages cannot run
+    # their own set-up steps; dpkg reports it and goes on.
+    instalar "${faltan[@]}"
+fi
 
-echo "paquetes: installing ${faltan[*]}"
-como=()
-if [ "$(id -u)" != 0 ]; then
-    command -v sudo >/dev/null || { echo "paquetes: run as root or install sudo" >&2; exit 1; }
-    como=(sudo)
+# --- qemu, where the kernel cannot run 32-bit programs ----------------------
+
+# Whether something other than the kernel's own loader runs i386 programs
+# (a binfmt_misc handler: an emulator).
+manejador_i386() {
+    local entrada magia
+    for entrada in /proc/sys/fs/binfmt_misc/*; do
+        [ -f "$entrada" ] && grep -qx enabled "$entrada" 2>/dev/null || continue
+        magia=$(sed -n 's/^magic //p' "$entrada")
+        [ "${magia:0:12}" = 7f454c460101 ] && [ "${magia:36:4}" = 0300 ] && return 0
+    done
+    return 1
+}
+version_mayor() {
+    sed -n 's/^[0-9]*:\{0,1\}\([0-9][0-9]*\)\..*/\1/p' <<<"$1"
+}
+qemu_instalado() {
+    version_mayor "$(dpkg-query -W -f='${Version}' qemu-user-static 2>/dev/null)"
+}
+
+if /lib/ld-linux.so.2 --help >/dev/null 2>&1 && ! manejador_i386; then
+    exit 0  # 32-bit programs run natively
 fi
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
-    "${como[@]}" dpkg --add-architecture i386
+[ "$(qemu_instalado)" -ge 8 ] 2>/dev/null && exit 0
+
+actualizar >/dev/null
+candidata=$(apt-cache policy qemu-user-static | sed -n 's/^ *Candidate: //p')
+if [ "$(version_mayor "$candidata")" -ge 8 ] 2>/dev/null; then
+    instalar --no-install-recommends qemu-user-static
+    exit 0
 fi
-"${como[@]}" apt-get update
-"${como[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${faltan[@]}"
+
+# The release's own qemu is older: take it from the release's backports, from
+# the same Debian mirror the machine already uses.
+. /etc/os-release
+backports="${VERSION_CODENAME}-backports"
+if ! apt-cache policy | grep -q " $backports/main "; then
+    espejo=$(apt-cache policy | sed -n "s|^ *[0-9]* \([^ ]*\) $VERSION_CODENAME/main $(dpkg --print-architecture) Packages\$|\1|p" | head -n 1)
+    [ -n "$espejo" ] || { echo "paquetes: no Debian mirror for $VERSION_CODENAME found in apt's sources, to take qemu-user-static from $backports" >&2; exit 1; }
+    echo "paquetes: adding $backports from $espejo, for qemu-user-static 8 or newer"
+    printf '%s\n' 'Types: deb' "URIs: $espejo" "Suites: $backports" 'Components: main' \
+        'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' |
+        "${como[@]}" tee "/etc/apt/sources.list.d/instalar-$backports.sources" >/dev/null
+    actualizado=0
+fi
+instalar --no-install-recommends -t "$backports" qemu-user-static
+[ "$(qemu_instalado)" -ge 8 ] 2>/dev/null ||
+    { echo "paquetes: qemu-user-static 8 or newer could not be installed; x86 programs will not run under Wine here" >&2; exit 1; }

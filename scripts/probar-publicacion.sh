@@ -4,10 +4,13 @@
 # Windows 7 lacks, that the unpacked instalar.exe starts, shows the example's
 # items and closes on Esc, and that comprobar.exe lists the example.  Then
 # signs both programs with a throwaway self-signed certificate, verifies the
-# signatures and starts the signed instalar.exe once more.
+# signatures, checks that removing them gives back the unsigned bytes, and
+# starts the signed instalar.exe once more.
 #
 # Runs in a Wine environment already prepared (scripts/entorno-wine.sh), as
 # scripts/probar.sh does; exits non-zero at the first thing that fails.
+# Where that environment cannot run x86 programs (INSTALAR_X86=no), what
+# needs them running is skipped, each with a line "publicacion: SKIPPED ...".
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -41,26 +44,35 @@ done
 iconv -f cp1252 -t utf-8 "$carpeta/instalar.inf" | grep -q "Una opción por línea" ||
     fallo "instalar.inf is not the example in Windows-1252"
 
-# Imports: system DLLs only, and no function that Windows 7 lacks.
-importaciones=$(x86_64-w64-mingw32-objdump -p "$carpeta/instalar.exe")
-dlls=$(sed -n 's/^\s*DLL Name: //p' <<<"$importaciones" | tr 'A-Z' 'a-z' | sort | tr '\n' ' ')
-[ "$dlls" = "gdi32.dll kernel32.dll msvcrt.dll user32.dll " ] || fallo "instalar.exe imports $dlls"
-for funcion in GetDpiForWindow GetDpiForMonitor GetDpiForSystem AdjustWindowRectExForDpi GetSystemMetricsForDpi \
-    SystemParametersInfoForDpi SetProcessDpiAwarenessContext SetThreadDpiAwarenessContext SetProcessDpiAwareness \
-    EnableNonClientDpiScaling GetDpiFromDpiAwarenessContext; do
-    ! grep -qw "$funcion" <<<"$importaciones" || fallo "instalar.exe imports $funcion, which Windows 7 lacks"
-done
+# The program itself: x86, system DLLs only, nothing Windows 7 lacks, small.
+scripts/comprobar-exe.sh x86 "$carpeta/instalar.exe" >/dev/null ||
+    fallo "instalar.exe: $(scripts/comprobar-exe.sh x86 "$carpeta/instalar.exe" | grep FAILED)"
 echo "publicacion: contents, texts and imports as they should be"
+
+# Both programs in the ZIP are x86: where x86 programs cannot run here, what
+# needs them running is skipped, and said so.
+omitir() {
+    echo "publicacion: SKIPPED $1, because $INSTALAR_X86_MOTIVO"
+}
+x86_corre() { [ "${INSTALAR_X86:-nativo}" != no ]; }
 
 opciones=$(grep -c '^[^;].*;' "$carpeta/instalar.inf" | head -n 1)
 opciones=$((opciones))  # the two header lines hold no ";"
 humo() { wine build/windows-x86/bin/humo_publicacion.exe "$(winepath -w "$carpeta")" "$opciones"; }
-humo || fallo "the unpacked instalar.exe did not pass the smoke test"
+if x86_corre; then
+    humo || fallo "the unpacked instalar.exe did not pass the smoke test"
+else
+    omitir "the smoke test of the unpacked instalar.exe"
+fi
 
-listado=$(cd "$carpeta" && wine ./comprobar.exe --listar instalar.inf 2>/dev/null) && estado=0 || estado=$?
-[ "$estado" -le 1 ] || fallo "comprobar.exe ended with $estado"
-grep -q "^1\. Programa principal" <<<"$(tr -d '\r' <<<"$listado")" || fallo "comprobar.exe did not list the example: $listado"
-echo "publicacion: comprobar.exe lists the example"
+if x86_corre; then
+    listado=$(cd "$carpeta" && wine ./comprobar.exe --listar instalar.inf 2>/dev/null) && estado=0 || estado=$?
+    [ "$estado" -le 1 ] || fallo "comprobar.exe ended with $estado"
+    grep -q "^1\. Programa principal" <<<"$(tr -d '\r' <<<"$listado")" || fallo "comprobar.exe did not list the example: $listado"
+    echo "publicacion: comprobar.exe lists the example"
+else
+    omitir "comprobar.exe listing the example"
+fi
 
 # Signing with a certificate made for this run only.
 clave=$(od -An -tx1 -N16 /dev/urandom | tr -d ' \n')
@@ -68,6 +80,8 @@ openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj "/CN=instalar, pruebas d
     -addext "extendedKeyUsage=codeSigning" -keyout "$trabajo/clave.pem" -out "$trabajo/certificado.pem" 2>/dev/null
 openssl pkcs12 -export -inkey "$trabajo/clave.pem" -in "$trabajo/certificado.pem" \
     -out "$trabajo/certificado.pfx" -passout "fd:3" 3<<<"$clave"
+mkdir "$trabajo/sin_firma"
+cp "$carpeta/instalar.exe" "$carpeta/comprobar.exe" "$trabajo/sin_firma/"
 INSTALAR_FIRMA_CLAVE=$clave scripts/firmar.sh "$trabajo/certificado.pfx" "$carpeta/instalar.exe" "$carpeta/comprobar.exe"
 for programa in instalar.exe comprobar.exe; do
     verificado=$(osslsigncode verify -CAfile "$trabajo/certificado.pem" -in "$carpeta/$programa" 2>&1) ||
@@ -75,5 +89,19 @@ for programa in instalar.exe comprobar.exe; do
     grep -q "Signature verification: ok" <<<"$verificado" || fallo "the signature of $programa does not verify: $verificado"
 done
 echo "publicacion: both programs signed and verified"
-humo || fallo "the signed instalar.exe did not pass the smoke test"
+# The signature only adds to the program: without it, the bytes are those of
+# the reproducible build again, so anyone can check a signed release against
+# a build of their own.
+for programa in instalar.exe comprobar.exe; do
+    osslsigncode remove-signature -in "$carpeta/$programa" -out "$trabajo/sin_firma/quitada-$programa" >/dev/null ||
+        fallo "the signature could not be removed from $programa"
+    cmp -s "$trabajo/sin_firma/$programa" "$trabajo/sin_firma/quitada-$programa" ||
+        fallo "$programa without its signature differs from the unsigned $programa"
+done
+echo "publicacion: without their signatures, both programs are the unsigned bytes again"
+if x86_corre; then
+    humo || fallo "the signed instalar.exe did not pass the smoke test"
+else
+    omitir "the smoke test of the signed instalar.exe"
+fi
 echo "publicacion: all checks passed"
