@@ -6,19 +6,21 @@
 # Without one, the menu opens on a virtual display and a screenshot of it is
 # saved as build/demo.png.
 #
+# It shows the x86 build, the one the release ships, wherever x86 programs
+# can run here (natively, or emulated where the kernel cannot run 32-bit
+# programs), else the x64 build; one line says which and why.
+#
 # Settings read from the environment:
-#   INSTALAR_PRESET  build preset (default windows-x86; or windows-x64)
+#   INSTALAR_PRESET  build preset (default: windows-x86 where it can run,
+#                    else windows-x64)
 #   INSTALAR_JOBS    parallel build jobs (default 2)
 #   INSTALAR_DPI     screen resolution of the Wine prefix (default 96)
 set -euo pipefail
 
 raiz=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$raiz"
-preset=${INSTALAR_PRESET:-windows-x86}
 
 scripts/paquetes.sh
-cmake --preset "$preset" >/dev/null
-cmake --build --preset "$preset" --parallel "${INSTALAR_JOBS:-2}" --target instalar demo
 
 if [ -n "${DISPLAY:-}" ]; then
     export INSTALAR_XVFB=0
@@ -27,6 +29,19 @@ else
 fi
 # shellcheck source=entorno-wine.sh
 . scripts/entorno-wine.sh
+
+if [ -n "${INSTALAR_PRESET:-}" ]; then
+    preset=$INSTALAR_PRESET
+    echo "demo: the $preset build, as INSTALAR_PRESET asks"
+elif [ "$INSTALAR_X86" = no ]; then
+    preset=windows-x64
+    echo "demo: the x64 build, since x86 programs cannot run here: $INSTALAR_X86_MOTIVO"
+else
+    preset=windows-x86
+    echo "demo: the x86 build, the one the release ships ($INSTALAR_X86_MOTIVO)"
+fi
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" --parallel "${INSTALAR_JOBS:-2}" --target instalar demo
 
 # The menu runs from a copy of the medium, as from a CD.
 medio="$INSTALAR_WINE_TMP/medio"
@@ -45,7 +60,8 @@ wine "$medio/instalar.exe" >/dev/null 2>&1 &
 
 # Wait for the window: the screen is black until it shows.
 captura="$INSTALAR_WINE_TMP/pantalla.png"
-for ((i = 0; i < 100; i++)); do
+# (up to a minute: an emulated x86 program starts slowly the first time).
+for ((i = 0; i < 300; i++)); do
     sleep 0.2
     import -window root "$captura"
     caja=$(convert "$captura" -format '%@' info:)  # e.g. 451x366+286+201

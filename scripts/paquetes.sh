@@ -5,7 +5,7 @@
 # Windows Installer package), Wine with its 32-bit loader, Xvfb, Wine's fonts
 # and ImageMagick (screenshots), clang with its runtime libraries
 # (libFuzzer, for scripts/fuzz.sh), and osslsigncode with OpenSSL (signing
-# the release).
+# the release), and fakeroot (the release's ZIP, as user 0 whoever builds it).
 #
 # Where the kernel cannot run 32-bit programs, Wine's 32-bit loader runs
 # under qemu-i386 (see scripts/entorno-wine.sh), and this installs a qemu
@@ -19,7 +19,7 @@ paquetes=(
     cmake ninja-build g++ googletest libgtest-dev python3
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
     wine wine64 wine32:i386 fonts-wine xvfb
-    nsis wixl imagemagick osslsigncode openssl
+    nsis wixl imagemagick osslsigncode openssl fakeroot
     clang libclang-rt-14-dev
 )
 

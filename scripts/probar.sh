@@ -3,8 +3,15 @@
 #   1. the unit tests of the core, natively, under ASan and UBSan (preset native);
 #   2. the end-to-end tests of the real x64 and x86 programs under Wine on a
 #      virtual display (presets windows-x64 and windows-x86);
-#   3. the release: built, unpacked, smoke-tested, signed and verified
-#      (scripts/probar-publicacion.sh).
+#   3. static checks of both instalar.exe builds, which need no Wine
+#      (scripts/comprobar-exe.sh);
+#   4. the release: built, unpacked, smoke-tested, signed and verified
+#      (scripts/probar-publicacion.sh);
+#   5. the release built twice from clean clones, byte for byte the same
+#      (scripts/probar-reproducible.sh).
+# Where the kernel cannot run 32-bit programs, the x86 programs run
+# emulated (see scripts/entorno-wine.sh); where they cannot run at all,
+# their cases are skipped, counted as such and named with the reason.
 # It goes on after a failure, so that one run shows everything, and exits
 # non-zero if any step or test failed.  The last line is "N passed, S
 # skipped, M failed" (a step that could not run, such as a failed build,
@@ -52,9 +59,12 @@ ctest_contado() {
     linea=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$salida" | tail -n 1)
     omiten=$(grep -cE '^[[:space:]]*[0-9]+ - .* \(Skipped\)$' "$salida")
     rm -f "$salida"
+    ultimo_total=0
     if [ -n "$linea" ]; then
         fallan=$(sed -E 's/.* ([0-9]+) tests? failed out of [0-9]+.*/\1/' <<<"$linea")
         total=$(sed -E 's/.*failed out of ([0-9]+).*/\1/' <<<"$linea")
+        ultimo_total=$total
+        ultimo_resumen="$((total - fallan - omiten)) passed, $omiten skipped, $fallan failed"
         aprobadas=$((aprobadas + total - fallan - omiten))
         omitidas=$((omitidas + omiten))
         fallidas=$((fallidas + fallan))
@@ -79,6 +89,62 @@ anotar_reintentos() {
                   /^\[ REINTENTO \]/ { print caso }' "$registro" | sort -u)
 }
 
+# Lines for the summary: what ran emulated, and what was skipped and why.
+emuladas=()
+omisiones=()
+
+# omitir COUNT WHAT: counts COUNT cases as skipped, with the reason.
+omitir() {
+    omitidas=$((omitidas + $1))
+    omisiones+=("$2")
+    echo "==> skipped: $2"
+}
+
+# e2e PRESET DPI: the end-to-end suite of PRESET, or for x86 where x86
+# programs cannot run, its cases counted as skipped (as many as the x64
+# suite has, which is built from the same sources).
+casos_x64=1
+e2e() {
+    local preset=$1 dpi=$2
+    if [ "$preset" = windows-x86 ] && [ "$INSTALAR_X86" = no ]; then
+        omitir "$casos_x64" "$casos_x64 x86 end-to-end cases at $dpi dpi: $INSTALAR_X86_MOTIVO"
+        return 0
+    fi
+    paso "end-to-end tests $preset at $dpi dpi" ctest_contado "$preset"
+    anotar_reintentos "$preset" "$dpi"
+    [ "$preset" = windows-x64 ] && [ "$ultimo_total" -gt 0 ] && casos_x64=$ultimo_total
+    if [ "$preset" = windows-x86 ] && [ "$INSTALAR_X86" = emulado ]; then
+        emuladas+=("x86 end-to-end at $dpi dpi ran emulated: $ultimo_resumen")
+    fi
+    return 0
+}
+
+# comprobaciones_contadas COMMAND...: runs a command that prints "ok: ..."
+# and "FAILED: ..." lines, counting each.
+comprobaciones_contadas() {
+    local salida codigo
+    salida=$("$@")
+    codigo=$?
+    echo "$salida"
+    aprobadas=$((aprobadas + $(grep -c '^ok: ' <<<"$salida")))
+    fallidas=$((fallidas + $(grep -c '^FAILED: ' <<<"$salida")))
+    return "$codigo"
+}
+
+# publicacion: the release's check, whose SKIPPED lines count as skipped.
+publicacion() {
+    local salida codigo linea
+    salida=$(mktemp)
+    scripts/probar-publicacion.sh 2>&1 | tee "$salida"
+    codigo=${PIPESTATUS[0]}
+    while IFS= read -r linea; do
+        omitidas=$((omitidas + 1))
+        omisiones+=("release: ${linea#publicacion: SKIPPED }")
+    done < <(grep '^publicacion: SKIPPED ' "$salida")
+    rm -f "$salida"
+    return "$codigo"
+}
+
 construir() {
     cmake --preset "$1" && cmake --build --preset "$1" --parallel "$trabajos"
 }
@@ -94,24 +160,29 @@ for preset in windows-x64 windows-x86; do
     paso "build $preset" construir "$preset" && windows+=("$preset")
 done
 
+for preset in "${windows[@]}"; do
+    arquitectura=${preset#windows-}
+    paso "static checks of the $arquitectura instalar.exe" \
+        comprobaciones_contadas scripts/comprobar-exe.sh "$arquitectura" "build/$preset/bin/instalar.exe"
+done
+
 if [ ${#windows[@]} -gt 0 ]; then
     inicio=$SECONDS
     # shellcheck source=entorno-wine.sh
     if . scripts/entorno-wine.sh; then
         echo "==> Wine environment (${INSTALAR_DPI:-96} dpi) ready in $((SECONDS - inicio)) s"
+        echo "==> x86 programs: $INSTALAR_X86_MOTIVO"
         for preset in "${windows[@]}"; do
-            paso "end-to-end tests $preset" ctest_contado "$preset"
-            anotar_reintentos "$preset" "${INSTALAR_DPI:-96}"
+            e2e "$preset" "${INSTALAR_DPI:-96}"
         done
         # The release as an author unpacks it, signed and unsigned.
         if [[ " ${windows[*]} " == *" windows-x86 "* ]]; then
-            paso "release" scripts/probar-publicacion.sh
+            paso "release" publicacion
         fi
         for dpi in ${INSTALAR_DPI_OTROS-144}; do
             instalar_wine_dpi "$dpi"
             for preset in "${windows[@]}"; do
-                paso "end-to-end tests $preset at $dpi dpi" ctest_contado "$preset"
-                anotar_reintentos "$preset" "$dpi"
+                e2e "$preset" "$dpi"
             done
         done
         instalar_wine_parar
@@ -120,6 +191,14 @@ if [ ${#windows[@]} -gt 0 ]; then
     fi
 fi
 
+paso "reproducible release" scripts/probar-reproducible.sh
+
+for linea in "${emuladas[@]}"; do
+    echo "$linea"
+done
+for linea in "${omisiones[@]}"; do
+    echo "skipped: $linea"
+done
 for caso in "${reintentados[@]}"; do
     echo "Wine's start error retried in: $caso"
 done
@@ -128,7 +207,7 @@ for nombre in "${pasos_fallidos[@]}"; do
 done
 # Steps without a test count of their own (builds) count as one failure each.
 for nombre in "${pasos_fallidos[@]}"; do
-    case $nombre in unit\ tests | end-to-end\ *) ;; *) fallidas=$((fallidas + 1)) ;; esac
+    case $nombre in unit\ tests | end-to-end\ * | static\ checks\ *) ;; *) fallidas=$((fallidas + 1)) ;; esac
 done
 echo "$aprobadas passed, $omitidas skipped, $fallidas failed"
 [ ${#pasos_fallidos[@]} -eq 0 ] && [ "$fallidas" -eq 0 ]
