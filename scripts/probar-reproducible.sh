@@ -20,19 +20,20 @@ trabajo=$(mktemp -d "${TMPDIR:-/tmp}/instalar-reproducible.XXXXXX")
 trap 'rm -rf "$trabajo"' EXIT
 
 # construir FOLDER RESULTS: a clean clone in FOLDER, its release into RESULTS.
+# (Each step chained: under "||" below, set -e would not stop it.)
 construir() {
     local carpeta=$1 resultados=$2 zip
-    git clone --quiet --no-hardlinks "$raiz" "$carpeta"
-    git -C "$carpeta" checkout --quiet --detach "$commit"
-    zip=$(cd "$carpeta" && scripts/publicar.sh | tail -n 1)
+    git clone --quiet --no-hardlinks "$raiz" "$carpeta" &&
+        git -C "$carpeta" checkout --quiet --detach "$commit" || return 1
+    zip=$(cd "$carpeta" && scripts/publicar.sh | tail -n 1) && [ -n "$zip" ] || return 1
     (cd "$carpeta" &&
-        cmake --preset windows-x64 >/dev/null &&
-        cmake --build --preset windows-x64 --parallel "${INSTALAR_JOBS:-2}" --target instalar >/dev/null)
-    mkdir -p "$resultados"
-    cp "$carpeta/$zip" "$resultados/"
-    cp "$carpeta/build/windows-x86/bin/instalar.exe" "$resultados/instalar-x86.exe"
-    cp "$carpeta/build/windows-x86/bin/comprobar.exe" "$resultados/comprobar.exe"
-    cp "$carpeta/build/windows-x64/bin/instalar.exe" "$resultados/instalar-x64.exe"
+        cmake --preset windows-x64 &&
+        cmake --build --preset windows-x64 --parallel "${INSTALAR_JOBS:-2}" --target instalar) || return 1
+    mkdir -p "$resultados" &&
+        cp "$carpeta/$zip" "$resultados/" &&
+        cp "$carpeta/build/windows-x86/bin/instalar.exe" "$resultados/instalar-x86.exe" &&
+        cp "$carpeta/build/windows-x86/bin/comprobar.exe" "$resultados/comprobar.exe" &&
+        cp "$carpeta/build/windows-x64/bin/instalar.exe" "$resultados/instalar-x64.exe"
 }
 
 inicio=$SECONDS
