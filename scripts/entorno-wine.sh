@@ -29,6 +29,8 @@
 #   INSTALAR_XVFB  1 (default) to start an own Xvfb, 0 to use $DISPLAY
 #   INSTALAR_CXX   MinGW C++ compiler for the keep-alive program
 #                  (default x86_64-w64-mingw32-g++-posix)
+#   INSTALAR_SIN_X86  1 to run no x86 program, as on a machine where they
+#                  cannot run (to see what the tests then skip and say)
 
 _instalar_entorno_raiz=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
@@ -207,6 +209,10 @@ _instalar_registrar_qemu() {
 # Decides how x86 programs run here: nativo, emulado or no.
 _instalar_decidir_x86() {
     local manejador
+    if [ "${INSTALAR_SIN_X86:-0}" = 1 ]; then
+        _instalar_sin_x86 "INSTALAR_SIN_X86=1 asks for no x86 program to run"
+        return 0
+    fi
     if [ ! -x "$_instalar_cargador32" ]; then
         _instalar_sin_x86 "Wine's 32-bit loader $_instalar_cargador32 is missing: install wine32:i386 (scripts/paquetes.sh does)"
         return 0
