@@ -150,22 +150,8 @@ _instalar_como_root() {
     fi
 }
 
-# Prints the name of the enabled binfmt_misc handler for 32-bit x86 ELF
-# files (an emulator), if there is one.
-_instalar_manejador_i386() {
-    local entrada magia
-    for entrada in "$_instalar_binfmt"/*; do
-        case ${entrada##*/} in register | status) continue ;; esac
-        [ -f "$entrada" ] && grep -qx enabled "$entrada" || continue
-        magia=$(sed -n 's/^magic //p' "$entrada")
-        # ELF, 32-bit, little-endian, and machine 3 (i386) at byte 18.
-        if [ "${magia:0:12}" = 7f454c460101 ] && [ "${magia:36:4}" = 0300 ]; then
-            echo "${entrada##*/}"
-            return 0
-        fi
-    done
-    return 1
-}
+# shellcheck source=manejador-i386.sh
+. "$_instalar_entorno_raiz/scripts/manejador-i386.sh"
 
 # qemu-user before version 8 keeps its page flags per page, and Wine's
 # 32-bit loader reserves nearly 4 GiB at start: each x86 program then takes
@@ -217,7 +203,7 @@ _instalar_decidir_x86() {
         _instalar_sin_x86 "Wine's 32-bit loader $_instalar_cargador32 is missing: install wine32:i386 (scripts/paquetes.sh does)"
         return 0
     fi
-    manejador=$(_instalar_manejador_i386)
+    manejador=$(instalar_manejador_i386)
     if [ -z "$manejador" ] && /lib/ld-linux.so.2 --help >/dev/null 2>&1; then
         INSTALAR_X86=nativo
         INSTALAR_X86_MOTIVO="this kernel runs 32-bit programs: x86 programs run natively"

@@ -57,17 +57,8 @@ fi
 
 # --- qemu, where the kernel cannot run 32-bit programs ----------------------
 
-# Whether something other than the kernel's own loader runs i386 programs
-# (a binfmt_misc handler: an emulator).
-manejador_i386() {
-    local entrada magia
-    for entrada in /proc/sys/fs/binfmt_misc/*; do
-        [ -f "$entrada" ] && grep -qx enabled "$entrada" 2>/dev/null || continue
-        magia=$(sed -n 's/^magic //p' "$entrada")
-        [ "${magia:0:12}" = 7f454c460101 ] && [ "${magia:36:4}" = 0300 ] && return 0
-    done
-    return 1
-}
+# shellcheck source=manejador-i386.sh
+. "$(dirname "${BASH_SOURCE[0]}")/manejador-i386.sh"
 version_mayor() {
     sed -n 's/^[0-9]*:\{0,1\}\([0-9][0-9]*\)\..*/\1/p' <<<"$1"
 }
@@ -75,7 +66,7 @@ qemu_instalado() {
     version_mayor "$(dpkg-query -W -f='${Version}' qemu-user-static 2>/dev/null)"
 }
 
-if /lib/ld-linux.so.2 --help >/dev/null 2>&1 && ! manejador_i386; then
+if /lib/ld-linux.so.2 --help >/dev/null 2>&1 && ! instalar_manejador_i386 >/dev/null; then
     exit 0  # 32-bit programs run natively
 fi
 [ "$(qemu_instalado)" -ge 8 ] 2>/dev/null && exit 0
