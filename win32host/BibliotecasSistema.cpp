@@ -1,29 +1,60 @@
 #include "win32host/BibliotecasSistema.h"
 
+#include <cwchar>
+#include <string>
+
 namespace instalar::win32 {
 
 namespace {
 
 constexpr DWORD kSoloSystem32 = 0x00000800;  // LOAD_LIBRARY_SEARCH_SYSTEM32
 
+FARPROC FuncionDeKernel32(const char* nombre) {
+    const HMODULE kernel = ::GetModuleHandleW(L"kernel32.dll");
+    return kernel ? ::GetProcAddress(kernel, nombre) : nullptr;
+}
+
+std::wstring RutaEnSystem32(const wchar_t* nombre) {
+    wchar_t carpeta[MAX_PATH];
+    const UINT largo = ::GetSystemDirectoryW(carpeta, MAX_PATH);
+    if (largo == 0 || largo >= MAX_PATH) return {};
+    return std::wstring(carpeta, largo) + L"\\" + nombre;
+}
+
 }  // namespace
 
 void RestringirBusquedaDeDlls() {
     using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
-    HMODULE kernel = ::GetModuleHandleW(L"kernel32.dll");
-    if (!kernel) return;
-    auto fijar = reinterpret_cast<SetDefaultDllDirectoriesFn>(
-        reinterpret_cast<void*>(::GetProcAddress(kernel, "SetDefaultDllDirectories")));
-    if (fijar) fijar(kSoloSystem32);
+    const auto fijar =
+        reinterpret_cast<SetDefaultDllDirectoriesFn>(reinterpret_cast<void*>(FuncionDeKernel32("SetDefaultDllDirectories")));
+    if (fijar && fijar(kSoloSystem32)) return;
+    // A Windows 7 without update KB2533623: at least the current folder, which
+    // may be anywhere, leaves the search.  The program's own folder stays in
+    // it, which is why every library below is loaded by its full path there.
+    ::SetDllDirectoryW(L"");
 }
 
-Biblioteca CargarBibliotecaDeSistema(const wchar_t* nombre) {
-    HMODULE modulo = ::LoadLibraryExW(nombre, nullptr, kSoloSystem32);
-    // A Windows 7 without update KB2533623 does not know the flag.  The
-    // libraries loaded here are known DLLs or side-by-side assemblies, which
-    // Windows never takes from the program's folder, so the name is enough.
-    if (!modulo && ::GetLastError() == ERROR_INVALID_PARAMETER) modulo = ::LoadLibraryW(nombre);
-    return Biblioteca(modulo);
+CargaDeBiblioteca CargarConElSistema(const wchar_t* ruta, DWORD banderas) {
+    const HMODULE modulo = ::LoadLibraryExW(ruta, nullptr, banderas);
+    return {modulo, modulo ? ERROR_SUCCESS : ::GetLastError()};
+}
+
+Biblioteca CargarBibliotecaDeSistema(const wchar_t* nombre, CargadorDeBibliotecas cargar) {
+    const CargaDeBiblioteca carga = cargar(nombre, kSoloSystem32);
+    if (carga.modulo || carga.error != ERROR_INVALID_PARAMETER) return Biblioteca(carga.modulo);
+    // A Windows 7 without update KB2533623 does not understand the flag, and
+    // a bare name would be looked for beside the program first.  comctl32 is
+    // the exception: by name, the manifest's side-by-side version 6 answers
+    // before any folder is searched.
+    if (_wcsicmp(nombre, L"comctl32.dll") == 0) return Biblioteca(cargar(nombre, 0).modulo);
+    const std::wstring ruta = RutaEnSystem32(nombre);
+    if (ruta.empty()) return Biblioteca();
+    return Biblioteca(cargar(ruta.c_str(), 0).modulo);
+}
+
+bool HayShcore() {
+    const HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
+    return user32 && ::GetProcAddress(user32, "LogicalToPhysicalPointForPerMonitorDPI");
 }
 
 }  // namespace instalar::win32

@@ -2,8 +2,8 @@
 // The DLLs the program loads itself, and from where.
 //
 // Only what every start needs is imported (kernel32, user32, gdi32, msvcrt:
-// DLLs Windows protects).  Everything else is loaded by name, from System32
-// only, when it is first needed, so a DLL planted beside the program on a
+// DLLs Windows protects).  Everything else is loaded from System32 only,
+// when it is first needed, so a DLL planted beside the program on a
 // download folder or a medium is never loaded, and a start does not pay for
 // a library it may never use.
 
@@ -20,9 +20,22 @@ using Biblioteca = Manejador<HMODULE, LiberarBiblioteca>;
 // thing the program does, before anything can load a library.
 void RestringirBusquedaDeDlls();
 
-// A system library by name (the manifest may send it to a side-by-side
-// version, as with comctl32); empty when it cannot be loaded.
-Biblioteca CargarBibliotecaDeSistema(const wchar_t* nombre);
+// How a library file is loaded: LoadLibraryExW's arguments and answer, the
+// error included.  The system's own in the program; a stand-in in tests.
+struct CargaDeBiblioteca {
+    HMODULE modulo;
+    DWORD error;
+};
+using CargadorDeBibliotecas = CargaDeBiblioteca (*)(const wchar_t* ruta, DWORD banderas);
+CargaDeBiblioteca CargarConElSistema(const wchar_t* ruta, DWORD banderas);
+
+// A system library from System32; empty when it cannot be loaded.
+// comctl32 goes by its bare name, so that the manifest can send it to its
+// side-by-side version 6.
+Biblioteca CargarBibliotecaDeSistema(const wchar_t* nombre, CargadorDeBibliotecas cargar = CargarConElSistema);
+
+// Whether shcore.dll can exist here: it came with Windows 8.1.
+bool HayShcore();
 
 // A function of a loaded library, as a pointer of type F; null if missing.
 template <typename F>

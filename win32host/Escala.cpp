@@ -22,7 +22,8 @@ int DpiDePantalla() {
 
 // Looked up at run time: Windows 7 has neither, and the program must start
 // there.  Windows 10 tells a window's DPI itself; Windows 8.1 only through
-// shcore.dll, which is loaded for that alone.
+// shcore.dll, which is loaded for that alone (and not asked for on Windows 7,
+// which has none).
 int DpiDeVentana(HWND ventana) {
     using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
     const HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
@@ -32,6 +33,7 @@ int DpiDeVentana(HWND ventana) {
         const UINT dpi = porVentana(ventana);
         if (dpi > 0) return static_cast<int>(dpi);
     }
+    if (!HayShcore()) return DpiDePantalla();
     const Biblioteca shcore = CargarBibliotecaDeSistema(L"shcore.dll");
     using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
     constexpr int kDpiEfectivo = 0;  // MDT_EFFECTIVE_DPI

@@ -26,6 +26,7 @@
 #include "herramientas/TipoDeArchivo.h"
 #include "launch/Lanzador.h"
 #include "win32host/ArchivosWin32.h"
+#include "win32host/BibliotecasSistema.h"
 #include "win32host/ColoresWin32.h"
 #include "win32host/ErroresWin32.h"
 #include "win32host/Escala.h"
@@ -779,5 +780,73 @@ INSTANTIATE_TEST_SUITE_P(Plataforma, CambiosDeDpi,
                          [](const auto& caso) {
                              return "de" + std::to_string(caso.param.desde) + "a" + std::to_string(caso.param.hasta);
                          });
+
+}  // namespace
+
+// --- Libraries on a Windows 7 without update KB2533623 -------------------
+//
+// There LoadLibraryExW does not understand "System32 only" and fails with
+// ERROR_INVALID_PARAMETER.  A stand-in loader answers so, and records what
+// the host asks for next: a full path into System32, never a bare name that
+// would find a DLL planted beside the program (except comctl32, whose bare
+// name the manifest redirects to its side-by-side version).
+
+namespace {
+namespace bibliotecas {
+
+constexpr DWORD kSoloSystem32 = 0x00000800;
+std::vector<std::pair<std::wstring, DWORD>> pedidas;
+
+instalar::win32::CargaDeBiblioteca ComoWindows7SinActualizar(const wchar_t* ruta, DWORD banderas) {
+    pedidas.emplace_back(ruta, banderas);
+    if (banderas & kSoloSystem32) return {nullptr, ERROR_INVALID_PARAMETER};
+    const HMODULE modulo = LoadLibraryExW(ruta, nullptr, 0);
+    return {modulo, modulo ? ERROR_SUCCESS : GetLastError()};
+}
+
+instalar::win32::CargaDeBiblioteca SinLaBiblioteca(const wchar_t* ruta, DWORD banderas) {
+    pedidas.emplace_back(ruta, banderas);
+    return {nullptr, ERROR_MOD_NOT_FOUND};
+}
+
+std::wstring EnSystem32(const wchar_t* nombre) {
+    wchar_t carpeta[MAX_PATH];
+    const UINT largo = GetSystemDirectoryW(carpeta, MAX_PATH);
+    return std::wstring(carpeta, largo) + L"\\" + nombre;
+}
+
+}  // namespace bibliotecas
+
+struct CargaSinBandera {
+    const wchar_t* nombre;
+    std::wstring segundaPeticion;  // what the host asks for without the flag
+};
+
+class BibliotecasSinBandera : public ::testing::TestWithParam<CargaSinBandera> {};
+
+TEST_P(BibliotecasSinBandera, SeCarganPorSuRutaEnSystem32) {
+    bibliotecas::pedidas.clear();
+    const auto biblioteca =
+        instalar::win32::CargarBibliotecaDeSistema(GetParam().nombre, bibliotecas::ComoWindows7SinActualizar);
+    ASSERT_EQ(bibliotecas::pedidas.size(), 2u);
+    EXPECT_EQ(bibliotecas::pedidas[0].second, bibliotecas::kSoloSystem32);
+    EXPECT_TRUE(MismaRuta(bibliotecas::pedidas[1].first, GetParam().segundaPeticion))
+        << Utf8(bibliotecas::pedidas[1].first);
+    EXPECT_EQ(bibliotecas::pedidas[1].second, 0u);
+    EXPECT_TRUE(biblioteca) << "the library exists in System32 and should have loaded";
+}
+
+INSTANTIATE_TEST_SUITE_P(Plataforma, BibliotecasSinBandera,
+                         ::testing::Values(CargaSinBandera{L"oleacc.dll", bibliotecas::EnSystem32(L"oleacc.dll")},
+                                           CargaSinBandera{L"shell32.dll", bibliotecas::EnSystem32(L"shell32.dll")},
+                                           CargaSinBandera{L"comctl32.dll", L"comctl32.dll"}));
+
+TEST(Bibliotecas, UnaQueNoEstaEnSystem32NoSeBuscaEnOtraParte) {
+    bibliotecas::pedidas.clear();
+    const auto biblioteca = instalar::win32::CargarBibliotecaDeSistema(L"shcore.dll", bibliotecas::SinLaBiblioteca);
+    EXPECT_FALSE(biblioteca);
+    ASSERT_EQ(bibliotecas::pedidas.size(), 1u);
+    EXPECT_EQ(bibliotecas::pedidas[0].second, bibliotecas::kSoloSystem32);
+}
 
 }  // namespace
