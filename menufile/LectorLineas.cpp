@@ -11,6 +11,11 @@ namespace {
 
 constexpr size_t kTamanoBufer = 64 * 1024;
 
+// No menu line comes near this: positions within a line stop at 32767
+// characters anyway.  Past it, a file without line ends would otherwise
+// grow one string until memory runs out.
+constexpr size_t kLargoMaximoLinea = 1024 * 1024;
+
 bool EsUnidad(const char* p, char valor) { return p[0] == valor && p[1] == '\0'; }
 
 // Lines that end within `bytes`: each CR ends one, with or without an LF.
@@ -68,13 +73,15 @@ Resultado<std::string> LectorLineas::LeerLineaDeBytes() {
         // Copy the run of bytes up to the next CR in one go.
         const char* inicio = bufer_.data() + posicion_;
         const auto* retorno = static_cast<const char*>(std::memchr(inicio, '\r', final_ - posicion_));
+        const size_t hasta = retorno ? static_cast<size_t>(retorno - inicio) : final_ - posicion_;
+        if (linea.size() + hasta > kLargoMaximoLinea) return ErrorDe(CodigoError::Desbordamiento);
         if (!retorno) {
-            linea.append(inicio, final_ - posicion_);
+            linea.append(inicio, hasta);
             posicion_ = final_;
             continue;
         }
-        linea.append(inicio, static_cast<size_t>(retorno - inicio));
-        posicion_ += static_cast<size_t>(retorno - inicio) + 1;
+        linea.append(inicio, hasta);
+        posicion_ += hasta + 1;
         if (Disponibles(1) > 0 && bufer_[posicion_] == '\n') ++posicion_;
         return linea;
     }
@@ -90,6 +97,7 @@ Resultado<std::string> LectorLineas::LeerLineaDeUnidades() {
         const size_t enteras = (final_ - posicion_) & ~size_t{1};
         size_t i = 0;
         while (i < enteras && !EsUnidad(inicio + i, '\r')) i += 2;
+        if (linea.size() + i > 2 * kLargoMaximoLinea) return ErrorDe(CodigoError::Desbordamiento);
         linea.append(inicio, i);
         posicion_ += i;
         if (i == enteras) continue;

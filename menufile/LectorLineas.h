@@ -1,6 +1,7 @@
 #pragma once
 // Reads a file line by line.  A line ends at CR or CR LF; a lone LF is an
-// ordinary character.  Reading a line at the end of the file is an error.
+// ordinary character.  Reading a line at the end of the file is an error,
+// and so is a line of over a mebibyte (characters, or 16-bit units).
 // The file is read in runs and never held whole in memory.
 //
 // Lines are made of bytes, or of 16-bit little-endian units once the reader

@@ -8,6 +8,7 @@
 #include "win32host/Protegido.h"
 #include "win32host/TeclasWin32.h"
 #include "win32host/TextoWin32.h"
+#include "window/Resolucion.h"
 
 namespace instalar::win32 {
 
@@ -56,7 +57,7 @@ VentanaWin32::~VentanaWin32() {
 // monitor's, which only the window itself can tell on Windows 10; nothing
 // is shown or measured in between but the hint below the list.
 Resultado<std::unique_ptr<VentanaWin32>> VentanaWin32::Crear(HINSTANCE instancia, const OpcionesVentana& opciones) {
-    std::unique_ptr<VentanaWin32> ventana(new VentanaWin32(instancia, opciones.dpi.value_or(DpiDePantalla())));
+    std::unique_ptr<VentanaWin32> ventana(new VentanaWin32(instancia, DpiAdmitido(opciones.dpi.value_or(DpiDePantalla()))));
     if (opciones.lineaComandos) ventana->anfitrion_.FijarLineaComandos(*opciones.lineaComandos);
     if (Fallo fallo = ventana->CrearVentana()) return *fallo;
     if (!opciones.dpi) {
@@ -116,8 +117,9 @@ void VentanaWin32::ColocarBotones() {
     colocar(btnCancelar_, modelo_.Vista().btnCancelar);
 }
 
-void VentanaWin32::CambiarDpi(int dpi, const RECT* sugerido) {
-    if (dpi <= 0 || !ventana_) return;
+void VentanaWin32::CambiarDpi(int dpiPedido, const RECT* sugerido) {
+    if (dpiPedido <= 0 || !ventana_) return;
+    const int dpi = DpiAdmitido(dpiPedido);
     if (dpi != escala_.Dpi()) {
         medida_.SoltarFuente();
         fuentes_.FijarDpi(dpi);
@@ -129,18 +131,30 @@ void VentanaWin32::CambiarDpi(int dpi, const RECT* sugerido) {
         ColocarBotones();
     }
     // The size is the window's own at this resolution; Windows suggests
-    // where it goes.
+    // where it goes, and is followed only onto a screen: a place off every
+    // monitor (a forged message) keeps the window's centre where it was.
     const int ancho = escala_.Pixeles(kAnchoVentana);
     const int alto = escala_.Pixeles(kAltoVentana);
     RECT marco{};
     ::GetWindowRect(ventana_, &marco);
     POINT esquina{(marco.left + marco.right - ancho) / 2, (marco.top + marco.bottom - alto) / 2};
-    if (sugerido) esquina = {sugerido->left, sugerido->top};
+    if (sugerido && ::MonitorFromRect(sugerido, MONITOR_DEFAULTTONULL)) esquina = {sugerido->left, sugerido->top};
     ::SetWindowPos(ventana_, nullptr, esquina.x, esquina.y, ancho, alto, SWP_NOZORDER | SWP_NOACTIVATE);
     lienzo_.Rehacer(ventana_, Huellas());
 }
 
+// Start-up calls these two from outside any message: they run under the
+// same guard as the window procedure, so that a failure cannot end the
+// program with an unhandled exception.
 void VentanaWin32::Cargar() {
+    Protegido([&] { CargarModelo(); return true; }, false);
+}
+
+void VentanaWin32::Mostrar() {
+    Protegido([&] { MostrarVentana(); return true; }, false);
+}
+
+void VentanaWin32::CargarModelo() {
     modelo_.Form_Load();
     const Controles& c = modelo_.Vista();
     ::SetWindowTextW(ventana_, W(c.titulo));
@@ -152,7 +166,7 @@ void VentanaWin32::Cargar() {
     accesibilidad_.Anunciar();
 }
 
-void VentanaWin32::Mostrar() {
+void VentanaWin32::MostrarVentana() {
     if (!ventana_) return;
     ::ShowWindow(ventana_, SW_SHOW);
     ::SetForegroundWindow(ventana_);

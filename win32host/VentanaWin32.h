@@ -50,10 +50,13 @@ public:
 private:
     VentanaWin32(HINSTANCE instancia, int dpi);
     Fallo CrearVentana();
+    void CargarModelo();
+    void MostrarVentana();
     void CrearBotones();
     void ColocarBotones();
-    // The window now stands on a screen of `dpi`: fonts, labels, items and
-    // buttons are made and placed anew, at `sugerido`'s corner if given.
+    // The window now stands on a screen of `dpi` (bounded to what the layout
+    // admits): fonts, labels, items and buttons are made and placed anew, at
+    // `sugerido`'s corner if that lies on a monitor.
     void CambiarDpi(int dpi, const RECT* sugerido);
 
     static LRESULT CALLBACK ProcedimientoVentana(HWND ventana, UINT mensaje, WPARAM w, LPARAM l) noexcept;

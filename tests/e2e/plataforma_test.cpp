@@ -781,6 +781,45 @@ INSTANTIATE_TEST_SUITE_P(Plataforma, CambiosDeDpi,
                              return "de" + std::to_string(caso.param.desde) + "a" + std::to_string(caso.param.hasta);
                          });
 
+// A WM_DPICHANGED that no screen could send (another program can post
+// anything): the resolution is bounded to what the layout admits, and a
+// place off every monitor is not followed, so the window stays where it was
+// and as large as it would be at the bound.
+struct DpiForjado {
+    int pedido;
+    int admitido;
+};
+
+class DpisForjados : public ::testing::TestWithParam<DpiForjado> {
+protected:
+    void SetUp() override { medio_.Escribir(L"instalar.inf", LineasCrLf({"Oficina", "1.0", "Uno;uno.exe;a"})); }
+    Medio medio_;
+};
+
+RECT Marco(HWND ventana) {
+    RECT marco{};
+    GetWindowRect(ventana, &marco);
+    return marco;
+}
+
+TEST_P(DpisForjados, QuedanEnLosLimitesYNoSacanLaVentanaDeLaPantalla) {
+    VentanaDePrueba ventana(medio_, 96);
+    const RECT antes = Marco(ventana.Hwnd());
+    RECT fuera{-300000, -300000, -299000, -299000};
+    SendMessageW(ventana.Hwnd(), WM_DPICHANGED, MAKEWPARAM(GetParam().pedido, GetParam().pedido),
+                 reinterpret_cast<LPARAM>(&fuera));
+    const RECT despues = Marco(ventana.Hwnd());
+    const instalar::win32::Escala limite(GetParam().admitido);
+    EXPECT_EQ(despues.right - despues.left, limite.Pixeles(instalar::kAnchoVentana));
+    EXPECT_EQ(despues.bottom - despues.top, limite.Pixeles(instalar::kAltoVentana));
+    EXPECT_NEAR((despues.left + despues.right) / 2, (antes.left + antes.right) / 2, 1);
+    EXPECT_NEAR((despues.top + despues.bottom) / 2, (antes.top + antes.bottom) / 2, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Plataforma, DpisForjados,
+                         ::testing::Values(DpiForjado{1, 48}, DpiForjado{30000, 960}),
+                         [](const auto& caso) { return "pide" + std::to_string(caso.param.pedido); });
+
 }  // namespace
 
 // --- Libraries on a Windows 7 without update KB2533623 -------------------

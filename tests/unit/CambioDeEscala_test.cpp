@@ -9,6 +9,7 @@
 #include "PlataformaFalsa.h"
 #include "common/Sobrecarga.h"
 #include "common/Texto.h"
+#include "window/Resolucion.h"
 #include "window/frmMenu.h"
 
 namespace instalar::prueba {
@@ -105,6 +106,15 @@ INSTANTIATE_TEST_SUITE_P(
                       // Reading stopped: the items stay where the first was designed.
                       CasoEscala{"LecturaInterrumpida", 15, 10, {"T", "V", "A;a.exe;x", std::string(32767, 'z') + ";b"}, -1}),
     [](const auto& caso) { return std::string(caso.param.nombre); });
+
+// What a screen can report is laid out as it is; beyond it, at the bound.
+TEST(DpiAdmitido, SoloLosExtremosSeAcotan) {
+    const struct {
+        int dpi;
+        int admitido;
+    } casos[] = {{1, 48}, {47, 48}, {48, 48}, {96, 96}, {144, 144}, {480, 480}, {960, 960}, {961, 960}, {65535, 960}};
+    for (const auto& caso : casos) EXPECT_EQ(DpiAdmitido(caso.dpi), caso.admitido) << caso.dpi;
+}
 
 }  // namespace
 }  // namespace instalar::prueba

@@ -110,5 +110,53 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoFallo{"AlMirarSiSigueLF", "abc\r\ndef", 4, {"abc"}}),
     [](const auto& caso) { return std::string(caso.param.nombre); });
 
+// A line longer than any menu could use ends the reading with an overflow,
+// so a file of a gigabyte without a line end cannot take all the memory.
+struct CasoLineaLarga {
+    const char* nombre;
+    bool unidadesDe16Bits;
+    size_t caracteres;  // of the first line, which a CR ends
+    bool desborda;
+};
+
+void PrintTo(const CasoLineaLarga& caso, std::ostream* os) { *os << caso.nombre; }
+
+class LineaLargaTest : public ::testing::TestWithParam<CasoLineaLarga> {};
+
+std::string Unidades(const std::string& bytes) {
+    std::string unidades;
+    for (const char c : bytes) unidades += {c, '\0'};
+    return unidades;
+}
+
+TEST_P(LineaLargaTest, PasadoElMebibyteEsUnDesbordamiento) {
+    const CasoLineaLarga& caso = GetParam();
+    const std::string contenido = std::string(caso.caracteres, 'x') + "\r\nsigue\r\n";
+    LectorLineas lector(std::make_unique<ArchivoTrozos>(
+        caso.unidadesDe16Bits ? Unidades(contenido) : contenido, size_t{64} * 1024));
+    if (caso.unidadesDe16Bits) lector.UsarUnidadesDe16Bits();
+    auto linea = lector.LeerLinea();
+    if (caso.desborda) {
+        ASSERT_FALSE(linea.ok());
+        EXPECT_EQ(linea.error().codigo, CodigoError::Desbordamiento);
+        EXPECT_EQ(linea.error().descripcion, u"Desbordamiento");
+    } else {
+        ASSERT_TRUE(linea.ok());
+        EXPECT_EQ(linea.valor().size(), caso.caracteres * (caso.unidadesDe16Bits ? 2 : 1));
+        auto siguiente = lector.LeerLinea();
+        ASSERT_TRUE(siguiente.ok());
+        EXPECT_EQ(siguiente.valor(), caso.unidadesDe16Bits ? Unidades("sigue") : "sigue");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Archivos, LineaLargaTest,
+    ::testing::Values(CasoLineaLarga{"BytesJustoUnMebibyte", false, 1024 * 1024, false},
+                      CasoLineaLarga{"BytesUnoMas", false, 1024 * 1024 + 1, true},
+                      CasoLineaLarga{"BytesSinFinDeLinea", false, 3 * 1024 * 1024, true},
+                      CasoLineaLarga{"UnidadesJustoUnMebibyte", true, 1024 * 1024, false},
+                      CasoLineaLarga{"UnidadesUnaMas", true, 1024 * 1024 + 1, true}),
+    [](const auto& caso) { return std::string(caso.param.nombre); });
+
 }  // namespace
 }  // namespace instalar
