@@ -33,6 +33,8 @@ public:
         if (valor_ != T{}) Liberar(valor_);
         valor_ = nuevo;
     }
+    // Gives the handle up without freeing it, for what must outlive its owner.
+    T Soltar() { return std::exchange(valor_, T{}); }
 
 private:
     T valor_ = T{};

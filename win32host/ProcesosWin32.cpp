@@ -6,19 +6,16 @@
 #include "win32host/ErroresWin32.h"
 #include "win32host/Manejadores.h"
 #include "win32host/TextoWin32.h"
+#include "launch/FalloDelShell.h"
 
 namespace instalar::win32 {
 
 namespace {
 
-// Why ShellExecuteEx failed.  A file type without a program is told apart
-// by its result: Wine leaves the last error of its own try to run the file
-// as a program (ERROR_BAD_EXE_FORMAT), where Windows sets
-// ERROR_NO_ASSOCIATION.
+// Why ShellExecuteEx failed, from both places it may have said so.
 DWORD CodigoDelShell(const SHELLEXECUTEINFOW& ejecucion) {
     const DWORD ultimo = ::GetLastError();
-    if (reinterpret_cast<INT_PTR>(ejecucion.hInstApp) == SE_ERR_NOASSOC) return ERROR_NO_ASSOCIATION;
-    return ultimo;
+    return CodigoDelFalloDelShell(ultimo, reinterpret_cast<INT_PTR>(ejecucion.hInstApp));
 }
 
 }  // namespace
@@ -56,15 +53,31 @@ Fallo ProcesosWin32::EjecutarConShell(const PeticionProceso& peticion) {
     ejecucion.lpFile = W(peticion.aplicacion);
     ejecucion.lpDirectory = peticion.carpetaTrabajo.empty() ? nullptr : W(peticion.carpetaTrabajo);
     ejecucion.nShow = peticion.mostrar;
-    // Only a setup program that asks to be elevated, a package or a
-    // document comes this way, so shell32 (and all it brings in) is loaded
-    // for them alone, not at every start.
-    const Biblioteca shell = CargarBibliotecaDeSistema(L"shell32.dll");
-    using ShellExecuteExWFn = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);
-    const auto ejecutar = FuncionDe<ShellExecuteExWFn>(shell, "ShellExecuteExW");
+    const auto ejecutar = PrepararShell();
     if (!ejecutar) return UltimoError();
     if (!ejecutar(&ejecucion)) return ErrorDeSistema(CodigoDelShell(ejecucion), peticion.aplicacion);
     return std::nullopt;
+}
+
+// Only a setup program that asks to be elevated, a package or a document
+// comes this way, so shell32 (and all it brings in) is loaded for them
+// alone, not at every start.  Once loaded it stays: the shell may go on
+// with threads of its own after ShellExecuteEx returns.  COM is initialised
+// first on this thread, as ShellExecuteEx asks, since the handler of a
+// file type may be a COM object; the thread keeps it until it ends.
+ProcesosWin32::ShellExecuteExWFn ProcesosWin32::PrepararShell() {
+    if (ejecutarConShell_) return ejecutarConShell_;
+    const Biblioteca ole = CargarBibliotecaDeSistema(L"ole32.dll");
+    using CoInitializeExFn = HRESULT(WINAPI*)(void*, DWORD);
+    const auto coInitializeEx = FuncionDe<CoInitializeExFn>(ole, "CoInitializeEx");
+    if (!coInitializeEx) return nullptr;
+    coInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    Biblioteca shell = CargarBibliotecaDeSistema(L"shell32.dll");
+    ejecutarConShell_ = FuncionDe<ShellExecuteExWFn>(shell, "ShellExecuteExW");
+    if (!ejecutarConShell_) return nullptr;
+    ole.Soltar();
+    shell.Soltar();
+    return ejecutarConShell_;
 }
 
 }  // namespace instalar::win32

@@ -2,6 +2,7 @@
 // Starting the files of menu items on Windows: programs, packages, documents.
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include "interfaces/Procesos.h"
 
@@ -17,7 +18,12 @@ public:
     Fallo EjecutarConShell(const PeticionProceso& peticion) override;
 
 private:
+    using ShellExecuteExWFn = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);
+    ShellExecuteExWFn PrepararShell();
+
     HWND ventana_ = nullptr;
+    // In shell32, which is never freed once loaded.
+    ShellExecuteExWFn ejecutarConShell_ = nullptr;
 };
 
 }  // namespace instalar::win32

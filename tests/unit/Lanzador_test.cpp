@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "MenuDePrueba.h"
+#include "common/Texto.h"
+#include "launch/FalloDelShell.h"
 #include "launch/Lanzador.h"
 
 namespace instalar::prueba {
@@ -195,15 +197,22 @@ INSTANTIATE_TEST_SUITE_P(
                      u"Esta versión de setup.exe no es compatible con Windows\r\n" + kSetup, false},
         // Packages and documents: process creation refuses them, the shell
         // opens them with the program registered for their type.
-        CasoArranque{"Documento", "manual.txt", kManual, true, {kNoEsUnPrograma}, {}, 1, 1, std::nullopt, true},
-        CasoArranque{"Paquete", "paquete.msi", kPaquete, true, {kNoEsUnPrograma}, {}, 1, 1, std::nullopt, true},
-        CasoArranque{"DocumentoSinAsociacion", "manual.txt", kManual, true, {kNoEsUnPrograma}, {kSinAsociacion}, 1,
-                     1, u"No hay ninguna aplicación asociada.\r\n" + kManual, false},
-        CasoArranque{"DocumentoQueLaShellNoAbre", "manual.txt", kManual, true, {kNoEsUnPrograma},
-                     {kAccesoDenegado}, 1, 1, u"Acceso denegado\r\n" + kManual, false},
+        // Packages and documents go straight to the shell, which opens them
+        // with the program registered for their type: process creation is
+        // not even tried, so whatever it would say of them cannot stop them
+        // (from a folder that may be read but not executed it says "access
+        // denied").
+        CasoArranque{"Documento", "manual.txt", kManual, true, {kNoEsUnPrograma}, {}, 0, 1, std::nullopt, true},
+        CasoArranque{"Paquete", "paquete.msi", kPaquete, true, {kNoEsUnPrograma}, {}, 0, 1, std::nullopt, true},
+        CasoArranque{"DocumentoSinPermisoDeEjecucion", "manual.txt", kManual, true, {kAccesoDenegado}, {}, 0, 1,
+                     std::nullopt, true},
+        CasoArranque{"DocumentoSinAsociacion", "manual.txt", kManual, true, {}, {kSinAsociacion}, 0, 1,
+                     u"No hay ninguna aplicación asociada.\r\n" + kManual, false},
+        CasoArranque{"DocumentoQueLaShellNoAbre", "manual.txt", kManual, true, {}, {kAccesoDenegado}, 0, 1,
+                     u"Acceso denegado\r\n" + kManual, false},
         // The program registered for packages may ask for consent too.
-        CasoArranque{"PaqueteRechazado", "paquete.msi", kPaquete, true, {kNoEsUnPrograma}, {kCancelado}, 1, 1,
-                     std::nullopt, false},
+        CasoArranque{"PaqueteRechazado", "paquete.msi", kPaquete, true, {}, {kCancelado}, 0, 1, std::nullopt,
+                     false},
         // A broken program fails the same way in the shell: one try there,
         // then the shell's own error.
         CasoArranque{"ProgramaRoto", "roto.exe", kRoto, true, {kRotoNoEsUnPrograma}, {kRotoNoEsUnPrograma}, 1, 1,
@@ -216,6 +225,47 @@ INSTANTIATE_TEST_SUITE_P(
         CasoArranque{"ElevacionFallida", "setup.exe", kSetup, true, {kRequiereElevacion}, {kAccesoDenegado}, 1, 1,
                      u"Acceso denegado\r\n" + kSetup, false}),
     [](const auto& caso) { return std::string(caso.param.nombre); });
+
+// Which files start as programs and which go to the shell.
+TEST(EsProgramaTest, PorLaExtensionSinDistinguirMayusculas) {
+    const struct {
+        const char16_t* ruta;
+        bool programa;
+    } casos[] = {
+        {u"C:\\medio\\setup.exe", true},        {u"C:\\medio\\SETUP.EXE", true},
+        {u"C:\\medio\\viejo.com", true},        {u"C:\\medio\\instala.bat", true},
+        {u"C:\\medio\\instala.Cmd", true},      {u"C:\\medio\\instalador", true},
+        {u"C:\\medio.d\\instalador", true},     {u"C:\\medio\\manual.pdf", false},
+        {u"C:\\medio\\paquete.msi", false},     {u"C:\\medio\\acceso.lnk", false},
+        {u"C:\\medio\\setup.exe.txt", false},   {u"C:\\medio\\pagina.html", false},
+    };
+    for (const auto& caso : casos) EXPECT_EQ(EsPrograma(caso.ruta), caso.programa) << AUtf8(caso.ruta);
+}
+
+// The shell's reason for a failure, as an error whose text can be shown:
+// never 0, whose text would say the operation succeeded.
+TEST(FalloDelShellTest, SiempreUnErrorConTextoDeError) {
+    const struct {
+        uint32_t ultimoError;
+        intptr_t resultado;  // hInstApp
+        uint32_t esperado;
+    } casos[] = {
+        {0, 29, 1156},    // SE_ERR_DDEFAIL alone
+        {0, 28, 1460},    // SE_ERR_DDETIMEOUT alone
+        {0, 27, 1155},    // SE_ERR_ASSOCINCOMPLETE alone
+        {0, 32, 1157},    // SE_ERR_DLLNOTFOUND alone
+        {0, 31, 1155},    // SE_ERR_NOASSOC alone
+        {0, 2, 2},        // SE_ERR_FNF alone
+        {0, 42, 1003},    // nothing says why
+        {0, 0, 1003},
+        {5, 5, 5},        // the last error, where there is one
+        {1223, 5, 1223},
+        {193, 31, 1155},  // Wine: its own try's error, and "no program" in hInstApp
+    };
+    for (const auto& caso : casos)
+        EXPECT_EQ(CodigoDelFalloDelShell(caso.ultimoError, caso.resultado), caso.esperado)
+            << caso.ultimoError << ", " << caso.resultado;
+}
 
 // Setup files used by the tests below.
 class InstalarTest : public MenuDePrueba {
