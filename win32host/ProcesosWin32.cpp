@@ -1,5 +1,6 @@
 #include "win32host/ProcesosWin32.h"
 
+#include <objbase.h>
 #include <shellapi.h>
 
 #include "win32host/BibliotecasSistema.h"
@@ -67,7 +68,7 @@ Fallo ProcesosWin32::EjecutarConShell(const PeticionProceso& peticion) {
 // file type may be a COM object; the thread keeps it until it ends.
 ProcesosWin32::ShellExecuteExWFn ProcesosWin32::PrepararShell() {
     if (ejecutarConShell_) return ejecutarConShell_;
-    const Biblioteca ole = CargarBibliotecaDeSistema(L"ole32.dll");
+    Biblioteca ole = CargarBibliotecaDeSistema(L"ole32.dll");
     using CoInitializeExFn = HRESULT(WINAPI*)(void*, DWORD);
     const auto coInitializeEx = FuncionDe<CoInitializeExFn>(ole, "CoInitializeEx");
     if (!coInitializeEx) return nullptr;
