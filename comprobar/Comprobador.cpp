@@ -59,12 +59,12 @@ public:
 
 private:
     void AlParar(const FinRecorrido& fin);
-    void LineaNoLeida(int numero, const Error& error);
-    void ComprobarNombre(int numero, const Entrada& entrada);
-    void ComprobarDescripcion(int numero, const Entrada& entrada);
-    void ComprobarEspacio(int numero);
+    void LineaNoLeida(int64_t numero, const Error& error);
+    void ComprobarNombre(int64_t numero, const Entrada& entrada);
+    void ComprobarDescripcion(int64_t numero, const Entrada& entrada);
+    void ComprobarEspacio(int64_t numero);
 
-    void Anotar(int linea, Gravedad gravedad, std::string mensaje) {
+    void Anotar(int64_t linea, Gravedad gravedad, std::string mensaje) {
         informe_.hallazgos.push_back({linea, gravedad, std::move(mensaje)});
     }
 
@@ -74,7 +74,7 @@ private:
     Informe informe_;
     PrimerasPorNombre primeras_;
     Codificacion codificacion_ = Codificacion::Ansi;  // as far as known: ASCII reads alike
-    int lineaUtf8Rota_ = 0;
+    int64_t lineaUtf8Rota_ = 0;
     bool solapeAvisado_ = false;
 };
 
@@ -114,7 +114,7 @@ void Comprobacion::AlParar(const FinRecorrido& fin) {
     }
 }
 
-void Comprobacion::LineaNoLeida(int numero, const Error& error) {
+void Comprobacion::LineaNoLeida(int64_t numero, const Error& error) {
     const std::string texto = AUtf8(error.descripcion);
     if (error.codigo != CodigoError::FinDeArchivo || numero > 2)
         return Anotar(numero, Gravedad::Error, "no se puede leer la línea: " + texto);
@@ -146,7 +146,7 @@ void Comprobacion::Codificada(const LineaLeida& linea, const Lectura& lectura) {
 
 // What any line may hold, whether instalar.exe uses it or not.
 void Comprobacion::Linea(const LineaLeida& linea) {
-    const int numero = linea.numero;
+    const int64_t numero = linea.numero;
     if (auto aviso = SaltoSinRetorno(linea.texto, numero, linea.ultima)) Anotar(numero, Gravedad::Aviso, *aviso);
     if (codificacion_ != Codificacion::Ansi) return;
     if (auto aviso = BytesSinDefinir(linea.texto)) Anotar(numero, Gravedad::Aviso, *aviso);
@@ -165,7 +165,7 @@ void Comprobacion::Ignorada(const LineaLeida& linea) {
 }
 
 void Comprobacion::Opcion(const LineaLeida& linea, Entrada&& entrada) {
-    const int numero = linea.numero;
+    const int64_t numero = linea.numero;
     ComprobarNombre(numero, entrada);
     OpcionLeida opcion{numero, entrada, numero, entrada.descripcion};
     const size_t primera = primeras_.Anotar(entrada.nombre);
@@ -191,7 +191,7 @@ void Comprobacion::Opcion(const LineaLeida& linea, Entrada&& entrada) {
     ComprobarEspacio(numero);
 }
 
-void Comprobacion::ComprobarNombre(int numero, const Entrada& entrada) {
+void Comprobacion::ComprobarNombre(int64_t numero, const Entrada& entrada) {
     // Never empty: a line that starts with ";" is a comment.
     if (entrada.nombre.front() == u'\t')
         Anotar(numero, Gravedad::Aviso,
@@ -203,7 +203,7 @@ void Comprobacion::ComprobarNombre(int numero, const Entrada& entrada) {
                    ": marca la letra siguiente como tecla de acceso y no se ve; escribe «&&» para mostrar «&»");
 }
 
-void Comprobacion::ComprobarDescripcion(int numero, const Entrada& entrada) {
+void Comprobacion::ComprobarDescripcion(int64_t numero, const Entrada& entrada) {
     if (!entrada.descripcion) {
         Anotar(numero, Gravedad::Aviso,
                "la opción " + Citado(entrada.nombre) +
@@ -219,7 +219,7 @@ void Comprobacion::ComprobarDescripcion(int numero, const Entrada& entrada) {
 
 // Warned once, at the first item that no longer fits at the items' design
 // height, with the window's own layout arithmetic.
-void Comprobacion::ComprobarEspacio(int numero) {
+void Comprobacion::ComprobarEspacio(int64_t numero) {
     if (solapeAvisado_) return;
     const double alto = kAltoOpcionDeDiseno;
     const double n = static_cast<double>(informe_.opciones.size());

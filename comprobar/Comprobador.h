@@ -3,6 +3,7 @@
 // the program's own reader and line classifier, and reports what would go
 // wrong for the menu's users (errors) or look odd to them (warnings).
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -16,11 +17,11 @@ namespace instalar::comprobar {
 
 // An item as the menu will list it.
 struct OpcionLeida {
-    int linea = 0;
+    int64_t linea = 0;
     Entrada entrada;
     // Selecting the item shows the description of the first entry with the
     // same name, letter case aside: its line, and that description.
-    int lineaDescripcion = 0;
+    int64_t lineaDescripcion = 0;
     std::optional<std::u16string> descripcionMostrada;
 };
 

@@ -19,7 +19,7 @@ std::string Bytes(std::u16string_view texto) {
 
 }  // namespace
 
-Aviso SaltoSinRetorno(std::u16string_view linea, int numero, bool ultima) {
+Aviso SaltoSinRetorno(std::u16string_view linea, int64_t numero, bool ultima) {
     if (linea.find(u'\n') == std::u16string_view::npos) return std::nullopt;
     if (numero == 1 && ultima)
         return std::string("el archivo tiene fin de línea LF sin CR: instalar lo lee entero como una sola línea, "

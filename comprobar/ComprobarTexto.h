@@ -2,6 +2,7 @@
 // Checks on the text of one line, whatever the line is.  Each returns the
 // message of a warning, or nothing when the text is fine.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,7 +13,7 @@ using Aviso = std::optional<std::string>;
 
 // A lone LF, which does not end a line.  `ultima` says that no line follows,
 // so that on line 1 the whole file is the one line.
-Aviso SaltoSinRetorno(std::u16string_view linea, int numero, bool ultima);
+Aviso SaltoSinRetorno(std::u16string_view linea, int64_t numero, bool ultima);
 
 // Bytes that Windows-1252 does not define.
 Aviso BytesSinDefinir(std::u16string_view linea);

@@ -1,6 +1,7 @@
 #pragma once
 // One finding of the checker, and how it is written for the menu's author.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -11,7 +12,7 @@ namespace instalar::comprobar {
 enum class Gravedad { Error, Aviso, Nota };
 
 struct Hallazgo {
-    int linea = 0;  // as instalar.exe counts them (ended by CR or CR LF); 0: the whole file
+    int64_t linea = 0;  // as instalar.exe counts them (ended by CR or CR LF); 0: the whole file
     Gravedad gravedad = Gravedad::Error;
     std::string mensaje;  // UTF-8
 };

@@ -3,6 +3,7 @@
 // into text by the file's encoding (see Codificacion.h).  It is closed when
 // the object goes away, on every path.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -34,7 +35,7 @@ private:
     Archivos* archivos_;
     LectorLineas lector_;
     std::optional<Lectura> lectura_;
-    int lineas_ = 0;  // read so far
+    int64_t lineas_ = 0;  // read so far (a file may hold more than 2^31 line ends)
 };
 
 }  // namespace instalar

@@ -9,6 +9,7 @@
 // A file in Windows-1252 with accented letters is never well-formed UTF-8,
 // so every file that reads right in its ANSI code page still reads the same.
 
+#include <cstdint>
 #include <string_view>
 
 namespace instalar {
@@ -28,7 +29,7 @@ struct Lectura {
     Marca marca = Marca::Ninguna;
     // Read as ANSI although UTF-8 sequences come first: the line where the
     // UTF-8 breaks, 0 when it does not apply.
-    int lineaUtf8Rota = 0;
+    int64_t lineaUtf8Rota = 0;
 };
 
 }  // namespace instalar

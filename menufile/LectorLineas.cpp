@@ -19,8 +19,8 @@ constexpr size_t kLargoMaximoLinea = 1024 * 1024;
 bool EsUnidad(const char* p, char valor) { return p[0] == valor && p[1] == '\0'; }
 
 // Lines that end within `bytes`: each CR ends one, with or without an LF.
-int FinesDeLinea(std::string_view bytes) {
-    int fines = 0;
+int64_t FinesDeLinea(std::string_view bytes) {
+    int64_t fines = 0;
     for (const char c : bytes) fines += c == '\r';
     return fines;
 }
@@ -122,7 +122,7 @@ VistazoUtf8 LectorLineas::MirarUtf8(std::string_view linea) {
         vistazo.multibyte = validador.VioMultibyte();
         return vistazo;
     }
-    int finesAntesDelFallo = 0;
+    int64_t finesAntesDelFallo = 0;
     auto mirar = [&](std::string_view bytes) {
         const size_t antes = validador.Aceptados();
         const bool sigue = validador.Anadir(bytes);

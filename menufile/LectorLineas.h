@@ -22,7 +22,7 @@ namespace instalar {
 struct VistazoUtf8 {
     bool valido = false;       // every byte from the line on is well-formed UTF-8
     bool multibyte = false;    // a sequence of two or more bytes came before any fault
-    int lineasHastaFallo = 0;  // lines after the given one up to the first fault
+    int64_t lineasHastaFallo = 0;  // lines after the given one up to the first fault
 };
 
 class LectorLineas {

@@ -24,7 +24,7 @@ private:
     std::u16string texto_;
     LineaLeida linea_;
     Fallo error_;
-    int numero_ = 0;
+    int64_t numero_ = 0;
     bool codificacionDicha_ = false;
 };
 

@@ -19,7 +19,7 @@ namespace instalar {
 constexpr int16_t kOpcionesMaximas = 32767;
 
 struct LineaLeida {
-    int numero = 0;  // from 1, each line ended by CR or CR LF
+    int64_t numero = 0;  // from 1, each line ended by CR or CR LF
     std::u16string_view texto;
     bool ultima = false;  // nothing follows it in the file
 };
@@ -57,7 +57,7 @@ enum class Parada {
 
 struct FinRecorrido {
     Parada parada = Parada::FinDelArchivo;
-    int linea = 0;  // where it stopped; 0 when the file did not open
+    int64_t linea = 0;  // where it stopped; 0 when the file did not open
     Fallo error;    // empty when every line was read
 };
 

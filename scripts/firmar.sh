@@ -47,8 +47,15 @@ fi
 
 # The password goes to osslsigncode through a file descriptor, not its
 # command line, where other users of the machine could read it.
+# Signed copies are made in a private folder of this run's own, so that no
+# file planted under a guessed name is written through, and an interrupted
+# run leaves nothing behind.
+temporal=$(mktemp -d)
+trap 'rm -rf "$temporal"' EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
 for programa in "${programas[@]}"; do
-    firmado=$(mktemp -u "${programa}.XXXXXX")  # osslsigncode makes it itself
+    firmado="$temporal/$(basename "$programa")"
     opciones=(sign -pkcs12 "$certificado" -readpass /dev/fd/3 -h sha256 -n "Menú de instalación"
               -in "$programa" -out "$firmado")
     [ -z "$sello" ] || opciones+=(-ts "$sello")

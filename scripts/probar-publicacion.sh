@@ -89,6 +89,21 @@ for programa in instalar.exe comprobar.exe; do
     grep -q "Signature verification: ok" <<<"$verificado" || fallo "the signature of $programa does not verify: $verificado"
 done
 echo "publicacion: both programs signed and verified"
+# A signing stopped half-way (here by a stand-in osslsigncode that writes its
+# output and then has firmar.sh terminated) leaves nothing beside the
+# program: its copies are made in a private folder that goes with it.
+mkdir "$trabajo/interrumpido" "$trabajo/osslsigncode-falso"
+cp "$trabajo/sin_firma/instalar.exe" "$trabajo/interrumpido/"
+printf '%s\n' '#!/bin/sh' 'while [ $# -gt 0 ]; do [ "$1" = -out ] && : >"$2"; shift; done' 'kill -TERM $PPID' \
+    >"$trabajo/osslsigncode-falso/osslsigncode"
+chmod +x "$trabajo/osslsigncode-falso/osslsigncode"
+PATH="$trabajo/osslsigncode-falso:$PATH" INSTALAR_FIRMA_CLAVE=x \
+    scripts/firmar.sh "$trabajo/certificado.pfx" "$trabajo/interrumpido/instalar.exe" >/dev/null 2>&1 || true
+[ "$(ls "$trabajo/interrumpido")" = instalar.exe ] ||
+    fallo "an interrupted signing left $(ls "$trabajo/interrumpido" | tr '\n' ' ')beside the program"
+cmp -s "$trabajo/interrumpido/instalar.exe" "$trabajo/sin_firma/instalar.exe" ||
+    fallo "an interrupted signing changed the program"
+echo "publicacion: an interrupted signing leaves the program as it was, and nothing beside it"
 # The signature only adds to the program: without it, the bytes are those of
 # the reproducible build again, so anyone can check a signed release against
 # a build of their own.
