@@ -41,7 +41,8 @@ AccesibilidadWin32::~AccesibilidadWin32() {
 
 std::optional<LRESULT> AccesibilidadWin32::AlPedirObjeto(WPARAM w, LPARAM l) {
     if (static_cast<DWORD>(l) != static_cast<DWORD>(OBJID_CLIENT)) return std::nullopt;
-    if (!ventanas_.ventana || !Iniciar()) return std::nullopt;
+    // Once cut off, never built again: the window's items are going.
+    if (desconectado_ || !ventanas_.ventana || !Iniciar()) return std::nullopt;
     return lresultFromObject_(__uuidof(IAccessible), w, static_cast<IAccessible*>(objeto_.get()));
 }
 
@@ -70,6 +71,7 @@ bool AccesibilidadWin32::Iniciar() {
 }
 
 void AccesibilidadWin32::Desconectar() {
+    desconectado_ = true;
     if (!objeto_) return;
     objeto_->Desconectar();
     coDisconnectObject_(static_cast<IAccessible*>(objeto_.get()), 0);
@@ -90,7 +92,10 @@ void AccesibilidadWin32::Anunciar() {
 ArbolAccesible AccesibilidadWin32::Arbol() const {
     // GetFocus answers for this thread only: nothing while another
     // program is the active one.
-    return ArbolAccesible(modelo_, ventanas_.ParadaDe(::GetFocus()));
+    // A message box of the window's own disables it: until it is closed,
+    // nothing in the window can be used.
+    const bool disponible = ventanas_.ventana && ::IsWindowEnabled(ventanas_.ventana);
+    return ArbolAccesible(modelo_, ventanas_.ParadaDe(::GetFocus()), disponible);
 }
 
 RECT AccesibilidadWin32::EnPantalla(const Rectangulo& caja) const {

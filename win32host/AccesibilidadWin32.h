@@ -38,8 +38,8 @@ public:
     std::optional<LRESULT> AlPedirObjeto(WPARAM w, LPARAM l);
     // After anything may have changed in the model: the events for it.
     void Anunciar();
-    // The window is being destroyed: the object stops answering and is
-    // cut off from its clients.
+    // The window is being destroyed: the object stops answering, is cut off
+    // from its clients, and is not made again for a later request.
     void Desconectar();
 
 private:
@@ -77,6 +77,7 @@ private:
     AccessibleObjectFromWindowFn accessibleObjectFromWindow_ = nullptr;
     bool intentado_ = false;
     bool comIniciado_ = false;
+    bool desconectado_ = false;
     Referencia<ObjetoAccesible> objeto_;
 };
 

@@ -418,7 +418,12 @@ void VentanaWin32::AlCambiarColores() {
 }
 
 // A screen reader's request, carried out as the user's own click would be.
+// Posted requests are also dispatched by the loop of a message box of the
+// window's own: while one is up (the window is disabled) or the window is
+// going, they are dropped, as a click would be.  Otherwise each could open
+// another box inside the first, or close the window under it.
 void VentanaWin32::AlPedir(const Peticion& peticion) {
+    if (!ventana_ || !::IsWindowEnabled(ventana_) || modelo_.Descargada()) return;
     if (peticion.tipo == Peticion::Tipo::PresionarBoton) {
         ::SendMessageW(Ventanas().VentanaDe(peticion.boton), BM_CLICK, 0, 0);
         return;

@@ -28,6 +28,12 @@ std::optional<int16_t> ArbolAccesible::OpcionDe(long id) const {
 }
 
 std::optional<ElementoAccesible> ArbolAccesible::Elemento(long id) const {
+    auto elemento = ElementoDisponible(id);
+    if (elemento && !disponible_) elemento->estados |= kNoDisponible;
+    return elemento;
+}
+
+std::optional<ElementoAccesible> ArbolAccesible::ElementoDisponible(long id) const {
     if (id == kVentana) return Ventana();
     const auto parte = ParteDe(id);
     if (!parte) return std::nullopt;
@@ -160,7 +166,8 @@ std::optional<long> ArbolAccesible::Navegar(long desde, Direccion direccion) con
 
 std::optional<Peticion> ArbolAccesible::Seleccionar(long id, const PeticionSeleccion& peticion) const {
     const auto opcion = OpcionDe(id);
-    if (!opcion || peticion.otras || !(peticion.tomarFoco || peticion.tomarSeleccion)) return std::nullopt;
+    if (!disponible_ || !opcion || peticion.otras || !(peticion.tomarFoco || peticion.tomarSeleccion))
+        return std::nullopt;
     Peticion seleccion;
     seleccion.tipo = Peticion::Tipo::SeleccionarOpcion;
     seleccion.opcion = *opcion;
@@ -169,6 +176,7 @@ std::optional<Peticion> ArbolAccesible::Seleccionar(long id, const PeticionSelec
 }
 
 std::optional<Peticion> ArbolAccesible::AccionPredeterminada(long id) const {
+    if (!disponible_) return std::nullopt;
     const auto parte = ParteDe(id);
     if (parte == Parte::Opcion) {
         Peticion seleccion;

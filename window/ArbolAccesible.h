@@ -61,8 +61,11 @@ struct Peticion {
 class ArbolAccesible {
 public:
     // `foco` is the stop that holds the keyboard focus, none while the
-    // window is not the active one.
-    ArbolAccesible(const frmMenu& menu, std::optional<ParadaFoco> foco) : menu_(menu), foco_(foco) {}
+    // window is not the active one.  `disponible` is false while the window
+    // takes no input (a message box of its own is up): every element is
+    // then unavailable, and nothing can be selected or pressed.
+    ArbolAccesible(const frmMenu& menu, std::optional<ParadaFoco> foco, bool disponible = true)
+        : menu_(menu), foco_(foco), disponible_(disponible) {}
 
     static constexpr long kVentana = 0;
 
@@ -101,8 +104,11 @@ private:
     ElementoAccesible Texto(const Etiqueta& etiqueta) const;
     ElementoAccesible DeBoton(const Boton& boton, ParadaFoco parada) const;
 
+    std::optional<ElementoAccesible> ElementoDisponible(long id) const;
+
     const frmMenu& menu_;
     std::optional<ParadaFoco> foco_;
+    bool disponible_;
 };
 
 }  // namespace instalar

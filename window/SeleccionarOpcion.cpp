@@ -7,7 +7,7 @@
 namespace instalar {
 
 void frmMenu::SeleccionarOpcion(int16_t indice) {
-    if (indice < 0 || static_cast<size_t>(indice) >= controles.etqInstalar.size()) return;
+    if (indice < 0 || indice >= nOpciones) return;
     Etiqueta& elegida = controles.etqInstalar[static_cast<size_t>(indice)];
 
     // The description is read afresh every time, so an edited file shows

@@ -69,7 +69,10 @@ void frmMenu::Form_MouseUp() { bMoviendo = false; }
 
 void frmMenu::Form_Unload() {
     // Element 0 belongs to the design; the rest were created by CargarMenu.
+    // The count goes with them: a screen reader may still ask after the
+    // window is gone, and finds no item.
     if (controles.etqInstalar.size() > 1) controles.etqInstalar.resize(1);
+    nOpciones = 0;
 }
 
 Impacto frmMenu::ControlEn(double x, double y) const {

@@ -309,5 +309,52 @@ TEST_F(ArbolTest, LaAccionPredeterminadaEligeLaOpcionOPulsaElBoton) {
     for (long id : {0L, 4L, 5L, 7L, 10L}) EXPECT_EQ(arbol.AccionPredeterminada(id), std::nullopt) << id;
 }
 
+// While a message box of the window's own is up, the window takes no input:
+// every element says so, and no request comes out of the tree.
+TEST_F(ArbolTest, ConLaVentanaSinEntradaNadaEstaDisponibleNiSePuedePedir) {
+    Cargar();
+    const ArbolAccesible arbol(*ventana, P::Lista, false);
+    for (long id = 0; id <= arbol.Hijos(); ++id) {
+        const auto elemento = arbol.Elemento(id);
+        ASSERT_TRUE(elemento.has_value()) << id;
+        EXPECT_TRUE(elemento->estados & kNoDisponible) << id;
+        EXPECT_EQ(arbol.AccionPredeterminada(id), std::nullopt) << id;
+        EXPECT_EQ(arbol.Seleccionar(id, PeticionSeleccion{true, true, false}), std::nullopt) << id;
+    }
+    // The same window, taking input again.
+    EXPECT_FALSE(Arbol(P::Lista).Elemento(1)->estados & kNoDisponible);
+    EXPECT_TRUE(Arbol(P::Lista).AccionPredeterminada(1).has_value());
+}
+
+// A screen reader may still hold the window's object after it is unloaded:
+// the tree then holds no item, and asks nothing of the labels that are gone.
+TEST_F(ArbolTest, TrasDescargarNoQuedanOpciones) {
+    Cargar();
+    ventana->Form_Unload();
+    const ArbolAccesible arbol = Arbol(P::Lista);
+    EXPECT_EQ(ventana->Opciones(), 0);
+    EXPECT_EQ(arbol.Hijos(), 6);
+    EXPECT_EQ(arbol.OpcionDe(1), std::nullopt);
+    EXPECT_EQ(arbol.ParteDe(1), Parte::Descripcion);
+    for (long id = 0; id <= 9; ++id) {
+        if (const auto elemento = arbol.Elemento(id)) EXPECT_NE(elemento->rol, RolAccesible::OpcionDeLista) << id;
+        EXPECT_EQ(arbol.Descripcion(id), std::nullopt) << id;
+        if (const auto peticion = arbol.AccionPredeterminada(id))
+            EXPECT_EQ(peticion->tipo, Peticion::Tipo::PresionarBoton) << id;
+    }
+}
+
+// An empty list still has the design's label 0, hidden: a request to select
+// item 0 (a screen reader's, forged or late) selects nothing.
+TEST_F(ArbolTest, ElegirUnaOpcionQueNoEstaEnLaListaNoHaceNada) {
+    Escribir({"Oficina", "2.0"});
+    Cargar();
+    ASSERT_EQ(ventana->Opciones(), 0);
+    ventana->etqInstalar_Click(0);
+    EXPECT_TRUE(Negritas().empty());
+    EXPECT_FALSE(V().Image1.visible);
+    EXPECT_TRUE(p.mensajes.empty());
+}
+
 }  // namespace
 }  // namespace instalar::prueba
