@@ -408,6 +408,95 @@ TEST_F(Accesibilidad, SeleccionarYLaAccionPredeterminadaHacenLoQueUnClic) {
     EXPECT_FALSE(menu.Terminado());
 }
 
+// A screen reader's requests while the menu's own message box is up: the
+// box's loop would carry them out inside it, each able to open another box
+// or to close the window under it.  They do nothing, and until the box is
+// closed every element says it is unavailable.
+TEST_F(Accesibilidad, MientrasHayUnAvisoLasPeticionesNoHacenNada) {
+    Menu& menu = Abrir(kTresOpciones);
+    EsperarLista(menu, ConMarca(3, 0));
+    const Elemento raiz = Raiz();
+    ASSERT_TRUE(DeleteFileW(medio_.RutaDe(L"instalar.inf").c_str()));
+    // Selecting reads the file again: it is gone, and the menu says so.
+    EXPECT_EQ(AccionPredeterminada(Elemento{raiz.objeto, 2}), S_OK);
+    const CuadroMensaje cuadro = EsperarCuadroMensaje(menu.Id());
+
+    EXPECT_TRUE(Tiene(Estado(Elemento{raiz.objeto, 3}), STATE_SYSTEM_UNAVAILABLE))
+        << TextoEstado(Estado(Elemento{raiz.objeto, 3}));
+    EXPECT_TRUE(Tiene(Estado(Elemento{raiz.objeto, kCerrar}), STATE_SYSTEM_UNAVAILABLE))
+        << TextoEstado(Estado(Elemento{raiz.objeto, kCerrar}));
+    for (int i = 0; i < 5; ++i) {
+        AccionPredeterminada(Elemento{raiz.objeto, 3});
+        Seleccionar(Elemento{raiz.objeto, 1}, SELFLAG_TAKESELECTION);
+    }
+    AccionPredeterminada(Elemento{raiz.objeto, kCerrar});
+    // Had any been carried out, a second box or the end of the menu would
+    // show within this time.
+    EXPECT_FALSE(Esperar([&] { return CuadrosDeMensaje(menu.Id()) > 1 || menu.Terminado(); }, 2000))
+        << CuadrosDeMensaje(menu.Id()) << " boxes; ended: " << menu.Terminado();
+
+    Aceptar(cuadro);
+    ASSERT_TRUE(Esperar([&] { return CuadrosDeMensaje(menu.Id()) == 0; }, 3000));
+    EXPECT_FALSE(menu.Terminado());
+    EXPECT_FALSE(Tiene(Estado(Elemento{raiz.objeto, 3}), STATE_SYSTEM_UNAVAILABLE));
+    EXPECT_EQ(SeleccionadoSegunElObjeto(), 1) << "the selection moved";
+    medio_.Escribir(L"instalar.inf", kTresOpciones);  // the medium as it was
+}
+
+// A screen reader that keeps the window's object after the menu has closed
+// gets errors from it, and the menu ends as it should.
+TEST_F(Accesibilidad, UnObjetoGuardadoTrasCerrarSoloDaErrores) {
+    Menu& menu = Abrir(kTresOpciones);
+    EsperarLista(menu, ConMarca(3, 0));
+    const Elemento raiz = Raiz();
+    ASSERT_EQ(Nombre(Elemento{raiz.objeto, 1}), L"Producto A");
+    ASSERT_TRUE(TraerAlFrente(menu.Ventana()));
+    PulsarTecla(VK_ESCAPE);
+    ASSERT_TRUE(menu.EsperarSalida(5000)) << "Esc did not close the menu";
+    DWORD codigo = 1;
+    GetExitCodeProcess(menu.Proceso(), &codigo);
+    EXPECT_EQ(codigo, 0u);
+    VARIANT hijo;
+    VariantInit(&hijo);
+    hijo.vt = VT_I4;
+    hijo.lVal = 1;
+    BSTR nombre = nullptr;
+    EXPECT_TRUE(FAILED(raiz.objeto->get_accName(hijo, &nombre)));
+    if (nombre) SysFreeString(nombre);
+}
+
+// Child numbers and argument types no element has: each is refused, and the
+// menu goes on answering.
+TEST_F(Accesibilidad, NumerosYTiposFueraDeRangoSeRechazan) {
+    Menu& menu = Abrir(kTresOpciones);
+    EsperarLista(menu, ConMarca(3, 0));
+    const Elemento raiz = Raiz();
+    struct Caso {
+        VARTYPE tipo;
+        long valor;
+    };
+    const Caso casos[] = {{VT_I4, -1}, {VT_I4, 10}, {VT_I4, 0x7FFFFFFF}, {VT_I4, -0x7FFFFFFF - 1},
+                          {VT_BSTR, 1}, {VT_EMPTY, 1}, {VT_R8, 1}, {VT_DISPATCH, 1}};
+    for (const Caso& caso : casos) {
+        VARIANT hijo;
+        VariantInit(&hijo);
+        hijo.vt = caso.tipo;
+        if (caso.tipo == VT_I4) hijo.lVal = caso.valor;
+        BSTR texto = nullptr;
+        EXPECT_TRUE(FAILED(raiz.objeto->get_accName(hijo, &texto))) << caso.tipo << " " << caso.valor;
+        if (texto) SysFreeString(texto);
+        VARIANT estado;
+        VariantInit(&estado);
+        EXPECT_TRUE(FAILED(raiz.objeto->get_accState(hijo, &estado))) << caso.tipo << " " << caso.valor;
+        VariantClear(&estado);
+        EXPECT_TRUE(FAILED(raiz.objeto->accDoDefaultAction(hijo))) << caso.tipo << " " << caso.valor;
+        EXPECT_TRUE(FAILED(raiz.objeto->accSelect(SELFLAG_TAKESELECTION, hijo))) << caso.tipo << " " << caso.valor;
+    }
+    EXPECT_EQ(Nombre(Elemento{raiz.objeto, 1}), L"Producto A");
+    EXPECT_EQ(SeleccionadoSegunElObjeto(), 1);
+    EXPECT_FALSE(menu.Terminado());
+}
+
 // ------------------------------------------------------ what it costs
 
 TEST_F(Accesibilidad, LaBibliotecaDeAccesibilidadSoloSeCargaAlPedirElObjeto) {

@@ -820,6 +820,18 @@ INSTANTIATE_TEST_SUITE_P(Plataforma, DpisForjados,
                          ::testing::Values(DpiForjado{1, 48}, DpiForjado{30000, 960}),
                          [](const auto& caso) { return "pide" + std::to_string(caso.param.pedido); });
 
+// A WM_DESTROY that another program sends while the window lives unloads
+// the model and cuts the screen reader's object off; a screen reader asking
+// for the object afterwards (or for the first time between the window's
+// real WM_DESTROY and its end) must not get one built on labels that are
+// gone.
+TEST_F(DpisForjados, TrasUnWmDestroyNoSeConstruyeElObjetoAccesible) {
+    VentanaDePrueba ventana(medio_, 96);
+    SendMessageW(ventana.Hwnd(), WM_DESTROY, 0, 0);
+    EXPECT_EQ(SendMessageW(ventana.Hwnd(), WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_CLIENT)), 0)
+        << "an accessible object was made after the window unloaded";
+}
+
 }  // namespace
 
 // --- Libraries on a Windows 7 without update KB2533623 -------------------
