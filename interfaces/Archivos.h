@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -41,9 +42,19 @@ public:
     virtual std::u16string GrupoDeNombre(const std::u16string& /*nombre*/) { return {}; }
 };
 
+// What tells one version of a file from another without reading it.
+struct HuellaArchivo {
+    uint64_t tamano = 0;
+    uint64_t escritura = 0;  // the last write's time, in the system's units
+    bool operator==(const HuellaArchivo& otra) const { return tamano == otra.tamano && escritura == otra.escritura; }
+};
+
 class Archivos : public ComparacionNombres {
 public:
     virtual Resultado<std::unique_ptr<ArchivoLectura>> AbrirArchivo(const std::u16string& ruta) = 0;
+    // The file's size and last write time; none when they cannot be had,
+    // and then nothing read from the file is kept for later.
+    virtual std::optional<HuellaArchivo> Huella(const std::u16string& /*ruta*/) { return std::nullopt; }
     // Menu file text is in the system's ANSI code page.
     virtual std::u16string DesdeAnsi(std::string_view bytes) = 0;
 };

@@ -68,4 +68,12 @@ Resultado<std::string> ArchivosWin32::LeerEntero(const std::u16string& ruta, siz
     }
 }
 
+std::optional<HuellaArchivo> ArchivosWin32::Huella(const std::u16string& ruta) {
+    WIN32_FILE_ATTRIBUTE_DATA datos{};
+    if (!::GetFileAttributesExW(W(ruta), GetFileExInfoStandard, &datos)) return std::nullopt;
+    auto entero = [](DWORD alto, DWORD bajo) { return (static_cast<uint64_t>(alto) << 32) | bajo; };
+    return HuellaArchivo{entero(datos.nFileSizeHigh, datos.nFileSizeLow),
+                         entero(datos.ftLastWriteTime.dwHighDateTime, datos.ftLastWriteTime.dwLowDateTime)};
+}
+
 }  // namespace instalar::win32

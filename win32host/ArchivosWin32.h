@@ -15,6 +15,7 @@ public:
     Resultado<std::unique_ptr<ArchivoLectura>> AbrirArchivo(const std::u16string& ruta) override;
     std::u16string DesdeAnsi(std::string_view bytes) override;
     bool IgualesSinMayusculas(const std::u16string& a, const std::u16string& b) override;
+    std::optional<HuellaArchivo> Huella(const std::u16string& ruta) override;
 
     // The whole file, when it is no larger than `maximo` bytes.
     Resultado<std::string> LeerEntero(const std::u16string& ruta, size_t maximo);

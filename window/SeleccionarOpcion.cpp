@@ -47,9 +47,12 @@ void frmMenu::CentrarDescripcion() {
 
 std::optional<std::u16string> frmMenu::DescripcionDeOpcion(int16_t indice) const {
     if (indice < 0 || indice >= nOpciones) return std::nullopt;
-    auto descripcion = BuscarDescripcion(archivos, sArchivo, controles.etqInstalar[static_cast<size_t>(indice)].texto);
-    if (!descripcion) return std::nullopt;
-    return descripcion.valor();
+    const std::u16string& nombre = controles.etqInstalar[static_cast<size_t>(indice)].texto;
+    const auto huella = archivos.Huella(sArchivo);
+    if (!huella) return DescripcionesMenu::Leer(archivos, sArchivo).De(archivos, nombre);
+    if (!descripcionesLeidas || !(descripcionesLeidas->huella == *huella))
+        descripcionesLeidas = DescripcionesLeidas{*huella, DescripcionesMenu::Leer(archivos, sArchivo)};
+    return descripcionesLeidas->descripciones.De(archivos, nombre);
 }
 
 int16_t frmMenu::OpcionSeleccionada() const {

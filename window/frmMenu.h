@@ -14,6 +14,7 @@
 #include "interfaces/Archivos.h"
 #include "interfaces/MedidaTexto.h"
 #include "interfaces/Procesos.h"
+#include "menufile/DescripcionesMenu.h"
 #include "menufile/LineaMenu.h"
 #include "window/Controles.h"
 #include "window/Foco.h"
@@ -75,7 +76,9 @@ public:
     int16_t OpcionSeleccionada() const;
     // The description that selecting item `indice` shows, read from the
     // menu file: none when its entry has none (the previous one stays on
-    // screen then) or the file cannot be read.
+    // screen then) or the file cannot be read.  All items' descriptions
+    // come from one reading, kept until the file's size or write time
+    // changes: a screen reader asks for each of them, often.
     std::optional<std::u16string> DescripcionDeOpcion(int16_t indice) const;
 
     // --- The keyboard focus
@@ -121,6 +124,11 @@ private:
     bool bDescargada = false;
     bool bDistribuidas = false;  // the items were spread down the divider
     bool bListaConFoco = false;
+    struct DescripcionesLeidas {
+        HuellaArchivo huella;
+        DescripcionesMenu descripciones;
+    };
+    mutable std::optional<DescripcionesLeidas> descripcionesLeidas;  // for DescripcionDeOpcion
 };
 
 }  // namespace instalar

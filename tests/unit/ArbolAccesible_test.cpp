@@ -152,6 +152,34 @@ TEST_F(ArbolTest, LaDescripcionDeCadaOpcionEsLaQueMostraria) {
     EXPECT_TRUE(p.mensajes.empty()) << "asking must not show a message";
 }
 
+// A screen reader walks the whole tree, asking each item's description: the
+// file is read once for all of them (a UTF-8 file is looked through once
+// more, to know it is UTF-8), and again only once it has changed.
+TEST_F(ArbolTest, LasDescripcionesDeTodasSalenDeUnaLectura) {
+    std::vector<std::string> lineas = {"Men\xC3\xBA", "1.0"};
+    for (int i = 0; i < 200; ++i)
+        lineas.push_back("Producto " + std::to_string(i) + ";p.exe;Instala el m\xC3\xB3" "dulo " + std::to_string(i));
+    Escribir(lineas);
+    Cargar();
+    const size_t tamano = p.archivos[kRutaMenu].size();
+    const int aperturasAntes = p.aperturas;
+    const size_t bytesAntes = p.bytesLeidos;
+
+    const ArbolAccesible arbol = Arbol();
+    for (int vuelta = 0; vuelta < 3; ++vuelta) {
+        for (long id = 1; id <= 200; ++id)
+            EXPECT_EQ(arbol.Descripcion(id), u"Instala el m\u00f3dulo " + DesdeUtf8(std::to_string(id - 1))) << id;
+    }
+    EXPECT_EQ(p.aperturas - aperturasAntes, 1);
+    EXPECT_LE(p.bytesLeidos - bytesAntes, 2 * tamano);
+
+    lineas[2] = "Producto 0;p.exe;Otra";
+    Escribir(lineas);
+    EXPECT_EQ(arbol.Descripcion(1), std::u16string(u"Otra"));
+    EXPECT_EQ(arbol.Descripcion(2), std::u16string(u"Instala el m\u00f3dulo 1"));
+    EXPECT_EQ(p.aperturas - aperturasAntes, 2);
+}
+
 struct CasoCajas {
     const char* nombre;
     double twipsPorPixel;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "ArchivoEnTrozos.h"
 #include "comprobar/Windows1252.h"
@@ -40,6 +41,12 @@ Resultado<std::unique_ptr<ArchivoLectura>> PlataformaFalsa::AbrirArchivo(const s
     auto archivo = archivos.find(ruta);
     if (archivo == archivos.end()) return ErrorDe(CodigoError::ArchivoNoEncontrado, 2);
     return std::unique_ptr<ArchivoLectura>(CrearArchivo(archivo->second));
+}
+
+std::optional<HuellaArchivo> PlataformaFalsa::Huella(const std::u16string& ruta) {
+    auto archivo = archivos.find(ruta);
+    if (archivo == archivos.end()) return std::nullopt;
+    return HuellaArchivo{archivo->second.size(), std::hash<std::string>{}(archivo->second)};
 }
 
 std::u16string PlataformaFalsa::DesdeAnsi(std::string_view bytes) { return comprobar::DesdeWindows1252(bytes); }

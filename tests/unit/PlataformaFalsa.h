@@ -72,6 +72,9 @@ public:
     std::unique_ptr<ArchivoLectura> CrearArchivo(const std::string& contenido);
     std::u16string DesdeAnsi(std::string_view bytes) override;
     Resultado<int64_t> LongitudArchivo(const std::u16string& ruta) override;
+    // A file's size, and for its write time a hash of its bytes: any
+    // change of the contents is a new version.
+    std::optional<HuellaArchivo> Huella(const std::u16string& ruta) override;
     Fallo CargarFondo(const std::u16string& ruta) override;
     Tamano MedirTexto(const Fuente& fuente, const std::u16string& texto, double anchoAjuste) override;
     bool IgualesSinMayusculas(const std::u16string& a, const std::u16string& b) override {
