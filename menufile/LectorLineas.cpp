@@ -11,11 +11,6 @@ namespace {
 
 constexpr size_t kTamanoBufer = 64 * 1024;
 
-// No menu line comes near this: positions within a line stop at 32767
-// characters anyway.  Past it, a file without line ends would otherwise
-// grow one string until memory runs out.
-constexpr size_t kLargoMaximoLinea = 1024 * 1024;
-
 bool EsUnidad(const char* p, char valor) { return p[0] == valor && p[1] == '\0'; }
 
 // Lines that end within `bytes`: each CR ends one, with or without an LF.
@@ -27,8 +22,8 @@ int64_t FinesDeLinea(std::string_view bytes) {
 
 }  // namespace
 
-LectorLineas::LectorLineas(std::unique_ptr<ArchivoLectura> archivo)
-    : archivo_(std::move(archivo)), bufer_(kTamanoBufer) {}
+LectorLineas::LectorLineas(std::unique_ptr<ArchivoLectura> archivo, size_t largoMaximo)
+    : archivo_(std::move(archivo)), bufer_(kTamanoBufer), largoMaximo_(largoMaximo) {}
 
 size_t LectorLineas::Disponibles(size_t cuantos) {
     while (final_ - posicion_ < cuantos && !agotado_ && !errorPendiente_) {
@@ -74,7 +69,7 @@ Resultado<std::string> LectorLineas::LeerLineaDeBytes() {
         const char* inicio = bufer_.data() + posicion_;
         const auto* retorno = static_cast<const char*>(std::memchr(inicio, '\r', final_ - posicion_));
         const size_t hasta = retorno ? static_cast<size_t>(retorno - inicio) : final_ - posicion_;
-        if (linea.size() + hasta > kLargoMaximoLinea) return ErrorDe(CodigoError::Desbordamiento);
+        if (linea.size() + hasta > largoMaximo_) return ErrorDe(CodigoError::Desbordamiento);
         if (!retorno) {
             linea.append(inicio, hasta);
             posicion_ = final_;
@@ -97,7 +92,7 @@ Resultado<std::string> LectorLineas::LeerLineaDeUnidades() {
         const size_t enteras = (final_ - posicion_) & ~size_t{1};
         size_t i = 0;
         while (i < enteras && !EsUnidad(inicio + i, '\r')) i += 2;
-        if (linea.size() + i > 2 * kLargoMaximoLinea) return ErrorDe(CodigoError::Desbordamiento);
+        if (linea.size() + i > 2 * largoMaximo_) return ErrorDe(CodigoError::Desbordamiento);
         linea.append(inicio, i);
         posicion_ += i;
         if (i == enteras) continue;

@@ -1,7 +1,8 @@
 #pragma once
 // Reads a file line by line.  A line ends at CR or CR LF; a lone LF is an
 // ordinary character.  Reading a line at the end of the file is an error,
-// and so is a line of over a mebibyte (characters, or 16-bit units).
+// and so is a line longer than kLargoMaximoLinea (characters, or 16-bit
+// units).
 // The file is read in runs and never held whole in memory.
 //
 // Lines are made of bytes, or of 16-bit little-endian units once the reader
@@ -25,9 +26,14 @@ struct VistazoUtf8 {
     int64_t lineasHastaFallo = 0;  // lines after the given one up to the first fault
 };
 
+// No menu line comes near this: positions within a line stop at 32767
+// characters anyway.  Past it, a file without line ends would otherwise
+// grow one string until memory runs out (a gigabyte ends a 32-bit program).
+constexpr size_t kLargoMaximoLinea = size_t{128} * 1024 * 1024;
+
 class LectorLineas {
 public:
-    explicit LectorLineas(std::unique_ptr<ArchivoLectura> archivo);
+    explicit LectorLineas(std::unique_ptr<ArchivoLectura> archivo, size_t largoMaximo = kLargoMaximoLinea);
 
     // True when no line is left.  A read failure counts as "not at the end"
     // and is reported by the next LeerLinea.
@@ -61,6 +67,7 @@ private:
     size_t final_ = 0;
     uint64_t leidosDelArchivo_ = 0;  // where the file stands: the end of the buffer
     size_t unidad_ = 1;
+    size_t largoMaximo_;
     bool agotado_ = false;
     Fallo errorPendiente_;
 };

@@ -161,6 +161,12 @@ const CasoHostil kCasos[] = {
     {"linea_de_100MB_sin_punto_y_coma",
      [](const Medio& m) { return ConMenu(m, Cabecera() + std::string(100u * 1024 * 1024, 'x') + "\r\n"); },
      ListaVacia, 60000},
+    // Past the longest line the reader takes (128 MiB) it stops: a file of a
+    // gigabyte without a line end would otherwise fill the memory of the
+    // 32-bit program.
+    {"linea_de_130MB_sin_fin",
+     [](const Medio& m) { return ConMenu(m, Cabecera() + std::string(130u * 1024 * 1024, 'x')); },
+     [](const Medio&) { return Mensaje(L"Desbordamiento"); }, 60000},
     {"primer_punto_y_coma_tras_32767",
      [](const Medio& m) { return ConMenu(m, Cabecera() + std::string(32767, 'a') + ";x.exe\r\n"); },
      [](const Medio&) { return Mensaje(L"Desbordamiento"); }},
