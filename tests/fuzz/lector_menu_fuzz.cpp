@@ -578,8 +578,9 @@ void Ventana::ComprobarCarga() {
 }
 
 void Ventana::Seleccionar(int16_t indice, bool conRaton) {
-    const size_t etiquetas = V().etqInstalar.size();
-    const bool valido = indice >= 0 && static_cast<size_t>(indice) < etiquetas;
+    // Only items of the list can be selected: the design's label 0 of an
+    // empty list is none.
+    const bool valido = indice >= 0 && indice < ventana_->Opciones();
     const std::set<size_t> antes = Negritas(V());
     const std::u16string infoAntes = V().etqInfo.texto;
     const size_t mensajesAntes = p_.mensajes.size();
@@ -680,16 +681,25 @@ void Ventana::Instalar(bool conIntro) {
         EXIGIR(!ventana_->Descargada());
         return;
     }
-    EXIGIR(p_.procesos.size() == procesosAntes + 1);
-    EXIGIR(p_.procesos.back().aplicacion == ruta);
-    EXIGIR(p_.procesos.back().lineaComandos == u"\"" + ruta + u"\"");
-    Fallo fallo = resultadosProceso.empty() ? Fallo{} : resultadosProceso.front();
-    if (fallo && fallo->codigo == CodigoError::RequiereElevacion) {
+    Fallo fallo;
+    if (!EsPrograma(ruta)) {
+        // A package or document: straight to the shell, never started itself.
+        EXIGIR(p_.procesos.size() == procesosAntes);
         EXIGIR(p_.ejecucionesShell.size() == shellAntes + 1);
         EXIGIR(p_.ejecucionesShell.back().aplicacion == ruta);
         fallo = resultadosShell.empty() ? Fallo{} : resultadosShell.front();
     } else {
-        EXIGIR(p_.ejecucionesShell.size() == shellAntes);
+        EXIGIR(p_.procesos.size() == procesosAntes + 1);
+        EXIGIR(p_.procesos.back().aplicacion == ruta);
+        EXIGIR(p_.procesos.back().lineaComandos == u"\"" + ruta + u"\"");
+        fallo = resultadosProceso.empty() ? Fallo{} : resultadosProceso.front();
+        if (fallo && fallo->codigo == CodigoError::RequiereElevacion) {
+            EXIGIR(p_.ejecucionesShell.size() == shellAntes + 1);
+            EXIGIR(p_.ejecucionesShell.back().aplicacion == ruta);
+            fallo = resultadosShell.empty() ? Fallo{} : resultadosShell.front();
+        } else {
+            EXIGIR(p_.ejecucionesShell.size() == shellAntes);
+        }
     }
     if (!fallo) {
         EXIGIR(ventana_->Descargada());
