@@ -6,7 +6,7 @@
 
 #include <optional>
 #include <string>
-#include <unordered_map>
+#include <map>
 #include <vector>
 
 #include "interfaces/Archivos.h"
@@ -32,7 +32,7 @@ private:
     void Anotar(Archivos& archivos, const std::u16string& nombre, const std::optional<std::u16string>& descripcion);
 
     // The first entry of every name, by the comparison's groups.
-    std::unordered_map<std::u16string, std::vector<Primera>> grupos_;
+    std::map<std::u16string, std::vector<Primera>> grupos_;
 };
 
 }  // namespace instalar

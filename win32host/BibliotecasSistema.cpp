@@ -1,7 +1,6 @@
 #include "win32host/BibliotecasSistema.h"
 
 #include <cwchar>
-#include <string>
 
 namespace instalar::win32 {
 
@@ -14,11 +13,14 @@ FARPROC FuncionDeKernel32(const char* nombre) {
     return kernel ? ::GetProcAddress(kernel, nombre) : nullptr;
 }
 
-std::wstring RutaEnSystem32(const wchar_t* nombre) {
-    wchar_t carpeta[MAX_PATH];
-    const UINT largo = ::GetSystemDirectoryW(carpeta, MAX_PATH);
-    if (largo == 0 || largo >= MAX_PATH) return {};
-    return std::wstring(carpeta, largo) + L"\\" + nombre;
+// The full path of a file in System32, in `ruta`; false if it does not fit.
+bool RutaEnSystem32(const wchar_t* nombre, wchar_t (&ruta)[MAX_PATH]) {
+    const UINT largo = ::GetSystemDirectoryW(ruta, MAX_PATH);
+    const size_t largoNombre = std::wcslen(nombre);
+    if (largo == 0 || largo + 1 + largoNombre >= MAX_PATH) return false;
+    ruta[largo] = L'\\';
+    std::wmemcpy(ruta + largo + 1, nombre, largoNombre + 1);
+    return true;
 }
 
 }  // namespace
@@ -47,9 +49,9 @@ Biblioteca CargarBibliotecaDeSistema(const wchar_t* nombre, CargadorDeBiblioteca
     // the exception: by name, the manifest's side-by-side version 6 answers
     // before any folder is searched.
     if (_wcsicmp(nombre, L"comctl32.dll") == 0) return Biblioteca(cargar(nombre, 0).modulo);
-    const std::wstring ruta = RutaEnSystem32(nombre);
-    if (ruta.empty()) return Biblioteca();
-    return Biblioteca(cargar(ruta.c_str(), 0).modulo);
+    wchar_t ruta[MAX_PATH];
+    if (!RutaEnSystem32(nombre, ruta)) return Biblioteca();
+    return Biblioteca(cargar(ruta, 0).modulo);
 }
 
 bool HayShcore() {
