@@ -30,19 +30,19 @@
 
 #include "herramientas/Accesibilidad.h"
 #include "herramientas/Archivos.h"
+#include "herramientas/CarpetaTemporal.h"
+#include "herramientas/Diseno.h"
 #include "herramientas/Entrada.h"
 #include "herramientas/Errores.h"
 #include "herramientas/Pantalla.h"
 #include "herramientas/Procesos.h"
-#include "herramientas/Recursos.h"
 #include "herramientas/Texto.h"
 #include "herramientas/Ventanas.h"
+#include "win32host/Manejadores.h"
 
 namespace {
 
 using namespace herramientas;
-
-const wchar_t* const kTitulo = L"Men\u00fa de instalaci\u00f3n";
 
 // ------------------------------------------------------------ utilities
 
@@ -123,7 +123,7 @@ public:
         const double limite = inicio_ + limiteMs;
         WaitForInputIdle(proceso_.ManejadorDelProceso(), limiteMs);
         for (;;) {
-            ventana_ = BuscarVentanaPrincipal(proceso_.Id(), kTitulo);
+            ventana_ = BuscarVentanaPrincipal(proceso_.Id(), diseno::kTituloW);
             if (ventana_) break;
             if (proceso_.Terminado()) throw std::runtime_error("the program ended without showing its window");
             if (Ahora() > limite) throw std::runtime_error("the window did not appear in time");
@@ -212,8 +212,6 @@ struct Medido {
     int sondeos = 0;
 };
 
-constexpr COLORREF kColorBarra = RGB(88, 106, 183);
-
 void Medir(Medido& m, const std::wstring& carpetaTrabajo, HANDLE trabajo, bool contar) {
     AparcarRaton();
     double listo, memoria, ctrl = -1, arbol = -1;
@@ -226,7 +224,7 @@ void Medir(Medido& m, const std::wstring& carpetaTrabajo, HANDLE trabajo, bool c
         memoria = ejecucion.MemoriaPico();
         if (m.opciones > 0) {
             // The bar along the bottom edge, between the two buttons.
-            pintado = PixelDePantalla(ejecucion.APantalla(Px(225), Px(345))) == kColorBarra;
+            pintado = PixelDePantalla(ejecucion.APantalla(Px(225), Px(345))) == diseno::Colorref(diseno::kBarra);
         }
         if (m.seleccion) ctrl = ejecucion.CtrlAbajo(60000);
         if (m.arbol) arbol = ejecucion.LeerDescripciones(m.opciones);
@@ -240,10 +238,12 @@ void Medir(Medido& m, const std::wstring& carpetaTrabajo, HANDLE trabajo, bool c
     m.sondeos += sondeos;
 }
 
+using Trabajo = instalar::win32::Manejador<HANDLE, instalar::win32::CerrarManejador>;
+
 // Every program started belongs to this job: should this program die,
 // closing the job ends them too.  Null if the system has no jobs to give.
-Manejador TrabajoQueLosTermina() {
-    Manejador trabajo(CreateJobObjectW(nullptr, nullptr));
+Trabajo TrabajoQueLosTermina() {
+    Trabajo trabajo(CreateJobObjectW(nullptr, nullptr));
     if (trabajo) {
         JOBOBJECT_EXTENDED_LIMIT_INFORMATION limites{};
         limites.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
@@ -255,7 +255,7 @@ Manejador TrabajoQueLosTermina() {
 // One round to warm the file cache and Wine, not counted; then the counted
 // rounds, each starting with the next program in turn.
 void CorrerRondas(std::vector<Medido>& medidos, int rondas, const std::wstring& carpetaTrabajo) {
-    const Manejador trabajo = TrabajoQueLosTermina();
+    const Trabajo trabajo = TrabajoQueLosTermina();
     for (int ronda = 0; ronda <= rondas; ++ronda) {
         for (size_t k = 0; k < medidos.size(); ++k) {
             Medido& m = medidos[(k + static_cast<size_t>(ronda)) % medidos.size()];
@@ -284,26 +284,24 @@ std::optional<Opciones> LeerOpciones(int argc, wchar_t** argv) {
     return opciones;
 }
 
-// The folder the menus are written to; one of its own is removed again at
-// the end, with everything in it.
+// The folder the menus are written to: the one asked for, or one of its own
+// that is removed again at the end, with everything in it.
 class CarpetaDeMenus {
 public:
-    explicit CarpetaDeMenus(const std::wstring& elegida)
-        : propia_(elegida.empty()),
-          ruta_(propia_ ? Unir(CarpetaTemporal(), L"instalar-medir-" + std::to_wstring(GetCurrentProcessId()))
-                        : elegida) {
-        CrearCarpetas(ruta_);
+    explicit CarpetaDeMenus(const std::wstring& elegida) {
+        if (elegida.empty()) {
+            propia_.emplace("instalar-medir-", CarpetaDeTemporales(), BorrarCarpeta);
+            ruta_ = propia_->Ruta().wstring();
+        } else {
+            ruta_ = elegida;
+            CrearCarpetas(ruta_);
+        }
     }
-    ~CarpetaDeMenus() {
-        if (propia_) BorrarCarpeta(ruta_);
-    }
-    CarpetaDeMenus(const CarpetaDeMenus&) = delete;
-    CarpetaDeMenus& operator=(const CarpetaDeMenus&) = delete;
 
     const std::wstring& Ruta() const { return ruta_; }
 
 private:
-    bool propia_;
+    std::optional<CarpetaTemporal> propia_;
     std::wstring ruta_;
 };
 

@@ -10,6 +10,8 @@
 
 #include <windows.h>
 
+#include "herramientas/Diseno.h"
+
 namespace {
 
 LRESULT CALLBACK Procedimiento(HWND ventana, UINT mensaje, WPARAM w, LPARAM l) noexcept {
@@ -19,8 +21,6 @@ LRESULT CALLBACK Procedimiento(HWND ventana, UINT mensaje, WPARAM w, LPARAM l) n
     }
     return DefWindowProcW(ventana, mensaje, w, l);
 }
-
-int Escalar(int pixeles96, int dpi) { return MulDiv(pixeles96, dpi, 96); }
 
 int DpiDePantalla() {
     HDC pantalla = GetDC(nullptr);
@@ -75,11 +75,11 @@ int WINAPI wWinMain(HINSTANCE instancia, HINSTANCE, PWSTR, int) {
     if (!RegisterClassExW(&clase)) return 1;
 
     const int dpi = DpiDePantalla();
-    const int ancho = Escalar(451, dpi);
-    const int alto = Escalar(366, dpi);
+    const int ancho = MulDiv(diseno::kAnchoVentana, dpi, 1440);
+    const int alto = MulDiv(diseno::kAltoVentana, dpi, 1440);
     const int izquierda = (GetSystemMetrics(SM_CXSCREEN) - ancho) / 2;
     const int arriba = (GetSystemMetrics(SM_CYSCREEN) - alto) / 2;
-    HWND ventana = CreateWindowExW(WS_EX_APPWINDOW, clase.lpszClassName, L"Menú de instalación", WS_POPUP,
+    HWND ventana = CreateWindowExW(WS_EX_APPWINDOW, clase.lpszClassName, diseno::kTituloW, WS_POPUP,
                                    izquierda, arriba, ancho, alto, nullptr, nullptr, instancia, nullptr);
     if (!ventana) return 1;
 #ifdef VENTANA_CON_BOTONES

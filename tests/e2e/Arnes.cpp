@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "win32host/Manejadores.h"
+
 namespace arnes {
 
 namespace {
@@ -65,17 +67,18 @@ std::wstring LineaDelMenu(const Medio& medio, const OpcionesMenu& opciones) {
 
 }  // namespace
 
-const wchar_t* const kTituloMenu = L"Men\u00fa de instalaci\u00f3n";
-
 HWND Hijo(const Menu& menu, int id) { return GetDlgItem(menu.Ventana(), id); }
+
+void ClicEnInstalar(const Menu& menu) { Clic(CentroDe(Hijo(menu, kIdInstalar))); }
+
+bool EsperarFoco(const Menu& menu, int id, DWORD milisegundos) {
+    return Esperar([&] { return FocoDe(menu.Ventana()) == Hijo(menu, id); }, milisegundos);
+}
 
 // ---------------------------------------------------------------- folders
 
-Medio::Medio() : ruta_(Unir(CarpetaTemporal(), NombreUnico(L"instalar-medio-"))) {
-    if (!CreateDirectoryW(ruta_.c_str(), nullptr)) Fallar("cannot create " + Utf8(ruta_));
-}
-
-Medio::~Medio() { BorrarCarpeta(ruta_); }
+Medio::Medio()
+    : carpeta_("instalar-medio-", CarpetaDeTemporales(), BorrarCarpeta), ruta_(carpeta_.Ruta().wstring()) {}
 
 void Medio::Escribir(const std::wstring& relativa, const std::string& bytes) const {
     EscribirArchivo(RutaDe(relativa), bytes);
@@ -83,12 +86,6 @@ void Medio::Escribir(const std::wstring& relativa, const std::string& bytes) con
 
 void Medio::CopiarPrograma(const std::wstring& nombre, const std::wstring& destino) const {
     CopiarArchivo(Unir(CarpetaDelPrograma(), nombre), RutaDe(destino.empty() ? nombre : destino));
-}
-
-std::string LineasCrLf(std::initializer_list<std::string> lineas) {
-    std::string texto;
-    for (const auto& linea : lineas) texto += linea + "\r\n";
-    return texto;
 }
 
 const std::string kTresOpciones = LineasCrLf({
@@ -136,12 +133,12 @@ std::string Bmp24(int ancho, int alto, const std::function<COLORREF(int, int)>& 
 Menu::Menu(const Medio& medio, const OpcionesMenu& opciones)
     : linea_(LineaDelMenu(medio, opciones)),
       proceso_(IniciarMenu(medio.RutaDe(L"instalar.exe"), linea_,
-                           opciones.carpetaTrabajo.empty() ? CarpetaTemporal() : opciones.carpetaTrabajo)) {}
+                           opciones.carpetaTrabajo.empty() ? CarpetaDeTemporales() : opciones.carpetaTrabajo)) {}
 
 HWND Menu::EsperarVentana(DWORD milisegundos) {
     const bool hallada = Esperar(
         [&] {
-            ventana_ = BuscarVentanaPrincipal(Id(), kTituloMenu);
+            ventana_ = BuscarVentanaPrincipal(Id(), diseno::kTituloW);
             return ventana_ != nullptr || Terminado();
         },
         milisegundos);
@@ -217,7 +214,7 @@ IconoMensaje IconoEnPantalla(HWND control) {
     const COLORREF fondo = pantalla.En(0, 0);
     const auto dibujo = [&](HICON icono) {
         return Captura(rect.right - rect.left, rect.bottom - rect.top, [&](HDC dc, const RECT& todo) {
-            const ObjetoGdi<HBRUSH> pincel(CreateSolidBrush(fondo));
+            const instalar::win32::Pincel pincel(CreateSolidBrush(fondo));
             FillRect(dc, &todo, pincel.get());
             if (icono) DrawIconEx(dc, 0, 0, icono, todo.right, todo.bottom, 0, nullptr, DI_NORMAL);
         });
@@ -287,7 +284,7 @@ void Aceptar(const CuadroMensaje& cuadro) {
 // ------------------------------------------------------------- logs
 
 ArchivoDeRegistro::ArchivoDeRegistro(const wchar_t* variable, const wchar_t* prefijo)
-    : ruta_(Unir(CarpetaTemporal(), NombreUnico(prefijo) + L".txt")), variable_(variable, ruta_) {}
+    : ruta_(Unir(CarpetaDeTemporales(), NombreUnico(prefijo) + L".txt")), variable_(variable, ruta_) {}
 
 ArchivoDeRegistro::~ArchivoDeRegistro() {
     // A program that is still ending may hold the file a moment longer.
@@ -356,6 +353,12 @@ POINT APixeles(POINT twips) { return {APixeles(twips.x), APixeles(twips.y)}; }
 
 RECT ZonaEnPixeles(const RECT& twips) {
     return RECT{APixeles(twips.left), APixeles(twips.top), APixeles(twips.right), APixeles(twips.bottom)};
+}
+
+bool EsLaMasAncha(const Lista& lista, std::size_t i) {
+    for (std::size_t j = 0; j < lista.derechas.size(); ++j)
+        if (j != i && lista.derechas[i] <= lista.derechas[j] + 2) return false;
+    return true;
 }
 
 std::optional<std::size_t> Lista::Marcada() const {
@@ -437,6 +440,12 @@ void PruebaConMedio::TearDown() {
     if (antes_) {
         EXPECT_EQ(Diferencias(*antes_, TomarInstantanea(medio_.Ruta())), "") << "the medium changed";
     }
+}
+
+std::vector<Ejecucion> PruebaConRegistro::EjecucionesTrasCerrarse() {
+    EXPECT_TRUE(menu_->EsperarSalida()) << "the menu is still open";
+    EXPECT_EQ(menu_->EsperarFinDeSusProgramas(), "");
+    return registro_.Ejecuciones();
 }
 
 }  // namespace arnes

@@ -11,17 +11,19 @@
 #include <windows.h>
 
 #include <functional>
-#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "herramientas/Archivos.h"
+#include "herramientas/CarpetaTemporal.h"
+#include "herramientas/Diseno.h"
 #include "herramientas/Entorno.h"
 #include "herramientas/Entrada.h"
 #include "herramientas/Errores.h"
 #include "herramientas/Espera.h"
 #include "herramientas/Instantanea.h"
+#include "herramientas/LineasCrLf.h"
 #include "herramientas/Pantalla.h"
 #include "herramientas/Procesos.h"
 #include "herramientas/Texto.h"
@@ -42,9 +44,6 @@ using namespace herramientas;
 class Medio {
 public:
     Medio();
-    ~Medio();
-    Medio(const Medio&) = delete;
-    Medio& operator=(const Medio&) = delete;
 
     const std::wstring& Ruta() const { return ruta_; }
     std::wstring RutaDe(const std::wstring& relativa) const { return Unir(ruta_, relativa); }
@@ -56,11 +55,9 @@ public:
     void CopiarMenu() const { CopiarPrograma(L"instalar.exe"); }
 
 private:
+    CarpetaTemporal carpeta_;
     std::wstring ruta_;
 };
-
-// Menu file text from lines; each line gets CR LF.
-std::string LineasCrLf(std::initializer_list<std::string> lineas);
 
 // A menu of three items, "Producto A" to "C", each with its description.
 // Their names share their letters, so that the bold one is the widest on
@@ -116,13 +113,14 @@ private:
     HWND ventana_ = nullptr;
 };
 
-// The caption of the menu window and the title of its message boxes.
-extern const wchar_t* const kTituloMenu;
-
 // The menu's two buttons, by their control ids.
 constexpr int kIdInstalar = 1001;
 constexpr int kIdCerrar = 1002;
 HWND Hijo(const Menu& menu, int id);
+// Clicks the middle of "Instalar".
+void ClicEnInstalar(const Menu& menu);
+// Waits until the control `id` of the menu has the keyboard focus.
+bool EsperarFoco(const Menu& menu, int id, DWORD milisegundos = 3000);
 
 // ---------------------------------------------------------- message boxes
 
@@ -234,6 +232,10 @@ struct Lista {
     std::string Describir() const;
 };
 
+// Name `i` reaches further right than every other one, by more than two
+// pixels: of names of the same length, the bold one.
+bool EsLaMasAncha(const Lista& lista, std::size_t i);
+
 // Reads the list from a capture of the whole window.
 Lista LeerLista(const Captura& ventana);
 // Reads the menu's list until `condicion` holds or the time is up, and
@@ -270,6 +272,17 @@ protected:
 
 private:
     std::optional<Instantanea> antes_;
+};
+
+// A case whose menu starts programs that log their runs: the log exists
+// before the menu starts, so that the menu inherits its name.
+class PruebaConRegistro : public PruebaConMedio {
+protected:
+    // Waits until the menu has ended and so have the programs it started,
+    // and returns what they logged.
+    std::vector<Ejecucion> EjecucionesTrasCerrarse();
+
+    Registro registro_;
 };
 
 }  // namespace arnes

@@ -32,12 +32,6 @@ const long kDescripcion = 4;
 const long kInstalar = 8;
 const long kCerrar = 9;
 
-bool EsLaMasAncha(const Lista& lista, std::size_t i) {
-    for (std::size_t j = 0; j < lista.derechas.size(); ++j)
-        if (j != i && lista.derechas[i] <= lista.derechas[j] + 2) return false;
-    return true;
-}
-
 // The event has come for element `hijo` of the menu's client area.
 auto Anuncio(const Menu& menu, DWORD evento, long hijo) {
     const HWND ventana = menu.Ventana();
@@ -92,7 +86,7 @@ protected:
     // from "Instalar").
     void EnfocarLaLista(const Menu& menu) {
         ASSERT_TRUE(TraerAlFrente(menu.Ventana())) << "the menu did not come to the foreground";
-        ASSERT_TRUE(Esperar([&] { return FocoDe(menu.Ventana()) == Hijo(menu, kIdInstalar); }, 3000));
+        ASSERT_TRUE(EsperarFoco(menu, kIdInstalar));
         PulsarTecla(VK_TAB);
         PulsarTecla(VK_TAB);
         ASSERT_TRUE(Esperar([&] { return FocoDe(menu.Ventana()) == menu.Ventana(); }, 3000))
@@ -109,7 +103,7 @@ TEST_F(Accesibilidad, LeeLasOpcionesComoSeVenYCualEstaElegida) {
                       "N\u00f3minas && pagas;b\\setup.exe", "Ma&nual;c\\setup.exe;Abre el manual"}));
     const Elemento raiz = Raiz();
     EXPECT_EQ(Rol(raiz), ROLE_SYSTEM_CLIENT);
-    EXPECT_EQ(Nombre(raiz), kTituloMenu);
+    EXPECT_EQ(Nombre(raiz), diseno::kTituloW);
 
     const std::vector<Elemento> hijos = Hijos(raiz);
     ASSERT_EQ(hijos.size(), 9u);
@@ -172,7 +166,7 @@ TEST_F(Accesibilidad, SinOpcionesDiceElErrorYQueInstalarNoEstaDisponible) {
 
     // Tab has nowhere else to go: Space after it still presses "Cerrar".
     ASSERT_TRUE(TraerAlFrente(menu.Ventana()));
-    ASSERT_TRUE(Esperar([&] { return FocoDe(menu.Ventana()) == Hijo(menu, kIdCerrar); }, 3000));
+    ASSERT_TRUE(EsperarFoco(menu, kIdCerrar));
     PulsarTecla(VK_TAB);
     PulsarTecla(VK_TAB, {VK_SHIFT});
     PulsarTecla(VK_TAB);
@@ -200,9 +194,7 @@ TEST_F(Accesibilidad, LasUbicacionesSonLasQueSePintanYElRatonLasConfirma) {
         ASSERT_TRUE(alli.has_value());
         EXPECT_EQ(alli->id, id);
     }
-    RECT cerrar{};
-    GetWindowRect(Hijo(menu, kIdCerrar), &cerrar);
-    const auto boton = EnPunto(Raiz(), {(cerrar.left + cerrar.right) / 2, (cerrar.top + cerrar.bottom) / 2});
+    const auto boton = EnPunto(Raiz(), CentroDe(Hijo(menu, kIdCerrar)));
     ASSERT_TRUE(boton.has_value());
     EXPECT_EQ(Utf8(Nombre(*boton)), "Cerrar");
     const RECT ventana = menu.Rectangulo();
@@ -224,7 +216,7 @@ TEST_F(Accesibilidad, CtrlAbajoAnunciaLaSeleccionYLaDescripcionNueva) {
     EsperarLista(menu, ConMarca(3, 0));
     EscuchaDeEventos escucha(menu.Id(), EVENT_OBJECT_FOCUS, EVENT_OBJECT_NAMECHANGE);
     ASSERT_TRUE(TraerAlFrente(menu.Ventana()));
-    ASSERT_TRUE(Esperar([&] { return FocoDe(menu.Ventana()) == Hijo(menu, kIdInstalar); }, 3000));
+    ASSERT_TRUE(EsperarFoco(menu, kIdInstalar));
     escucha.Olvidar();
 
     PulsarTecla(VK_DOWN, {VK_CONTROL});
@@ -294,7 +286,7 @@ TEST_F(Accesibilidad, TabLlevaALaListaQueSeRecorreConLasFlechasInicioYFin) {
     EXPECT_EQ(FocoDe(menu.Ventana()), menu.Ventana()) << "the keys moved the focus away from the list";
 
     PulsarTecla(VK_TAB);
-    EXPECT_TRUE(Esperar([&] { return FocoDe(menu.Ventana()) == Hijo(menu, kIdInstalar); }, 3000));
+    EXPECT_TRUE(EsperarFoco(menu, kIdInstalar));
     EXPECT_TRUE(Esperar([&] { return !MarcoAntesDelNombre(menu, filas(1).first, filas(1).second); }, 3000))
         << "the focus frame stayed after the list lost the focus";
     const Lista despues = EsperarLista(menu, ConMarca(3, 1));
@@ -353,7 +345,7 @@ TEST_F(Accesibilidad, AltYLaLetraMarcadaEligenLaOpcion) {
                                    "&Producto B;b\\setup.exe;Instala el producto B",
                                    "Producto &C;c\\setup.exe;Instala el producto C"}));
     ASSERT_TRUE(TraerAlFrente(menu.Ventana()));
-    ASSERT_TRUE(Esperar([&] { return FocoDe(menu.Ventana()) == Hijo(menu, kIdInstalar); }, 3000));
+    ASSERT_TRUE(EsperarFoco(menu, kIdInstalar));
     const auto elige = [&](WORD letra, std::initializer_list<WORD> modificadores, long id) {
         PulsarTecla(letra, modificadores);
         const RECT ubicacion = Ubicacion(DeLaRaiz(id));
@@ -382,7 +374,7 @@ TEST_F(Accesibilidad, SeleccionarYLaAccionPredeterminadaHacenLoQueUnClic) {
     Menu& menu = Abrir(kTresOpciones);
     EsperarLista(menu, ConMarca(3, 0));
     ASSERT_TRUE(TraerAlFrente(menu.Ventana()));
-    ASSERT_TRUE(Esperar([&] { return FocoDe(menu.Ventana()) == Hijo(menu, kIdInstalar); }, 3000));
+    ASSERT_TRUE(EsperarFoco(menu, kIdInstalar));
 
     EXPECT_EQ(Seleccionar(DeLaRaiz(3), SELFLAG_TAKESELECTION), S_OK);
     Lista lista = EsperarLista(menu, [](const Lista& l) { return ConMarca(3, 2)(l) && EsLaMasAncha(l, 2); });

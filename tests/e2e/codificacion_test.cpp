@@ -28,12 +28,6 @@ const std::vector<std::string> kMenuAnsi = {
     "Contabilidad;conta\\setup.exe;Asientos, balances y cuentas anuales",
 };
 
-std::string ConLineas(const std::vector<std::string>& lineas) {
-    std::string texto;
-    for (const auto& linea : lineas) texto += linea + "\r\n";
-    return texto;
-}
-
 // Waits for the arrow of the first selection, then for the window to stop
 // changing.  (An accent over a capital can read as a band of its own at
 // some resolutions, so the items are not counted here.)
@@ -57,7 +51,7 @@ Captura Asentada(const Menu& menu) {
 Captura VentanaDeReferencia() {
     Medio medio;
     medio.CopiarMenu();
-    medio.Escribir(L"instalar.inf", ConLineas(kMenuAnsi));
+    medio.Escribir(L"instalar.inf", LineasCrLf(kMenuAnsi));
     Menu menu(medio);
     menu.EsperarVentana();
     return Asentada(menu);
@@ -67,20 +61,16 @@ class MenuEnUtf8 : public PruebaConMedio {};
 
 TEST_F(MenuEnUtf8, SeVeIgualQueEnAnsiPixelAPixel) {
     const Captura ansi = VentanaDeReferencia();
-    const Captura utf8 = Asentada(Abrir(ConLineas(kMenuUtf8)));
+    const Captura utf8 = Asentada(Abrir(LineasCrLf(kMenuUtf8)));
     ASSERT_EQ(ansi.Ancho(), utf8.Ancho());
     ASSERT_EQ(ansi.Alto(), utf8.Alto());
-    int distintos = 0;
-    for (int y = 0; y < ansi.Alto(); ++y) {
-        for (int x = 0; x < ansi.Ancho(); ++x) distintos += ansi.En(x, y) != utf8.En(x, y);
-    }
-    EXPECT_EQ(distintos, 0) << "pixels differ between the UTF-8 menu and the same menu in ANSI";
+    EXPECT_EQ(DiferenciaDePixeles(utf8, ansi), "") << "the UTF-8 menu against the same menu in ANSI";
 }
 
 TEST_F(MenuEnUtf8, ArrancaElProgramaDeUnaCarpetaConAcento) {
     Registro registro;  // before the menu: the menu inherits the log's name
     medio_.CopiarPrograma(L"setup_falso.exe", L"N\u00f3minas\\setup.exe");
-    Menu& menu = Abrir(ConLineas(kMenuUtf8));
+    Menu& menu = Abrir(LineasCrLf(kMenuUtf8));
     Asentada(menu);
     ASSERT_TRUE(TraerAlFrente(menu.Ventana()));
     PulsarTecla(VK_RETURN);

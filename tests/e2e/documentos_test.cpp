@@ -29,24 +29,9 @@ using namespace arnes;
 
 namespace {
 
-const int kIdInstalar = 1001;
-
-void ClicEnInstalar(const Menu& menu) {
-    RECT r{};
-    GetWindowRect(Hijo(menu, kIdInstalar), &r);
-    Clic({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
-}
-
-// The system's text, each %1 replaced by `nombre`.
-std::wstring ConNombre(std::wstring texto, const std::wstring& nombre) {
-    for (size_t donde = texto.find(L"%1"); donde != std::wstring::npos; donde = texto.find(L"%1", donde))
-        texto.replace(donde, 2, nombre);
-    return texto;
-}
-
 // A medium whose menu offers one item, the file `comando`; the item is
 // selected from the start and "Instalar" is clicked.
-class ItemDelMenu : public PruebaConMedio {
+class ItemDelMenu : public PruebaConRegistro {
 protected:
     void InstalarItem(const std::string& comando) {
         Menu& menu = Abrir(LineasCrLf({"Oficina 2024", "1.0", "Manual;" + comando + ";Abre el manual"}));
@@ -55,16 +40,8 @@ protected:
         ClicEnInstalar(menu);
     }
 
-    // What the started programs logged, once the menu and they have ended.
-    std::vector<Ejecucion> EjecucionesTrasCerrarse() {
-        EXPECT_TRUE(menu_->EsperarSalida()) << "the menu is still open";
-        EXPECT_EQ(menu_->EsperarFinDeSusProgramas(), "");
-        return registro_.Ejecuciones();
-    }
-
     const std::wstring programaDelTipo_ = Unir(CarpetaDelPrograma(), L"setup_falso.exe");
     const TipoDeArchivo tipo_{L".prueba", L"\"" + programaDelTipo_ + L"\" \"%1\""};
-    Registro registro_;  // before the menu: the menu inherits the log's name
 };
 
 TEST_F(ItemDelMenu, UnDocumentoSeAbreConSuProgramaEnSuCarpetaYElMenuTermina) {
@@ -113,7 +90,7 @@ TEST_P(ArchivoSinPrograma, AvisaConElTextoDelSistemaYLaRutaYElMenuSigue) {
     if (HasFatalFailure()) return;
 
     const CuadroMensaje cuadro = EsperarCuadroMensaje(menu_->Id());
-    EXPECT_EQ(cuadro.titulo, kTituloMenu);
+    EXPECT_EQ(cuadro.titulo, diseno::kTituloW);
     EXPECT_TRUE(cuadro.soloAceptar) << "not an OK-only box";
     EXPECT_EQ(cuadro.propietario, menu_->Ventana()) << "the box is not owned by the menu";
     const std::wstring texto = ConNombre(TextoDelSistema(caso.error), caso.archivo);

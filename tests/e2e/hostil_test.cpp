@@ -14,6 +14,7 @@
 #include <string>
 
 #include "Arnes.h"
+#include "win32host/Manejadores.h"
 
 using namespace arnes;
 
@@ -26,23 +27,22 @@ constexpr double kArribaDescripcion = 2460;
 constexpr double kAnchoDescripcion = 2835;
 
 // The description label's font (Verdana 8.25 pt) at this screen's resolution.
-HFONT FuenteDescripcion() {
+instalar::win32::Fuente FuenteDescripcion() {
     const int alto = static_cast<int>(std::lround(8.25 * PuntosPorPulgada() / 72.0));
-    return CreateFontW(-alto, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Verdana");
+    return instalar::win32::Fuente(CreateFontW(-alto, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                               OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                               DEFAULT_PITCH, L"Verdana"));
 }
 
 // The height in pixels `texto` takes when wrapped in the label's width.
 int AltoEnvuelto(const std::wstring& texto) {
     int alto = 0;
     Captura medida(1, 1, [&](HDC dc, const RECT&) {
-        HFONT fuente = FuenteDescripcion();
-        HGDIOBJ anterior = SelectObject(dc, fuente);
+        const instalar::win32::Fuente fuente = FuenteDescripcion();
+        const instalar::win32::Seleccion seleccion(dc, fuente.get());
         RECT caja{0, 0, APixeles(kAnchoDescripcion), 0};
         DrawTextW(dc, texto.c_str(), static_cast<int>(texto.size()), &caja, DT_CALCRECT | DT_WORDBREAK);
         alto = caja.bottom;
-        SelectObject(dc, anterior);
-        DeleteObject(fuente);
     });
     return alto;
 }
@@ -57,28 +57,16 @@ std::string DiferenciaDescripcion(const Captura& ventana, const std::wstring& te
     const int alto = AltoEnvuelto(texto) + APixeles(150);
     const Captura esperada(ancho, alto, [&](HDC dc, const RECT& todo) {
         FillRect(dc, &todo, GetSysColorBrush(COLOR_WINDOW));
-        HFONT fuente = FuenteDescripcion();
-        HGDIOBJ anterior = SelectObject(dc, fuente);
+        const instalar::win32::Fuente fuente = FuenteDescripcion();
+        const instalar::win32::Seleccion seleccion(dc, fuente.get());
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
         RECT caja = todo;
         DrawTextW(dc, texto.c_str(), static_cast<int>(texto.size()), &caja, DT_LEFT | DT_WORDBREAK);
-        SelectObject(dc, anterior);
-        DeleteObject(fuente);
     });
-    int distintos = 0;
-    std::string primero;
-    for (int y = 0; y < alto; ++y) {
-        for (int x = 0; x < ancho; ++x) {
-            const COLORREF visto = ventana.En(izquierda + x, arriba + y);
-            if (visto == esperada.En(x, y)) continue;
-            if (distintos++ == 0)
-                primero = " first at (" + std::to_string(izquierda + x) + "," + std::to_string(arriba + y) +
-                          "): " + TextoColor(visto) + " instead of " + TextoColor(esperada.En(x, y));
-        }
-    }
-    if (distintos == 0) return "";
-    return std::to_string(distintos) + " pixels differ from \"" + Utf8(texto) + "\";" + primero;
+    const std::string diferencia = DiferenciaDePixeles(ventana, esperada, {izquierda, arriba});
+    if (diferencia.empty()) return "";
+    return "against \"" + Utf8(texto) + "\": " + diferencia;
 }
 
 // The description of a selected item is centred on the divider line.
@@ -246,9 +234,10 @@ using MenuBloqueado = PruebaConMedio;
 TEST_F(MenuBloqueado, AvisaQueNoPuedeLeerloYSigueRespondiendo) {
     medio_.Escribir(L"instalar.inf", Cabecera() + "Uno;uno.exe;Instala uno\r\n");
     NotarMedio();
-    const Manejador bloqueo(CreateFileW(medio_.RutaDe(L"instalar.inf").c_str(), GENERIC_READ | GENERIC_WRITE, 0,
-                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    ASSERT_NE(bloqueo.get(), INVALID_HANDLE_VALUE);
+    const HANDLE abierto = CreateFileW(medio_.RutaDe(L"instalar.inf").c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(abierto, INVALID_HANDLE_VALUE);
+    const instalar::win32::Archivo bloqueo(abierto);
     Menu& menu = Abrir();
     ComprobarVentana(menu, Mensaje(L"Permiso denegado"));
     ComprobarQueResponde(menu);

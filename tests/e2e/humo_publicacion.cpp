@@ -23,7 +23,7 @@ void Probar(const std::wstring& carpeta, size_t opcionesEsperadas) {
     const std::wstring programa = Unir(carpeta, L"instalar.exe");
     Proceso menu(programa, L"\"" + programa + L"\"", carpeta);
     HWND ventana = nullptr;
-    if (!Esperar([&] { return (ventana = BuscarVentanaPrincipal(menu.Id(), kTituloMenu)) != nullptr; }, 10000))
+    if (!Esperar([&] { return (ventana = BuscarVentanaPrincipal(menu.Id(), diseno::kTituloW)) != nullptr; }, 10000))
         throw std::runtime_error("the menu window did not appear: " + DescribirVentanas(menu.Id()));
     RECT marco{};
     GetWindowRect(ventana, &marco);

@@ -19,16 +19,6 @@ namespace {
 const std::wstring kNoEncontrado = L"No se encontr\u00f3 el archivo";
 const std::wstring kRutaNoEncontrada = L"No se encontr\u00f3 la ruta de acceso";
 
-POINT CentroDe(HWND ventana) {
-    RECT r{};
-    GetWindowRect(ventana, &r);
-    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
-bool EsperarFoco(const Menu& menu, int id) {
-    return Esperar([&] { return FocoDe(menu.Ventana()) == Hijo(menu, id); }, 3000);
-}
-
 // Brings the menu to the front with the focus on button `id`: "Instalar"
 // has it at the start, Tab passes it on.
 void Enfocar(const Menu& menu, int id) {
@@ -44,30 +34,18 @@ void PulsarIntro(const Menu& menu) {
     PulsarTecla(VK_RETURN);
 }
 
-void ClicEnInstalar(const Menu& menu) { Clic(CentroDe(Hijo(menu, kIdInstalar))); }
-
 // Every test starts the menu on a medium with the menu file and copies of
 // the stand-in setup program it names; the fixture checks at the end that
 // nothing on the medium has changed.
-class Instalacion : public PruebaConMedio {
+class Instalacion : public PruebaConRegistro {
 protected:
     void CopiarSetup(const std::wstring& destino) const { medio_.CopiarPrograma(L"setup_falso.exe", destino); }
-
-    // Waits until the menu has ended and so have the programs it started,
-    // and returns what they logged.
-    std::vector<Ejecucion> EjecucionesTrasCerrarse() {
-        EXPECT_TRUE(menu_->EsperarSalida()) << "the menu is still open";
-        EXPECT_EQ(menu_->EsperarFinDeSusProgramas(), "");
-        return registro_.Ejecuciones();
-    }
 
     // The programs the menu has started so far, once they have ended.
     std::vector<Ejecucion> EjecucionesHastaAhora() {
         EXPECT_EQ(menu_->EsperarFinDeSusProgramas(), "");
         return registro_.Ejecuciones();
     }
-
-    Registro registro_;  // before the menu: the menu inherits the log's name
 };
 
 // ------------------------------------------------------------ launching
@@ -169,7 +147,7 @@ TEST_P(DestinoDeInstalar, ArrancaElProgramaNombradoOAvisaSinArrancarNada) {
     }
 
     const CuadroMensaje cuadro = EsperarCuadroMensaje(menu.Id());
-    EXPECT_EQ(cuadro.titulo, kTituloMenu);
+    EXPECT_EQ(cuadro.titulo, diseno::kTituloW);
     EXPECT_EQ(Nombre(cuadro.icono), std::string("exclamation"));
     EXPECT_TRUE(cuadro.soloAceptar) << "not an OK-only box";
     EXPECT_EQ(cuadro.propietario, menu.Ventana()) << "the box is not owned by the menu";

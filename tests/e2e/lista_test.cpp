@@ -52,14 +52,6 @@ std::string FalloDeCentrado(const std::vector<Franja>& lineas) {
            std::to_string(lineas.back().abajo) + " is not centred on row " + std::to_string(EnPixeles(3350));
 }
 
-// The bold name reaches further right than every other one (the names
-// have the same length).
-bool EsLaMasAncha(const Lista& lista, std::size_t i) {
-    for (std::size_t j = 0; j < lista.derechas.size(); ++j)
-        if (j != i && lista.derechas[i] <= lista.derechas[j] + 2) return false;
-    return true;
-}
-
 using ListaMenu = PruebaConMedio;
 
 // ------------------------------------------------------ title and version
@@ -87,8 +79,8 @@ TEST_F(ListaMenu, MuestraElTituloYLaVersionArribaALaDerecha) {
             const Captura ventana(menu.Rectangulo());
             titulo = HayTintaEn(ventana, kZonaTitulo);
             version = HayTintaEn(ventana, kZonaVersion);
-            colorTitulo = ContieneColor(ventana, ZonaEnPixeles(kZonaTitulo), RGB(64, 0, 0));
-            colorVersion = MasOscuro(ventana, ZonaEnPixeles(kZonaVersion)) == RGB(64, 64, 64);
+            colorTitulo = ContieneColor(ventana, ZonaEnPixeles(kZonaTitulo), diseno::Colorref(diseno::kTextoTitulo));
+            colorVersion = MasOscuro(ventana, ZonaEnPixeles(kZonaVersion)) == diseno::Colorref(diseno::kTextoVersion);
             return titulo && version && colorTitulo && colorVersion;
         },
         3000);
@@ -267,7 +259,7 @@ TEST_F(ListaMenu, SiElArchivoDesapareceUnClicLoAvisaYNoCambiaLaSeleccion) {
     Clic(PuntoEnOpcion(menu, antes, 2));
 
     const CuadroMensaje cuadro = EsperarCuadroMensaje(menu.Id());
-    EXPECT_EQ(cuadro.titulo, kTituloMenu);
+    EXPECT_EQ(cuadro.titulo, diseno::kTituloW);
     EXPECT_EQ(Utf8(cuadro.texto), Utf8(L"No se encontr\u00f3 el archivo"));
     EXPECT_EQ(Nombre(cuadro.icono), std::string("exclamation"));
     EXPECT_TRUE(cuadro.soloAceptar) << "not an OK-only box";

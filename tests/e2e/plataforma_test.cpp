@@ -138,13 +138,6 @@ INSTANTIATE_TEST_SUITE_P(Plataforma, Arranques,
                                            Via{"ShellExecuteEx", &ProcesosWin32::EjecutarConShell}),
                          [](const auto& caso) { return std::string(caso.param.nombre); });
 
-// The system's text with each %1 replaced by `nombre`.
-std::wstring ConNombre(std::wstring texto, const std::wstring& nombre) {
-    for (size_t donde = texto.find(L"%1"); donde != std::wstring::npos; donde = texto.find(L"%1", donde))
-        texto.replace(donde, 2, nombre);
-    return texto;
-}
-
 // A document: process creation refuses it as no program, the shell opens
 // it with the program registered for its type (the stand-in setup program,
 // for ".prueba") in the document's folder.
@@ -418,19 +411,19 @@ protected:
 };
 
 TEST_F(AltoContraste, PaintsWithTheSystemColoursOnly) {
-    const Captura diseno = Pintar(false);
+    const Captura propios = Pintar(false);
     const Captura alto = Pintar(true);
     const int derecha = alto.Ancho() - 1;
     const POINT barra = EnBarra();
     const POINT divisoria = EnDivisoria();
 
-    EXPECT_EQ(TextoColor(diseno.En(5, 5)), TextoColor(RGB(200, 30, 40))) << "the logo";
-    EXPECT_EQ(TextoColor(diseno.En(barra.x, barra.y)), TextoColor(RGB(88, 106, 183)));
-    EXPECT_EQ(TextoColor(diseno.En(0, 60)), TextoColor(RGB(110, 128, 205)));
-    EXPECT_EQ(TextoColor(diseno.En(derecha, 60)), TextoColor(RGB(70, 82, 165)));
-    EXPECT_EQ(TextoColor(diseno.En(divisoria.x, divisoria.y)), TextoColor(RGB(192, 192, 255)));
-    EXPECT_TRUE(ContieneColor(diseno, Zona(controles_.etqTipo.caja), RGB(64, 0, 0)));
-    EXPECT_TRUE(ContieneColor(diseno, Zona(controles_.etqVer.caja), RGB(64, 64, 64)));
+    EXPECT_EQ(TextoColor(propios.En(5, 5)), TextoColor(RGB(200, 30, 40))) << "the logo";
+    EXPECT_EQ(TextoColor(propios.En(barra.x, barra.y)), TextoColor(diseno::Colorref(diseno::kBarra)));
+    EXPECT_EQ(TextoColor(propios.En(0, 60)), TextoColor(diseno::Colorref(diseno::kBordeClaro)));
+    EXPECT_EQ(TextoColor(propios.En(derecha, 60)), TextoColor(diseno::Colorref(diseno::kBordeOscuro)));
+    EXPECT_EQ(TextoColor(propios.En(divisoria.x, divisoria.y)), TextoColor(diseno::Colorref(diseno::kDivisoria)));
+    EXPECT_TRUE(ContieneColor(propios, Zona(controles_.etqTipo.caja), diseno::Colorref(diseno::kTextoTitulo)));
+    EXPECT_TRUE(ContieneColor(propios, Zona(controles_.etqVer.caja), diseno::Colorref(diseno::kTextoVersion)));
 
     EXPECT_EQ(TextoColor(alto.En(5, 5)), TextoColor(GetSysColor(COLOR_WINDOW))) << "a logo in high contrast";
     EXPECT_EQ(TextoColor(alto.En(barra.x, barra.y)), TextoColor(GetSysColor(COLOR_BTNFACE)));
@@ -441,8 +434,8 @@ TEST_F(AltoContraste, PaintsWithTheSystemColoursOnly) {
         const std::string que = Utf8(instalar::win32::W(e->texto));
         EXPECT_TRUE(ContieneColor(alto, Zona(e->caja), GetSysColor(COLOR_WINDOWTEXT))) << que;
     }
-    EXPECT_FALSE(ContieneColor(alto, Zona(controles_.etqTipo.caja), RGB(64, 0, 0)));
-    EXPECT_FALSE(ContieneColor(alto, Zona(controles_.etqVer.caja), RGB(64, 64, 64)));
+    EXPECT_FALSE(ContieneColor(alto, Zona(controles_.etqTipo.caja), diseno::Colorref(diseno::kTextoTitulo)));
+    EXPECT_FALSE(ContieneColor(alto, Zona(controles_.etqVer.caja), diseno::Colorref(diseno::kTextoVersion)));
 }
 
 // The system's colour as it was, put back when the test ends.
@@ -460,46 +453,99 @@ private:
     COLORREF antes_;
 };
 
-// Handles this thread's messages until `condicion` holds or the time is up.
-bool AtenderHasta(const std::function<bool()>& condicion, DWORD milisegundos) {
-    const ULONGLONG limite = GetTickCount64() + milisegundos;
-    for (;;) {
-        MSG mensaje;
-        while (PeekMessageW(&mensaje, nullptr, 0, 0, PM_REMOVE)) {
-            if (mensaje.message != WM_QUIT) DispatchMessageW(&mensaje);
-        }
-        if (condicion()) return true;
-        if (GetTickCount64() >= limite) return false;
-        Sleep(20);
+// The menu's own window in this test program, where a test can choose its
+// resolution and its medium, and change the system's colours under it;
+// driven through the same key preview as the program's message loop.
+class VentanaDePrueba {
+public:
+    explicit VentanaDePrueba(const instalar::win32::OpcionesVentana& opciones = {}) {
+        auto creada = instalar::win32::VentanaWin32::Crear(GetModuleHandleW(nullptr), opciones);
+        if (!creada) throw std::runtime_error("the window could not be made");
+        ventana_ = std::move(creada.valor());
+        ventana_->Cargar();
+        ventana_->Mostrar();
+        hwnd_ = BuscarVentanaPrincipal(GetCurrentProcessId(), diseno::kTituloW);
+        if (!hwnd_) throw std::runtime_error("the window is not on screen");
     }
-}
+    // At `dpi`, with the menu file of `medio`.
+    VentanaDePrueba(const Medio& medio, int dpi) : VentanaDePrueba(Opciones(medio, dpi)) {}
+    ~VentanaDePrueba() {
+        ventana_.reset();
+        Atender([] { return false; }, 0);  // its last messages, its WM_QUIT among them
+    }
+    VentanaDePrueba(const VentanaDePrueba&) = delete;
+    VentanaDePrueba& operator=(const VentanaDePrueba&) = delete;
+
+    HWND Hwnd() const { return hwnd_; }
+
+    // Handles this thread's messages, keys through the window's preview as
+    // the program's loop does, until `condicion` holds or the time is up.
+    bool Atender(const std::function<bool()>& condicion, DWORD milisegundos) {
+        return herramientas::Atender(condicion, milisegundos,
+                                     [this](const MSG& mensaje) { return ventana_ && ventana_->PrevisualizarTecla(mensaje); });
+    }
+
+    // The second item selected, then the focus taken to the item list.
+    void ElegirLaSegundaYEnfocarLaLista() {
+        if (!TraerAlFrente(hwnd_)) throw std::runtime_error("the window did not come to the front");
+        for (const auto& tecla : {std::pair<WORD, bool>{VK_DOWN, true}, {VK_TAB, false}, {VK_TAB, false}}) {
+            if (tecla.second) PulsarTecla(tecla.first, {VK_CONTROL});
+            else PulsarTecla(tecla.first);
+            Atender([] { return false; }, 150);
+        }
+        if (GetFocus() != hwnd_) throw std::runtime_error("the item list did not take the focus");
+    }
+
+    // The inner area as it is on screen, once it no longer changes.
+    Captura Interior() {
+        auto ahora = [&] {
+            RECT cliente{};
+            GetClientRect(hwnd_, &cliente);
+            MapWindowPoints(hwnd_, nullptr, reinterpret_cast<POINT*>(&cliente), 2);
+            return Captura(cliente);
+        };
+        Captura ultima = ahora();
+        Atender(
+            [&] {
+                Captura otra = ahora();
+                const bool igual = otra == ultima;
+                ultima = std::move(otra);
+                return igual;
+            },
+            3000);
+        return ultima;
+    }
+
+private:
+    static instalar::win32::OpcionesVentana Opciones(const Medio& medio, int dpi) {
+        instalar::win32::OpcionesVentana opciones;
+        opciones.dpi = dpi;
+        opciones.lineaComandos = U(medio.RutaDe(L"instalar.inf"));
+        return opciones;
+    }
+
+    std::unique_ptr<instalar::win32::VentanaWin32> ventana_;
+    HWND hwnd_ = nullptr;
+};
 
 // A theme switched while the menu is open shows at once.  Wine keeps each
 // process's system colours to itself, so the change is made here, in the
 // process of the window: the menu's own window, in this test program.
 TEST_F(AltoContraste, AChangedSystemColourShowsAtOnce) {
-    auto creada = instalar::win32::VentanaWin32::Crear(GetModuleHandleW(nullptr));
-    ASSERT_TRUE(creada.ok());
-    std::unique_ptr<instalar::win32::VentanaWin32> ventana = std::move(creada.valor());
-    ventana->Cargar();
-    ventana->Mostrar();
-    const HWND hwnd = BuscarVentanaPrincipal(GetCurrentProcessId(), L"Men\u00fa de instalaci\u00f3n");
-    ASSERT_NE(hwnd, nullptr);
+    VentanaDePrueba ventana;
     POINT fondo{escala_.Pixeles(3000), escala_.Pixeles(900)};
-    ClientToScreen(hwnd, &fondo);
+    ClientToScreen(ventana.Hwnd(), &fondo);
     const COLORREF antes = GetSysColor(COLOR_WINDOW);
-    EXPECT_TRUE(AtenderHasta([&] { return PixelDePantalla(fondo) == antes; }, 3000));
+    EXPECT_TRUE(ventana.Atender([&] { return PixelDePantalla(fondo) == antes; }, 3000));
 
     const COLORREF nuevo = RGB(250, 240, 200);
     {
         ColorDelSistemaCambiado cambio(COLOR_WINDOW, nuevo);
         COLORREF visto = CLR_INVALID;
-        EXPECT_TRUE(AtenderHasta([&] { return (visto = PixelDePantalla(fondo)) == nuevo; }, 3000))
+        EXPECT_TRUE(ventana.Atender([&] { return (visto = PixelDePantalla(fondo)) == nuevo; }, 3000))
             << "the background is still " << TextoColor(visto);
     }
-    EXPECT_TRUE(AtenderHasta([&] { return PixelDePantalla(fondo) == antes; }, 3000)) << "and back";
-    ventana.reset();
-    AtenderHasta([] { return false; }, 0);  // the window's last messages, its WM_QUIT among them
+    EXPECT_TRUE(ventana.Atender([&] { return PixelDePantalla(fondo) == antes; }, 3000)) << "and back";
 }
 
 // ------------------------------------------------------------------ text
@@ -632,86 +678,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ------------------------------------------------------------------ DPI
 
-// The menu's own window in this test program, started at a resolution of
-// the test's choosing on a medium of the test's, and driven through the
-// same key preview as the program's message loop.
-class VentanaDePrueba {
-public:
-    VentanaDePrueba(const Medio& medio, int dpi) {
-        instalar::win32::OpcionesVentana opciones;
-        opciones.dpi = dpi;
-        opciones.lineaComandos = U(medio.RutaDe(L"instalar.inf"));
-        auto creada = instalar::win32::VentanaWin32::Crear(GetModuleHandleW(nullptr), opciones);
-        if (!creada) throw std::runtime_error("the window could not be made");
-        ventana_ = std::move(creada.valor());
-        ventana_->Cargar();
-        ventana_->Mostrar();
-        hwnd_ = BuscarVentanaPrincipal(GetCurrentProcessId(), L"Men\u00fa de instalaci\u00f3n");
-        if (!hwnd_) throw std::runtime_error("the window is not on screen");
-    }
-    ~VentanaDePrueba() {
-        ventana_.reset();
-        Atender([] { return false; }, 0);  // its last messages, its WM_QUIT among them
-    }
-    VentanaDePrueba(const VentanaDePrueba&) = delete;
-    VentanaDePrueba& operator=(const VentanaDePrueba&) = delete;
-
-    HWND Hwnd() const { return hwnd_; }
-
-    // Handles this thread's messages, keys through the window's preview as
-    // the program's loop does, until `condicion` holds or the time is up.
-    bool Atender(const std::function<bool()>& condicion, DWORD milisegundos) {
-        const ULONGLONG limite = GetTickCount64() + milisegundos;
-        for (;;) {
-            MSG mensaje;
-            while (PeekMessageW(&mensaje, nullptr, 0, 0, PM_REMOVE)) {
-                if (mensaje.message == WM_QUIT) continue;
-                if (ventana_ && ventana_->PrevisualizarTecla(mensaje)) continue;
-                TranslateMessage(&mensaje);
-                DispatchMessageW(&mensaje);
-            }
-            if (condicion()) return true;
-            if (GetTickCount64() >= limite) return false;
-            Sleep(20);
-        }
-    }
-
-    // The second item selected, then the focus taken to the item list.
-    void ElegirLaSegundaYEnfocarLaLista() {
-        if (!TraerAlFrente(hwnd_)) throw std::runtime_error("the window did not come to the front");
-        for (const auto& tecla : {std::pair<WORD, bool>{VK_DOWN, true}, {VK_TAB, false}, {VK_TAB, false}}) {
-            if (tecla.second) PulsarTecla(tecla.first, {VK_CONTROL});
-            else PulsarTecla(tecla.first);
-            Atender([] { return false; }, 150);
-        }
-        if (GetFocus() != hwnd_) throw std::runtime_error("the item list did not take the focus");
-    }
-
-    // The inner area as it is on screen, once it no longer changes.
-    Captura Interior() {
-        auto ahora = [&] {
-            RECT cliente{};
-            GetClientRect(hwnd_, &cliente);
-            MapWindowPoints(hwnd_, nullptr, reinterpret_cast<POINT*>(&cliente), 2);
-            return Captura(cliente);
-        };
-        Captura ultima = ahora();
-        Atender(
-            [&] {
-                Captura otra = ahora();
-                const bool igual = otra == ultima;
-                ultima = std::move(otra);
-                return igual;
-            },
-            3000);
-        return ultima;
-    }
-
-private:
-    std::unique_ptr<instalar::win32::VentanaWin32> ventana_;
-    HWND hwnd_ = nullptr;
-};
-
 struct CambioDeDpi {
     int desde;
     int hasta;
@@ -761,17 +727,7 @@ TEST_P(CambiosDeDpi, LaVentanaQuedaComoSiHubieraEmpezadoEnElNuevoMonitor) {
 
     ASSERT_EQ(movida.Ancho(), esperada.Ancho());
     ASSERT_EQ(movida.Alto(), esperada.Alto());
-    int distintos = 0;
-    std::string primero;
-    for (int y = 0; y < esperada.Alto(); ++y) {
-        for (int x = 0; x < esperada.Ancho(); ++x) {
-            if (movida.En(x, y) == esperada.En(x, y)) continue;
-            if (distintos++ == 0)
-                primero = " first at (" + std::to_string(x) + "," + std::to_string(y) + "): " +
-                          TextoColor(movida.En(x, y)) + " instead of " + TextoColor(esperada.En(x, y));
-        }
-    }
-    EXPECT_EQ(distintos, 0) << "pixels differ from a window started at " << caso.hasta << " dpi;" << primero;
+    EXPECT_EQ(DiferenciaDePixeles(movida, esperada), "") << "against a window started at " << caso.hasta << " dpi";
 }
 
 INSTANTIATE_TEST_SUITE_P(Plataforma, CambiosDeDpi,

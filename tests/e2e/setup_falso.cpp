@@ -14,12 +14,11 @@
 
 #include <string>
 
-#include "herramientas/Recursos.h"
 #include "herramientas/Texto.h"
+#include "win32host/Manejadores.h"
 
 namespace {
 
-using herramientas::Manejador;
 using herramientas::Utf8;
 
 std::wstring Variable(const wchar_t* nombre) {
@@ -51,9 +50,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
     const std::string linea =
         Utf8(std::wstring(GetCommandLineW()) + L"\t" + CarpetaActual() + L"\t" + RutaPropia()) + "\r\n";
-    const Manejador archivo(CreateFileW(registro.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                        nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (archivo.get() == INVALID_HANDLE_VALUE) return 1;
+    const HANDLE abierto = CreateFileW(registro.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                       OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (abierto == INVALID_HANDLE_VALUE) return 1;
+    const instalar::win32::Archivo archivo(abierto);
     DWORD escritos = 0;
     const BOOL bien = WriteFile(archivo.get(), linea.data(), static_cast<DWORD>(linea.size()), &escritos, nullptr);
     return bien && escritos == linea.size() ? 0 : 1;

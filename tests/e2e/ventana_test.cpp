@@ -18,13 +18,13 @@ using namespace arnes;
 
 namespace {
 
-const COLORREF kBordeClaro = RGB(110, 128, 205);
-const COLORREF kBordeOscuro = RGB(70, 82, 165);
-const COLORREF kBarra = RGB(88, 106, 183);
+const COLORREF kBordeClaro = diseno::Colorref(diseno::kBordeClaro);
+const COLORREF kBordeOscuro = diseno::Colorref(diseno::kBordeOscuro);
+const COLORREF kBarra = diseno::Colorref(diseno::kBarra);
 
 // Design geometry, in twips.
-const double kAnchoVentana = 6765;
-const double kAltoVentana = 5490;
+const double kAnchoVentana = diseno::kAnchoVentana;
+const double kAltoVentana = diseno::kAltoVentana;
 const double kAltoBarra = 495;
 
 // Spots in the window, in twips: the title and version labels at the top

@@ -1,19 +1,20 @@
 #pragma once
 // What the fuzz targets share: the input as a menu file, choices taken from
-// its bytes, a file that hands the bytes out in pieces of varying size, and
-// the file's lines split here independently of the program's reader.
+// its bytes, the unit tests' file in pieces handing the bytes out in pieces
+// of varying size, and the file's lines split here independently of the
+// program's reader.
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "ArchivoEnTrozos.h"
 #include "common/Utf8.h"
 #include "interfaces/Archivos.h"
 
@@ -80,51 +81,19 @@ inline size_t TamanoDeTrozo(const Bytes& bytes, size_t k) {
 // ---------------------------------------------------------------------------
 // The file as the readers see it
 
-// Hands out `contenido` in pieces of varying size; with `fallaTras`, the read
-// that would pass that many bytes fails instead.  Checks that the reader
-// asks for at least one byte and never reads on after the end or a failure.
-class ArchivoTrozos : public ArchivoLectura {
-public:
-    ArchivoTrozos(std::string_view contenido, const Bytes& bytes, std::optional<size_t> fallaTras, int& abiertos)
-        : contenido_(contenido), bytes_(bytes), fallaTras_(fallaTras), abiertos_(abiertos) {
-        ++abiertos_;
-    }
-    ~ArchivoTrozos() override { --abiertos_; }
-
-    Resultado<size_t> Leer(char* destino, size_t capacidad) override {
-        EXIGIR(capacidad > 0);
-        EXIGIR(!terminado_);
-        size_t limite = contenido_.size();
-        if (fallaTras_) {
-            if (leido_ == *fallaTras_) {
-                terminado_ = true;
-                return ErrorDe(CodigoError::PermisoDenegado, 5);
-            }
-            limite = std::min(limite, *fallaTras_);
-        }
-        const size_t n = std::min({capacidad, limite - leido_, TamanoDeTrozo(bytes_, lecturas_++)});
-        if (n == 0) terminado_ = true;
-        std::memcpy(destino, contenido_.data() + leido_, n);
-        leido_ += n;
-        return n;
-    }
-    // Reading on after going back is allowed again, and fails again where it did.
-    Fallo Volver(uint64_t posicion) override {
-        EXIGIR(posicion <= leido_);
-        leido_ = static_cast<size_t>(posicion);
-        terminado_ = false;
-        return std::nullopt;
-    }
-
-private:
-    std::string_view contenido_;
-    const Bytes& bytes_;
-    std::optional<size_t> fallaTras_;
-    int& abiertos_;
-    size_t leido_ = 0;
-    size_t lecturas_ = 0;
-    bool terminado_ = false;
-};
+// `contenido` handed out in pieces of varying size, taken from the input;
+// with `fallaTras`, the read that would pass that many bytes fails instead.
+// The reader is held to the rules of a file: it asks for at least one byte
+// and never reads on after the end or a failure.  Counted into `abiertos`
+// while it is open.
+inline std::unique_ptr<ArchivoLectura> AbrirEnTrozos(std::string_view contenido, const Bytes& bytes,
+                                                     std::optional<size_t> fallaTras, int& abiertos) {
+    auto archivo = std::make_unique<prueba::ArchivoEnTrozos>(
+        std::string(contenido), [&bytes](size_t lectura) { return TamanoDeTrozo(bytes, lectura); }, fallaTras);
+    archivo->ContarAbierto(abiertos);
+    archivo->Vigilar(Incumplido);
+    return archivo;
+}
 
 // ---------------------------------------------------------------------------
 // What the readers must find: the lines, split here independently

@@ -69,8 +69,7 @@ public:
 
     Resultado<std::unique_ptr<ArchivoLectura>> Abrir(const fs::path& ruta) override {
         if (ruta != kMenu) return ErrorDe(CodigoError::ArchivoNoEncontrado);
-        return std::unique_ptr<ArchivoLectura>(
-            std::make_unique<ArchivoTrozos>(bytes_.Texto(), bytes_, fallaTras_, abiertos));
+        return AbrirEnTrozos(bytes_.Texto(), bytes_, fallaTras_, abiertos);
     }
 
     TipoRuta Tipo(const fs::path& carpeta, const std::vector<std::u16string>& componentes) override {

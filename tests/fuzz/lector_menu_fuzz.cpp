@@ -30,6 +30,7 @@
 #include "PlataformaFalsa.h"
 #include "common/Texto.h"
 #include "comprobar/Windows1252.h"
+#include "herramientas/Diseno.h"
 #include "launch/Lanzador.h"
 #include "menufile/ArchivoMenu.h"
 #include "menufile/BuscarDescripcion.h"
@@ -43,7 +44,7 @@ namespace {
 
 constexpr size_t kPosicionMaxima = 32767;
 constexpr int16_t kOpcionesMaximas = 32767;
-const std::u16string kTituloVentana = u"Menú de instalación";
+const std::u16string kTituloVentana = diseno::kTitulo;
 
 // The menu file's text as the fake platform decodes it: in Windows-1252.
 std::u16string Decodificar(std::string_view bytes) { return comprobar::DesdeWindows1252(bytes); }
@@ -58,8 +59,7 @@ public:
 
     Resultado<std::unique_ptr<ArchivoLectura>> AbrirArchivo(const std::u16string& ruta) override {
         if (ruta != ruta_) return ErrorDe(CodigoError::ArchivoNoEncontrado, 2);
-        return std::unique_ptr<ArchivoLectura>(
-            std::make_unique<ArchivoTrozos>(bytes_.Texto(), bytes_, fallaTras, abiertos));
+        return AbrirEnTrozos(bytes_.Texto(), bytes_, fallaTras, abiertos);
     }
     std::u16string DesdeAnsi(std::string_view bytes) override { return Decodificar(bytes); }
     bool IgualesSinMayusculas(const std::u16string& a, const std::u16string& b) override {
@@ -87,8 +87,7 @@ public:
         if (archivo == archivos.end()) return ErrorDe(CodigoError::ArchivoNoEncontrado, 2);
         std::optional<size_t> falla;
         if (auto fallo = fallosDeLectura.find(aperturas); fallo != fallosDeLectura.end()) falla = fallo->second;
-        return std::unique_ptr<ArchivoLectura>(
-            std::make_unique<ArchivoTrozos>(archivo->second, bytes_, falla, archivosAbiertos));
+        return AbrirEnTrozos(archivo->second, bytes_, falla, archivosAbiertos);
     }
 
 private:

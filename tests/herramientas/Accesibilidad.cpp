@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "Errores.h"
+#include "Espera.h"
 
 namespace herramientas {
 
@@ -198,15 +199,8 @@ void CALLBACK EscuchaDeEventos::AlOir(HWINEVENTHOOK, DWORD evento, HWND ventana,
 
 bool EscuchaDeEventos::Esperar(const std::function<bool(const std::vector<EventoAccesible>&)>& condicion,
                                DWORD milisegundos) {
-    const ULONGLONG limite = GetTickCount64() + milisegundos;
-    for (;;) {
-        MSG mensaje;
-        while (PeekMessageW(&mensaje, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&mensaje);
-        if (condicion(eventos_)) return true;
-        const ULONGLONG ahora = GetTickCount64();
-        if (ahora >= limite) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(limite - ahora), QS_ALLINPUT);
-    }
+    // The events come as messages to this thread.
+    return Atender([&] { return condicion(eventos_); }, milisegundos);
 }
 
 std::string EscuchaDeEventos::Describir() const {

@@ -4,12 +4,18 @@
 
 #include "Errores.h"
 #include "Espera.h"
-#include "Recursos.h"
 #include "Texto.h"
+#include "win32host/Manejadores.h"
 
 namespace herramientas {
 
 namespace {
+
+using instalar::win32::Archivo;
+
+void CerrarBusqueda(HANDLE busqueda) { FindClose(busqueda); }
+// A FindFirstFileW search, in the program's own family of handles.
+using Busqueda = instalar::win32::Manejador<HANDLE, CerrarBusqueda>;
 
 bool EsPuntoOPuntoPunto(const wchar_t* nombre) {
     return std::wcscmp(nombre, L".") == 0 || std::wcscmp(nombre, L"..") == 0;
@@ -30,7 +36,7 @@ bool IntentarBorrarCarpeta(const std::wstring& carpeta) {
 
 }  // namespace
 
-std::wstring CarpetaTemporal() {
+std::wstring CarpetaDeTemporales() {
     wchar_t ruta[MAX_PATH + 1];
     const DWORD n = GetTempPathW(MAX_PATH + 1, ruta);
     if (n == 0 || n > MAX_PATH) Fallar("GetTempPathW");
@@ -71,10 +77,10 @@ void CrearCarpetas(const std::wstring& carpeta) {
 }
 
 std::string LeerArchivo(const std::wstring& ruta) {
-    const Manejador archivo(CreateFileW(ruta.c_str(), GENERIC_READ,
-                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (archivo.get() == INVALID_HANDLE_VALUE) Fallar("cannot open " + Utf8(ruta));
+    const HANDLE abierto = CreateFileW(ruta.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (abierto == INVALID_HANDLE_VALUE) Fallar("cannot open " + Utf8(ruta));
+    const Archivo archivo(abierto);
     std::string bytes;
     char bloque[65536];
     DWORD leidos = 0;
@@ -85,9 +91,10 @@ std::string LeerArchivo(const std::wstring& ruta) {
 
 void EscribirArchivo(const std::wstring& ruta, const std::string& bytes) {
     CrearCarpetas(CarpetaDe(ruta));
-    const Manejador archivo(CreateFileW(ruta.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (archivo.get() == INVALID_HANDLE_VALUE) Fallar("cannot create " + Utf8(ruta));
+    const HANDLE creado =
+        CreateFileW(ruta.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (creado == INVALID_HANDLE_VALUE) Fallar("cannot create " + Utf8(ruta));
+    const Archivo archivo(creado);
     DWORD escritos = 0;
     if (!WriteFile(archivo.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &escritos, nullptr) ||
         escritos != bytes.size())
@@ -100,7 +107,8 @@ void CopiarArchivo(const std::wstring& origen, const std::wstring& destino) {
         Fallar("cannot copy " + Utf8(origen) + " to " + Utf8(destino));
 }
 
-void BorrarCarpeta(const std::wstring& carpeta) {
+void BorrarCarpeta(const std::filesystem::path& ruta) {
+    const std::wstring carpeta = ruta.wstring();
     // A program that has just ended may still hold its file for a moment.
     Esperar([&] { return IntentarBorrarCarpeta(carpeta) ||
                          GetFileAttributesW(carpeta.c_str()) == INVALID_FILE_ATTRIBUTES; },
@@ -113,8 +121,9 @@ bool EsCarpeta(const WIN32_FIND_DATAW& datos) {
 
 void RecorrerCarpeta(const std::wstring& carpeta, const std::function<void(const WIN32_FIND_DATAW&)>& visitar) {
     WIN32_FIND_DATAW datos;
-    const Busqueda busqueda(FindFirstFileW(Unir(carpeta, L"*").c_str(), &datos));
-    if (busqueda.get() == INVALID_HANDLE_VALUE) return;
+    const HANDLE primera = FindFirstFileW(Unir(carpeta, L"*").c_str(), &datos);
+    if (primera == INVALID_HANDLE_VALUE) return;
+    const Busqueda busqueda(primera);
     do {
         if (!EsPuntoOPuntoPunto(datos.cFileName)) visitar(datos);
     } while (FindNextFileW(busqueda.get(), &datos));

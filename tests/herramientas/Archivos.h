@@ -3,14 +3,16 @@
 
 #include <windows.h>
 
+#include <filesystem>
 #include <functional>
 #include <string>
 
 namespace herramientas {
 
-// The temporary folder in its long form (the variable may hold 8.3 names)
-// and without a trailing backslash.
-std::wstring CarpetaTemporal();
+// The system's temporary folder in its long form (the variable may hold
+// 8.3 names) and without a trailing backslash: the base of every
+// CarpetaTemporal of the Win32 tools.
+std::wstring CarpetaDeTemporales();
 
 // Folder that holds the running program (the programs it starts are built
 // into the same folder).
@@ -35,8 +37,10 @@ void EscribirArchivo(const std::wstring& ruta, const std::string& bytes);
 // Copies a file over any file of that name, making missing parent folders.
 void CopiarArchivo(const std::wstring& origen, const std::wstring& destino);
 
-// Removes a folder with everything in it; missing folders are fine.
-void BorrarCarpeta(const std::wstring& carpeta);
+// Removes a folder with everything in it, read-only files too, waiting a
+// moment for a program that has just ended to let go of its files; missing
+// folders are fine.  How a CarpetaTemporal of the Win32 tools is removed.
+void BorrarCarpeta(const std::filesystem::path& carpeta);
 
 bool EsCarpeta(const WIN32_FIND_DATAW& datos);
 

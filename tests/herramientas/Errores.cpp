@@ -23,4 +23,10 @@ std::wstring TextoDelSistema(DWORD codigo) {
     return resultado;
 }
 
+std::wstring ConNombre(std::wstring texto, const std::wstring& nombre) {
+    for (size_t donde = texto.find(L"%1"); donde != std::wstring::npos; donde = texto.find(L"%1", donde + nombre.size()))
+        texto.replace(donde, 2, nombre);
+    return texto;
+}
+
 }  // namespace herramientas

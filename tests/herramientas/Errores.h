@@ -27,5 +27,7 @@ private:
 // Spanish where there is one: inserts ("%1") left in place, without the
 // line end.  Empty when the system has none.
 std::wstring TextoDelSistema(DWORD codigo);
+// A system's text with each insert "%1" replaced by `nombre`.
+std::wstring ConNombre(std::wstring texto, const std::wstring& nombre);
 
 }  // namespace herramientas

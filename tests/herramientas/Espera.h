@@ -12,4 +12,11 @@ namespace herramientas {
 // its last value.
 bool Esperar(const std::function<bool()>& condicion, DWORD milisegundos);
 
+// The same for a thread that has windows or listens to events of other
+// processes: between two looks at `condicion` it handles this thread's
+// messages, each first offered to `previsualizar` (true: it took it, as a
+// program's message loop lets its window preview keys).  WM_QUIT is let go.
+bool Atender(const std::function<bool()>& condicion, DWORD milisegundos,
+             const std::function<bool(const MSG&)>& previsualizar = nullptr);
+
 }  // namespace herramientas

@@ -9,13 +9,17 @@ namespace herramientas {
 
 namespace {
 
-DcDeMemoria NuevoDcDeMemoria() {
-    DcDeMemoria dc(CreateCompatibleDC(nullptr));
+using instalar::win32::DCMemoria;
+using instalar::win32::DCVentana;
+using instalar::win32::MapaBits;
+
+DCMemoria NuevoDcDeMemoria() {
+    DCMemoria dc(CreateCompatibleDC(nullptr));
     if (!dc) Fallar("CreateCompatibleDC");
     return dc;
 }
 
-ObjetoGdi<HBITMAP> NuevoMapaDeBits(HDC dc, int ancho, int alto, void*& bits) {
+MapaBits NuevoMapaDeBits(HDC dc, int ancho, int alto, void*& bits) {
     if (ancho <= 0 || alto <= 0) throw std::runtime_error("empty capture rectangle");
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -24,15 +28,9 @@ ObjetoGdi<HBITMAP> NuevoMapaDeBits(HDC dc, int ancho, int alto, void*& bits) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    ObjetoGdi<HBITMAP> mapa(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    MapaBits mapa(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!mapa || !bits) Fallar("cannot make a bitmap");
     return mapa;
-}
-
-DcDePantalla NuevoDcDePantalla() {
-    DcDePantalla dc(GetDC(nullptr));
-    if (!dc) Fallar("GetDC");
-    return dc;
 }
 
 std::size_t Area(int ancho, int alto) {
@@ -48,7 +46,7 @@ Captura Dibujar(int ancho, int alto, const std::function<void(HDC, const RECT&)>
 }  // namespace
 
 int PuntosPorPulgada() {
-    const DcDePantalla pantalla(GetDC(nullptr));
+    const DCVentana pantalla(nullptr);
     const int ppp = GetDeviceCaps(pantalla.get(), LOGPIXELSX);
     return ppp > 0 ? ppp : 96;
 }
@@ -87,9 +85,9 @@ Captura Lienzo::Pixeles() const {
 }
 
 ZonaDePantalla::ZonaDePantalla(const RECT& pantalla)
-    : zona_(pantalla),
-      pantalla_(NuevoDcDePantalla()),
-      lienzo_(pantalla.right - pantalla.left, pantalla.bottom - pantalla.top) {}
+    : zona_(pantalla), lienzo_(pantalla.right - pantalla.left, pantalla.bottom - pantalla.top) {
+    if (!pantalla_.get()) Fallar("GetDC");
+}
 
 Captura ZonaDePantalla::Tomar() const {
     if (!BitBlt(lienzo_.Dc(), 0, 0, lienzo_.Ancho(), lienzo_.Alto(), pantalla_.get(), zona_.left, zona_.top,
@@ -105,6 +103,22 @@ COLORREF PixelDePantalla(POINT pantalla) {
 std::string TextoColor(COLORREF color) {
     return "RGB(" + std::to_string(GetRValue(color)) + "," + std::to_string(GetGValue(color)) + "," +
            std::to_string(GetBValue(color)) + ")";
+}
+
+std::string DiferenciaDePixeles(const Captura& vista, const Captura& esperada, POINT en) {
+    int distintos = 0;
+    std::string primero;
+    for (int y = 0; y < esperada.Alto(); ++y) {
+        for (int x = 0; x < esperada.Ancho(); ++x) {
+            const COLORREF visto = vista.En(en.x + x, en.y + y);
+            if (visto == esperada.En(x, y)) continue;
+            if (distintos++ == 0)
+                primero = "first at (" + std::to_string(en.x + x) + "," + std::to_string(en.y + y) +
+                          "): " + TextoColor(visto) + " instead of " + TextoColor(esperada.En(x, y));
+        }
+    }
+    if (distintos == 0) return "";
+    return std::to_string(distintos) + " pixels differ, " + primero;
 }
 
 }  // namespace herramientas

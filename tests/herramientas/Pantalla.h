@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "Recursos.h"
+#include "win32host/Manejadores.h"
 
 namespace herramientas {
 
@@ -61,9 +61,9 @@ private:
     int ancho_;
     int alto_;
     void* bits_ = nullptr;
-    DcDeMemoria dc_;
-    ObjetoGdi<HBITMAP> mapa_;
-    SeleccionGdi seleccion_;
+    instalar::win32::DCMemoria dc_;
+    instalar::win32::MapaBits mapa_;
+    instalar::win32::Seleccion seleccion_;
 };
 
 // One rectangle of the screen, copied again on every Tomar into the same
@@ -75,7 +75,7 @@ public:
 
 private:
     RECT zona_;
-    DcDePantalla pantalla_;
+    instalar::win32::DCVentana pantalla_{nullptr};
     Lienzo lienzo_;
 };
 
@@ -83,5 +83,10 @@ COLORREF PixelDePantalla(POINT pantalla);
 
 // "RGB(r,g,b)" for messages.
 std::string TextoColor(COLORREF color);
+
+// How `vista` differs from `esperada` laid over it with its top left corner
+// at `en`: "" when every pixel of `esperada` matches, otherwise how many
+// differ and the first of them, by its place in `vista`.
+std::string DiferenciaDePixeles(const Captura& vista, const Captura& esperada, POINT en = {0, 0});
 
 }  // namespace herramientas

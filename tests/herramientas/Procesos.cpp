@@ -9,6 +9,10 @@ namespace herramientas {
 
 namespace {
 
+using instalar::win32::ManejadorProceso;
+// A Toolhelp snapshot of the running processes or of one's modules.
+using Foto = instalar::win32::Manejador<HANDLE, instalar::win32::CerrarManejador>;
+
 // Long enough for Wine to tear down a process with windows on a busy machine.
 constexpr DWORD kEsperaAlTerminar = 10000;
 
@@ -38,8 +42,8 @@ PROCESS_INFORMATION Iniciar(const std::wstring& programa, const std::wstring& li
 Proceso::Proceso(const std::wstring& programa, const std::wstring& lineaDeOrdenes,
                  const std::wstring& carpetaTrabajo) {
     const PROCESS_INFORMATION info = Iniciar(programa, lineaDeOrdenes, carpetaTrabajo);
-    proceso_.reset(info.hProcess);
-    hilo_.reset(info.hThread);
+    proceso_.Restablecer(info.hProcess);
+    hilo_.Restablecer(info.hThread);
     id_ = info.dwProcessId;
 }
 
@@ -66,15 +70,16 @@ std::vector<ProcesoEnMarcha> ProcesosHijos(HANDLE padre) {
     const DWORD idPadre = GetProcessId(padre);
     const ULONGLONG nacimiento = Creacion(padre);
     if (idPadre == 0 || nacimiento == 0) Fallar("GetProcessTimes");
-    const Manejador foto(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-    if (foto.get() == INVALID_HANDLE_VALUE) Fallar("CreateToolhelp32Snapshot");
+    const HANDLE tomada = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (tomada == INVALID_HANDLE_VALUE) Fallar("CreateToolhelp32Snapshot");
+    const Foto foto(tomada);
     std::vector<ProcesoEnMarcha> hijos;
     PROCESSENTRY32W datos{};
     datos.dwSize = sizeof datos;
     for (BOOL hay = Process32FirstW(foto.get(), &datos); hay; hay = Process32NextW(foto.get(), &datos)) {
         if (datos.th32ParentProcessID != idPadre || datos.th32ProcessID == idPadre) continue;
         // A process that has ended meanwhile cannot be opened: it does not run.
-        const Manejador hijo(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, datos.th32ProcessID));
+        const ManejadorProceso hijo(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, datos.th32ProcessID));
         if (!hijo || WaitForSingleObject(hijo.get(), 0) == WAIT_OBJECT_0) continue;
         if (Creacion(hijo.get()) >= nacimiento) hijos.push_back({datos.th32ProcessID, datos.szExeFile});
     }
@@ -89,12 +94,12 @@ std::string Describir(const std::vector<ProcesoEnMarcha>& procesos) {
 }
 
 std::vector<std::wstring> ModulosDe(DWORD proceso) {
-    Manejador foto(CreateToolhelp32Snapshot(TH32CS_SNAPMODULE | TH32CS_SNAPMODULE32, proceso));
+    HANDLE tomada = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE | TH32CS_SNAPMODULE32, proceso);
     // The system may be changing the list right then: it asks to try again.
-    for (int intento = 0; foto.get() == INVALID_HANDLE_VALUE && GetLastError() == ERROR_BAD_LENGTH && intento < 5;
-         ++intento)
-        foto.reset(CreateToolhelp32Snapshot(TH32CS_SNAPMODULE | TH32CS_SNAPMODULE32, proceso));
-    if (foto.get() == INVALID_HANDLE_VALUE) Fallar("CreateToolhelp32Snapshot of the modules");
+    for (int intento = 0; tomada == INVALID_HANDLE_VALUE && GetLastError() == ERROR_BAD_LENGTH && intento < 5; ++intento)
+        tomada = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE | TH32CS_SNAPMODULE32, proceso);
+    if (tomada == INVALID_HANDLE_VALUE) Fallar("CreateToolhelp32Snapshot of the modules");
+    const Foto foto(tomada);
     std::vector<std::wstring> modulos;
     MODULEENTRY32W datos{};
     datos.dwSize = sizeof datos;

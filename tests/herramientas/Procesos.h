@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "Recursos.h"
+#include "win32host/Manejadores.h"
 
 namespace herramientas {
 
@@ -32,8 +32,8 @@ public:
     DWORD CodigoDeSalida() const;
 
 private:
-    Manejador proceso_;
-    Manejador hilo_;
+    instalar::win32::ManejadorProceso proceso_;
+    instalar::win32::ManejadorProceso hilo_;
     DWORD id_ = 0;
 };
 

@@ -109,6 +109,12 @@ std::vector<Boton> Botones(HWND padre) {
     return botones;
 }
 
+POINT CentroDe(HWND ventana) {
+    RECT rect{};
+    GetWindowRect(ventana, &rect);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
 HWND FocoDe(HWND ventana) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;

@@ -49,6 +49,9 @@ struct Boton {
 };
 std::vector<Boton> Botones(HWND padre);
 
+// The middle of a window on screen.
+POINT CentroDe(HWND ventana);
+
 // The window that has the keyboard focus in the thread of `ventana` (which
 // may belong to another process), or nullptr.
 HWND FocoDe(HWND ventana);

@@ -60,7 +60,7 @@ TEST_F(ArbolTest, NombresRolesYEstadosComoSeVen) {
     Cargar();
     const unsigned kOpcion = kSeleccionable | kEnfocable;
     const Esperado esperados[] = {
-        {0, RolAccesible::Ventana, u"Menú de instalación", kEnfocable, u"", u""},
+        {0, RolAccesible::Ventana, kTituloVentana, kEnfocable, u"", u""},
         {1, RolAccesible::OpcionDeLista, u"Contabilidad", kOpcion | kSeleccionado, u"Alt+C", u"Seleccionar"},
         {2, RolAccesible::OpcionDeLista, u"Nóminas & pagas", kOpcion, u"", u"Seleccionar"},
         {3, RolAccesible::OpcionDeLista, u"Manual", kOpcion, u"Alt+n", u"Seleccionar"},

@@ -11,7 +11,7 @@
 namespace instalar {
 namespace {
 
-using prueba::LineasCRLF;
+using prueba::LineasCrLf;
 using prueba::PlataformaFalsa;
 
 const std::u16string kRuta = u"C:\\medio\\instalar.inf";
@@ -38,7 +38,7 @@ TEST(ArchivoMenuTest, LeeLaCabeceraDesdeLaPaginaDeCodigosAnsi) {
 
 TEST(ArchivoMenuTest, ElArchivoSeCierraConElObjeto) {
     PlataformaFalsa plataforma;
-    plataforma.archivos[kRuta] = LineasCRLF({"T", "V"});
+    plataforma.archivos[kRuta] = LineasCrLf({"T", "V"});
     {
         auto abierto = ArchivoMenu::Abrir(plataforma, kRuta);
         ASSERT_TRUE(abierto.ok());
@@ -54,7 +54,7 @@ TEST(ArchivoMenuTest, AbrirDevuelveElErrorDeLaPlataforma) {
     EXPECT_EQ(falta.error().codigo, CodigoError::ArchivoNoEncontrado);
     EXPECT_EQ(falta.error().descripcion, u"No se encontró el archivo");
 
-    plataforma.archivos[kRuta] = LineasCRLF({"T", "V"});
+    plataforma.archivos[kRuta] = LineasCrLf({"T", "V"});
     plataforma.erroresDeApertura[kRuta] = ErrorDe(CodigoError::PermisoDenegado, 5);
     auto denegado = ArchivoMenu::Abrir(plataforma, kRuta);
     ASSERT_FALSE(denegado.ok());

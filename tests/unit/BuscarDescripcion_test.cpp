@@ -11,7 +11,7 @@
 namespace instalar {
 namespace {
 
-using prueba::LineasCRLF;
+using prueba::LineasCrLf;
 using prueba::PlataformaFalsa;
 
 const std::u16string kRuta = u"C:\\medio\\instalar.inf";
@@ -34,7 +34,7 @@ class BuscarDescripcionTest : public ::testing::TestWithParam<CasoDescripcion> {
 TEST_P(BuscarDescripcionTest, LeeElArchivoHastaLaPrimeraCoincidencia) {
     const CasoDescripcion& caso = GetParam();
     PlataformaFalsa plataforma;
-    if (caso.lineas) plataforma.archivos[kRuta] = LineasCRLF(*caso.lineas);
+    if (caso.lineas) plataforma.archivos[kRuta] = LineasCrLf(*caso.lineas);
 
     auto resultado = BuscarDescripcion(plataforma, kRuta, caso.buscado);
     EXPECT_EQ(plataforma.archivosAbiertos, 0);
@@ -90,12 +90,12 @@ INSTANTIATE_TEST_SUITE_P(Archivos, BuscarDescripcionTest, ::testing::ValuesIn(Ca
 
 TEST(BuscarDescripcionReleeTest, CadaBusquedaLeeElArchivoDeNuevo) {
     PlataformaFalsa plataforma;
-    plataforma.archivos[kRuta] = LineasCRLF({"T", "V", "Alfa;a.exe;antes"});
+    plataforma.archivos[kRuta] = LineasCrLf({"T", "V", "Alfa;a.exe;antes"});
     auto antes = BuscarDescripcion(plataforma, kRuta, u"Alfa");
     ASSERT_TRUE(antes.ok());
     EXPECT_EQ(antes.valor(), std::optional<std::u16string>(u"antes"));
 
-    plataforma.archivos[kRuta] = LineasCRLF({"T", "V", "Beta;b.exe;otra", "alfa;a.exe;despues"});
+    plataforma.archivos[kRuta] = LineasCrLf({"T", "V", "Beta;b.exe;otra", "alfa;a.exe;despues"});
     auto despues = BuscarDescripcion(plataforma, kRuta, u"Alfa");
     ASSERT_TRUE(despues.ok());
     EXPECT_EQ(despues.valor(), std::optional<std::u16string>(u"despues"));

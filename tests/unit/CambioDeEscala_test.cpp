@@ -61,7 +61,7 @@ protected:
     std::unique_ptr<frmMenu> Abrir(PlataformaFalsa& p, double twipsPorPixel) {
         p.twipsPorPixel = twipsPorPixel;
         p.medirEnPixelesEnteros = true;
-        p.archivos[kRuta] = LineasCRLF(GetParam().menu);
+        p.archivos[kRuta] = LineasCrLf(GetParam().menu);
         auto ventana = std::make_unique<frmMenu>(p.Sistema());
         ventana->Form_Load();
         ventana->Form_Resize(kAnchoVentana, kAltoVentana);

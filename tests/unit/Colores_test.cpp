@@ -23,13 +23,13 @@ protected:
 TEST_F(ColoresTest, SinAltoContrasteLosDelDiseno) {
     const Colores colores = ColoresDePintura(V(), false);
     EXPECT_EQ(colores.fondo, ColorPintura(S::Ventana));
-    EXPECT_EQ(colores.bordeClaro, ColorPintura(Color{110, 128, 205}));
-    EXPECT_EQ(colores.bordeOscuro, ColorPintura(Color{70, 82, 165}));
-    EXPECT_EQ(colores.divisoria, ColorPintura(Color{192, 192, 255}));
-    EXPECT_EQ(colores.barra, ColorPintura(Color{88, 106, 183}));
+    EXPECT_EQ(colores.bordeClaro, ColorPintura(ColorDe(diseno::kBordeClaro)));
+    EXPECT_EQ(colores.bordeOscuro, ColorPintura(ColorDe(diseno::kBordeOscuro)));
+    EXPECT_EQ(colores.divisoria, ColorPintura(ColorDe(diseno::kDivisoria)));
+    EXPECT_EQ(colores.barra, ColorPintura(ColorDe(diseno::kBarra)));
     EXPECT_TRUE(colores.logo);
-    EXPECT_EQ(colores.TextoDe(V().etqTipo), ColorPintura(Color{64, 0, 0}));
-    EXPECT_EQ(colores.TextoDe(V().etqVer), ColorPintura(Color{64, 64, 64}));
+    EXPECT_EQ(colores.TextoDe(V().etqTipo), ColorPintura(ColorDe(diseno::kTextoTitulo)));
+    EXPECT_EQ(colores.TextoDe(V().etqVer), ColorPintura(ColorDe(diseno::kTextoVersion)));
     for (const Etiqueta* e : {&V().etqInfo, &V().Label1, &V().etqInstalar[0], &V().etqInstalar[1]})
         EXPECT_EQ(colores.TextoDe(*e), ColorPintura(S::TextoVentana));
 }

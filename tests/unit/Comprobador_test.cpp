@@ -5,17 +5,17 @@
 #include <string>
 #include <vector>
 
-#include "CarpetaTemporal.h"
 #include "PlataformaFalsa.h"
 #include "common/Texto.h"
 #include "comprobar/Comprobador.h"
 #include "comprobar/SistemaArchivosReal.h"
+#include "herramientas/CarpetaTemporal.h"
 
 namespace instalar::comprobar {
 namespace {
 
-using prueba::CarpetaTemporal;
-using prueba::LineasCRLF;
+using herramientas::CarpetaTemporal;
+using prueba::LineasCrLf;
 
 // A finding expected at a line, told apart from others by a piece of its message.
 struct Esperado {
@@ -57,7 +57,7 @@ class ComprobadorTest : public ::testing::TestWithParam<CasoMenu> {};
 
 TEST_P(ComprobadorTest, EncuentraCadaProblemaEnSuLinea) {
     const CasoMenu& caso = GetParam();
-    CarpetaTemporal carpeta;
+    CarpetaTemporal carpeta{"comprobar-"};
     const Informe informe = ComprobarCaso(caso, carpeta);
 
     const std::string escritos = Escritos(informe.hallazgos);
@@ -91,7 +91,7 @@ std::string EnUtf16(const Lineas& lineas) {
 
 std::string Menu(Lineas opciones) {
     opciones.insert(opciones.begin(), {"Men\xFA", "1.0"});
-    return LineasCRLF(opciones);
+    return LineasCrLf(opciones);
 }
 
 // `n` entries named o1, o2... that all start p.exe.
@@ -158,16 +158,16 @@ std::vector<CasoMenu> CasosDeAviso() {
          {{1, A, "lo lee entero como una sola línea"}, {2, E, "falta la línea 2"}}},
         {"UnLFSuelto", Menu({kOpcionAlfa + "\nBeta;beta\\setup.exe;d"}), kAlfa, {}, {{3, A, "LF sin CR"}}},
         // How the file is read is a note, once, where it becomes known.
-        {"MarcaUtf8", "\xEF\xBB\xBF" + LineasCRLF({"Men\xC3\xBA", "1.0", kOpcionAlfa}), kAlfa, {},
+        {"MarcaUtf8", "\xEF\xBB\xBF" + LineasCrLf({"Men\xC3\xBA", "1.0", kOpcionAlfa}), kAlfa, {},
          {{1, N, "leído como UTF-8: el archivo empieza por la marca"}}},
         {"MarcaUtf16", EnUtf16({"Menú", "1.0", "Módulo;alfa\\setup.exe;Instala"}), kAlfa, {},
          {{1, N, "leído como UTF-16"}}},
-        {"TextoUtf8", LineasCRLF({"T", "1.0", "M\xC3\xB3" "dulo;alfa\\setup.exe;Instala el m\xC3\xB3" "dulo", "Men\xC3\xBA;alfa\\setup.exe;d"}),
+        {"TextoUtf8", LineasCrLf({"T", "1.0", "M\xC3\xB3" "dulo;alfa\\setup.exe;Instala el m\xC3\xB3" "dulo", "Men\xC3\xBA;alfa\\setup.exe;d"}),
          kAlfa, {}, {{3, N, "leído como UTF-8: todo el archivo es UTF-8 válido"}}},
         // Only what would still surprise is a warning.
         {"MarcaUtf16BigEndian", "\xFE\xFF" + Menu({kOpcionAlfa}), kAlfa, {}, {{1, A, "UTF-16 big-endian (FE FF)"}}},
         {"Utf8RotoEnUnaLinea",
-         LineasCRLF({"Men\xC3\xBA", "1.0", kOpcionAlfa, "Beta;alfa\\setup.exe;m\xF3" "dulo", "Gamma;alfa\\setup.exe;ok\xC3\xB3"}),
+         LineasCrLf({"Men\xC3\xBA", "1.0", kOpcionAlfa, "Beta;alfa\\setup.exe;m\xF3" "dulo", "Gamma;alfa\\setup.exe;ok\xC3\xB3"}),
          kAlfa, {}, {{4, A, "parece UTF-8, pero esta línea no es UTF-8 válido"}}},
         {"BytesSinDefinir", Menu({"A\x81;alfa\\setup.exe;uno\x9D"}), kAlfa, {},
          {{3, A, "los bytes 0x81 (columna 2), 0x9D (columna 22)"}}},
@@ -199,7 +199,7 @@ INSTANTIATE_TEST_SUITE_P(Avisos, ComprobadorTest, ::testing::ValuesIn(CasosDeAvi
 // The items as the menu lists them
 
 TEST(ComprobadorListadoTest, LasOpcionesMuestranLaDescripcionDelPrimerNombreIgual) {
-    CarpetaTemporal carpeta;
+    CarpetaTemporal carpeta{"comprobar-"};
     const Informe informe = ComprobarCaso(
         {"Listado", Menu({"Alfa;alfa\\setup.exe;uno", "Beta;beta.exe", ";comentario", "ALFA;otro.exe;dos"}),
          {"alfa/setup.exe", "beta.exe", "otro.exe"}, {}, {}},

@@ -6,17 +6,17 @@
 #include <string>
 #include <vector>
 
-#include "CarpetaTemporal.h"
 #include "PlataformaFalsa.h"
 #include "comprobar/Consola.h"
 #include "version.h"
 #include "comprobar/SistemaArchivosReal.h"
+#include "herramientas/CarpetaTemporal.h"
 
 namespace instalar::comprobar {
 namespace {
 
-using prueba::CarpetaTemporal;
-using prueba::LineasCRLF;
+using herramientas::CarpetaTemporal;
+using prueba::LineasCrLf;
 using Argumentos = std::vector<std::string>;
 
 struct CasoOpciones {
@@ -73,14 +73,14 @@ protected:
     }
     std::string Ruta(const std::string& relativa) const { return (carpeta.Ruta() / relativa).u8string(); }
 
-    CarpetaTemporal carpeta;
+    CarpetaTemporal carpeta{"comprobar-"};
     SistemaArchivosReal sistema;
     std::ostringstream salida;
     std::ostringstream errores;
 };
 
 TEST_F(EjecutarTest, SinErroresTerminaConCeroAunqueHayaAvisos) {
-    carpeta.Escribir("medio/instalar.inf", LineasCRLF({"T", "V", "Alfa;alfa\\setup.exe"}));
+    carpeta.Escribir("medio/instalar.inf", LineasCrLf({"T", "V", "Alfa;alfa\\setup.exe"}));
     carpeta.Escribir("medio/alfa/setup.exe", "MZ");
     const std::string menu = Ruta("medio/instalar.inf");
 
@@ -92,7 +92,7 @@ TEST_F(EjecutarTest, SinErroresTerminaConCeroAunqueHayaAvisos) {
 }
 
 TEST_F(EjecutarTest, ConUnErrorTerminaConUnoYListaLasOpciones) {
-    carpeta.Escribir("medio/instalar.inf", LineasCRLF({"Oficina", "2.0", "Alfa;alfa\\setup.exe;Instala Alfa",
+    carpeta.Escribir("medio/instalar.inf", LineasCrLf({"Oficina", "2.0", "Alfa;alfa\\setup.exe;Instala Alfa",
                                                        "Beta;beta\\setup.exe;"}));
     carpeta.Escribir("medio/alfa/setup.exe", "MZ");
     const std::string menu = Ruta("medio/instalar.inf");
@@ -107,7 +107,7 @@ TEST_F(EjecutarTest, ConUnErrorTerminaConUnoYListaLasOpciones) {
 }
 
 TEST_F(EjecutarTest, LosProgramasSeBuscanEnLaCarpetaIndicada) {
-    carpeta.Escribir("menus/oficina.inf", LineasCRLF({"T", "V", "Alfa;alfa\\setup.exe;d"}));
+    carpeta.Escribir("menus/oficina.inf", LineasCrLf({"T", "V", "Alfa;alfa\\setup.exe;d"}));
     carpeta.Escribir("cd/alfa/setup.exe", "MZ");
 
     EXPECT_EQ(Ejecutar({Ruta("menus/oficina.inf")}), 1);

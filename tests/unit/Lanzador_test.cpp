@@ -89,7 +89,7 @@ TEST_P(PeticionTest, IniciaElArchivoComprobadoEnSuCarpeta) {
     const CasoPeticion& caso = GetParam();
     p.carpeta = caso.carpetaPrograma;
     p.archivos[caso.carpetaPrograma + u"\\instalar.inf"] =
-        LineasCRLF({"T", "V", "Otro;otro.exe;x", "Elegido;" + caso.comando + ";y"});
+        LineasCrLf({"T", "V", "Otro;otro.exe;x", "Elegido;" + caso.comando + ";y"});
     p.archivos[caso.ruta] = "MZ";
     Cargar();
     ventana->etqInstalar_Click(1);

@@ -9,17 +9,23 @@
 #include <vector>
 
 #include "PlataformaFalsa.h"
+#include "herramientas/Diseno.h"
 #include "window/frmMenu.h"
 
 namespace instalar::prueba {
 
 const std::u16string kRutaMenu = u"C:\\medio\\instalar.inf";
-const std::u16string kTituloVentana = u"Menú de instalación";
+const std::u16string kTituloVentana = diseno::kTitulo;
+
+// A colour of the design as the window's model holds colours.
+constexpr Color ColorDe(diseno::Rgb color) {
+    return Color{static_cast<uint8_t>(color.r), static_cast<uint8_t>(color.g), static_cast<uint8_t>(color.b)};
+}
 
 class MenuDePrueba : public ::testing::Test {
 protected:
     // The menu file beside the program, with CR LF line ends.
-    void Escribir(const std::vector<std::string>& lineas) { p.archivos[kRutaMenu] = LineasCRLF(lineas); }
+    void Escribir(const std::vector<std::string>& lineas) { p.archivos[kRutaMenu] = LineasCrLf(lineas); }
 
     frmMenu& Cargar() {
         ventana = std::make_unique<frmMenu>(p.Sistema());

@@ -30,7 +30,8 @@ size_t CaracteresVisibles(const std::u16string& texto) {
 // Small pieces, so that line ends straddle reads.
 std::unique_ptr<ArchivoLectura> PlataformaFalsa::CrearArchivo(const std::string& contenido) {
     auto archivo = std::make_unique<ArchivoEnTrozos>(contenido, 7);
-    archivo->Contar(archivosAbiertos, bytesLeidos);
+    archivo->ContarAbierto(archivosAbiertos);
+    archivo->ContarBytes(bytesLeidos);
     return archivo;
 }
 
@@ -98,12 +99,6 @@ Fallo PlataformaFalsa::IniciarProceso(const PeticionProceso& peticion) {
 Fallo PlataformaFalsa::EjecutarConShell(const PeticionProceso& peticion) {
     ejecucionesShell.push_back(peticion);
     return Siguiente(resultadosShell);
-}
-
-std::string LineasCRLF(const std::vector<std::string>& lineas) {
-    std::string texto;
-    for (const auto& linea : lineas) texto += linea + "\r\n";
-    return texto;
 }
 
 }  // namespace instalar::prueba

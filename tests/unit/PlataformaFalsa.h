@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "herramientas/LineasCrLf.h"
 #include "interfaces/Anfitrion.h"
 #include "interfaces/Archivos.h"
 #include "interfaces/MedidaTexto.h"
@@ -94,7 +95,7 @@ public:
     Fallo EjecutarConShell(const PeticionProceso& peticion) override;
 };
 
-// Menu file text with CR LF line ends.
-std::string LineasCRLF(const std::vector<std::string>& lineas);
+// Menu file text with CR LF line ends, as the end-to-end tests write it.
+using herramientas::LineasCrLf;
 
 }  // namespace instalar::prueba

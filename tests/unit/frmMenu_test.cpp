@@ -11,7 +11,7 @@
 namespace instalar::prueba {
 namespace {
 
-constexpr Color kAzulBarra{88, 106, 183};
+constexpr Color kAzulBarra = ColorDe(diseno::kBarra);
 const std::u16string kFinDeArchivo = u"La entrada pasó del final del archivo";
 const std::u16string kNoEncontrado = u"No se encontró el archivo";
 
@@ -216,26 +216,26 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CasoSinLista{"SinArchivo", std::nullopt, u"", std::nullopt, std::nullopt, u"", u"", kNoEncontrado},
         // Quotes stay part of the path, which then names no file.
-        CasoSinLista{"LineaDeComandosEntreComillas", LineasCRLF({"T", "V", "A;a.exe"}),
+        CasoSinLista{"LineaDeComandosEntreComillas", LineasCrLf({"T", "V", "A;a.exe"}),
                      u"\"" + kRutaMenu + u"\"", std::nullopt, std::nullopt, u"", u"", kNoEncontrado},
-        CasoSinLista{"Ilegible", LineasCRLF({"T", "V", "A;a.exe"}), u"", std::nullopt,
+        CasoSinLista{"Ilegible", LineasCrLf({"T", "V", "A;a.exe"}), u"", std::nullopt,
                      ErrorDe(CodigoError::PermisoDenegado, 5), u"", u"", u"Permiso denegado"},
         CasoSinLista{"UnaSolaLinea", "Solo t\xEDtulo\r\n", u"", std::nullopt, std::nullopt, u"Solo título", u"",
                      kFinDeArchivo},
         // LF alone does not end a line: the whole file is the title.
         CasoSinLista{"SoloLF", "Oficina\n2.0\nUno;uno.exe;d\n", u"", std::nullopt, std::nullopt,
                      u"Oficina\n2.0\nUno;uno.exe;d\n", u"", kFinDeArchivo},
-        CasoSinLista{"SoloCabecera", LineasCRLF({"Oficina", "2.0"}), u"", std::nullopt, std::nullopt, u"Oficina",
+        CasoSinLista{"SoloCabecera", LineasCrLf({"Oficina", "2.0"}), u"", std::nullopt, std::nullopt, u"Oficina",
                      u"Versión 2.0", MensajeSinOpciones(kRutaMenu)},
-        CasoSinLista{"SinEntradas", LineasCRLF({"Oficina", "2.0", "; nada", "", "   ", "sin separador"}), u"",
+        CasoSinLista{"SinEntradas", LineasCrLf({"Oficina", "2.0", "; nada", "", "   ", "sin separador"}), u"",
                      std::nullopt, std::nullopt, u"Oficina", u"Versión 2.0", MensajeSinOpciones(kRutaMenu)},
-        CasoSinLista{"SoloCabeceraDesdeLineaDeComandos", std::nullopt, kOtraRuta, LineasCRLF({"Oficina", "2.0"}),
+        CasoSinLista{"SoloCabeceraDesdeLineaDeComandos", std::nullopt, kOtraRuta, LineasCrLf({"Oficina", "2.0"}),
                      std::nullopt, u"Oficina", u"Versión 2.0", MensajeSinOpciones(kOtraRuta)}),
     [](const auto& caso) { return std::string(caso.param.nombre); });
 
 TEST_F(VentanaTest, SoloCabeceraEnLaRaizDeUnaUnidad) {
     p.carpeta = u"E:\\";
-    p.archivos[u"E:\\\\instalar.inf"] = LineasCRLF({"Oficina", "2.0"});
+    p.archivos[u"E:\\\\instalar.inf"] = LineasCrLf({"Oficina", "2.0"});
     Cargar();
     EXPECT_EQ(V().etqInfo.texto, MensajeSinOpciones(u"E:\\\\instalar.inf"));
     EXPECT_FALSE(V().btnInstalar.habilitado);
@@ -296,7 +296,7 @@ class CuentaTest : public MenuDePrueba, public ::testing::WithParamInterface<Cas
 
 TEST_P(CuentaTest, ElNumeroDeOpcionesEsDeDieciseisBits) {
     const CasoCuenta& caso = GetParam();
-    std::string texto = LineasCRLF({"T", "V"});
+    std::string texto = LineasCrLf({"T", "V"});
     for (int i = 0; i < caso.entradas; ++i) texto += "e;s.exe\r\n";
     p.archivos[kRutaMenu] = texto;
     Cargar();
@@ -462,11 +462,11 @@ INSTANTIATE_TEST_SUITE_P(
         CasoCambio{"Ilegible",
                    [](PlataformaFalsa& f) { f.erroresDeApertura[kRutaMenu] = ErrorDe(CodigoError::PermisoDenegado, 5); },
                    u"Permiso denegado"},
-        CasoCambio{"SinEntradas", [](PlataformaFalsa& f) { f.archivos[kRutaMenu] = LineasCRLF({"T", "V"}); },
+        CasoCambio{"SinEntradas", [](PlataformaFalsa& f) { f.archivos[kRutaMenu] = LineasCrLf({"T", "V"}); },
                    kFinDeArchivo},
         CasoCambio{"LineaDesbordada",
                    [](PlataformaFalsa& f) {
-                       f.archivos[kRutaMenu] = LineasCRLF({"T", "V", LineaDesbordada(), "Dos;d.exe;Segunda"});
+                       f.archivos[kRutaMenu] = LineasCrLf({"T", "V", LineaDesbordada(), "Dos;d.exe;Segunda"});
                    },
                    u"Desbordamiento"}),
     [](const auto& caso) { return std::string(caso.param.nombre); });
