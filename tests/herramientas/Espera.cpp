@@ -1,7 +1,5 @@
 #include "Espera.h"
 
-#include <algorithm>
-
 namespace herramientas {
 
 bool Esperar(const std::function<bool()>& condicion, DWORD milisegundos) {
@@ -33,12 +31,10 @@ bool Atender(const std::function<bool()>& condicion, DWORD milisegundos,
     for (;;) {
         AtenderMensajes(previsualizar);
         if (condicion()) return true;
-        const ULONGLONG ahora = GetTickCount64();
-        if (ahora >= limite) return false;
-        // Back as soon as a message comes, and after 20 ms at the latest for
-        // a condition that no message of this thread announces (the screen).
-        const DWORD espera = static_cast<DWORD>(std::min<ULONGLONG>(limite - ahora, 20));
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, espera, QS_ALLINPUT);
+        if (GetTickCount64() >= limite) return false;
+        // Polled as Esperar polls: a condition may hang on the screen, which
+        // no message of this thread announces.
+        Sleep(20);
     }
 }
 

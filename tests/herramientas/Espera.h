@@ -13,7 +13,7 @@ namespace herramientas {
 bool Esperar(const std::function<bool()>& condicion, DWORD milisegundos);
 
 // The same for a thread that has windows or listens to events of other
-// processes: between two looks at `condicion` it handles this thread's
+// processes: before each look at `condicion` it handles this thread's
 // messages, each first offered to `previsualizar` (true: it took it, as a
 // program's message loop lets its window preview keys).  WM_QUIT is let go.
 bool Atender(const std::function<bool()>& condicion, DWORD milisegundos,
