@@ -2,7 +2,7 @@
 
 namespace instalar {
 
-std::unique_ptr<VentanaMenu> gfrmMenu;
+std::unique_ptr<VentanaMenu> ventanaMenu;
 
 void Main(Arranque& sistema) {
     sistema.IniciarControlesComunes();
@@ -11,12 +11,12 @@ void Main(Arranque& sistema) {
         sistema.MostrarMensaje(creada.error().descripcion, u"basMenu.Main()");
         return;
     }
-    gfrmMenu = std::move(creada.valor());
+    ventanaMenu = std::move(creada.valor());
     // The window reports its own errors while loading; start-up goes on.
-    gfrmMenu->Cargar();
-    gfrmMenu->Mostrar();
+    ventanaMenu->Cargar();
+    ventanaMenu->Mostrar();
 }
 
-void LiberarVentanaMenu() { gfrmMenu.reset(); }
+void LiberarVentanaMenu() { ventanaMenu.reset(); }
 
 }  // namespace instalar

@@ -29,7 +29,7 @@ public:
 };
 
 // The single menu window, alive from Main until the window terminates.
-extern std::unique_ptr<VentanaMenu> gfrmMenu;
+extern std::unique_ptr<VentanaMenu> ventanaMenu;
 
 void Main(Arranque& sistema);
 

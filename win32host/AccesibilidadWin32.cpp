@@ -22,7 +22,7 @@ constexpr LPARAM kEnfocarLista = 2;
 
 }  // namespace
 
-Peticion PeticionDe(WPARAM w, LPARAM l) {
+Peticion PeticionDelMensaje(WPARAM w, LPARAM l) {
     Peticion peticion;
     if (l & kPresionar) {
         peticion.tipo = Peticion::Tipo::PresionarBoton;
@@ -42,7 +42,7 @@ AccesibilidadWin32::~AccesibilidadWin32() {
 std::optional<LRESULT> AccesibilidadWin32::AlPedirObjeto(WPARAM w, LPARAM l) {
     if (static_cast<DWORD>(l) != static_cast<DWORD>(OBJID_CLIENT)) return std::nullopt;
     // Once cut off, never built again: the window's items are going.
-    if (desconectado_ || !ventanas_.ventana || !Iniciar()) return std::nullopt;
+    if (desconectado_ || !paradas_.ventana || !Iniciar()) return std::nullopt;
     return lresultFromObject_(__uuidof(IAccessible), w, static_cast<IAccessible*>(objeto_.get()));
 }
 
@@ -79,11 +79,11 @@ void AccesibilidadWin32::Desconectar() {
 }
 
 void AccesibilidadWin32::Anunciar() {
-    if (!ventanas_.ventana) return;
+    if (!paradas_.ventana) return;
     const ArbolAccesible arbol = Arbol();
-    EstadoAnunciado ahora = EstadoDe(modelo_, arbol);
+    EstadoAnunciado ahora = EstadoAnunciadoDe(modelo_, arbol);
     for (const Anuncio& anuncio : AnunciosEntre(anunciado_, ahora, arbol))
-        ::NotifyWinEvent(EventoDe(anuncio.tipo), ventanas_.ventana, OBJID_CLIENT, anuncio.elemento);
+        ::NotifyWinEvent(EventoDe(anuncio.tipo), paradas_.ventana, OBJID_CLIENT, anuncio.elemento);
     anunciado_ = std::move(ahora);
 }
 
@@ -94,33 +94,33 @@ ArbolAccesible AccesibilidadWin32::Arbol() const {
     // program is the active one.
     // A message box of the window's own disables it: until it is closed,
     // nothing in the window can be used.
-    const bool disponible = ventanas_.ventana && ::IsWindowEnabled(ventanas_.ventana);
-    return ArbolAccesible(modelo_, ventanas_.ParadaDe(::GetFocus()), disponible);
+    const bool disponible = paradas_.ventana && ::IsWindowEnabled(paradas_.ventana);
+    return ArbolAccesible(modelo_, paradas_.ParadaDe(::GetFocus()), disponible);
 }
 
 RECT AccesibilidadWin32::EnPantalla(const Rectangulo& caja) const {
     RECT pantalla = escala_.APixeles(caja);
-    ::MapWindowPoints(ventanas_.ventana, nullptr, reinterpret_cast<POINT*>(&pantalla), 2);
+    ::MapWindowPoints(paradas_.ventana, nullptr, reinterpret_cast<POINT*>(&pantalla), 2);
     return pantalla;
 }
 
 std::optional<Punto> AccesibilidadWin32::EnVentana(POINT pantalla) const {
     POINT cliente = pantalla;
     RECT interior{};
-    if (!::ScreenToClient(ventanas_.ventana, &cliente) || !::GetClientRect(ventanas_.ventana, &interior) ||
+    if (!::ScreenToClient(paradas_.ventana, &cliente) || !::GetClientRect(paradas_.ventana, &interior) ||
         !::PtInRect(&interior, cliente))
         return std::nullopt;
     return escala_.ATwips(cliente.x, cliente.y);
 }
 
 HRESULT AccesibilidadWin32::ObjetoDeBoton(Parte boton, IDispatch** objeto) const {
-    HWND ventana = boton == Parte::Instalar ? ventanas_.instalar : ventanas_.cerrar;
+    HWND ventana = boton == Parte::Instalar ? paradas_.btnInstalar : paradas_.btnCerrar;
     return accessibleObjectFromWindow_(ventana, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IDispatch),
                                        reinterpret_cast<void**>(objeto));
 }
 
 HRESULT AccesibilidadWin32::ObjetoPadre(IDispatch** objeto) const {
-    return accessibleObjectFromWindow_(ventanas_.ventana, static_cast<DWORD>(OBJID_WINDOW), __uuidof(IDispatch),
+    return accessibleObjectFromWindow_(paradas_.ventana, static_cast<DWORD>(OBJID_WINDOW), __uuidof(IDispatch),
                                        reinterpret_cast<void**>(objeto));
 }
 
@@ -128,7 +128,7 @@ void AccesibilidadWin32::Pedir(const Peticion& peticion) {
     const bool presionar = peticion.tipo == Peticion::Tipo::PresionarBoton;
     const WPARAM w = presionar ? static_cast<WPARAM>(peticion.boton) : static_cast<WPARAM>(peticion.opcion);
     const LPARAM l = (presionar ? kPresionar : 0) | (peticion.enfocarLista ? kEnfocarLista : 0);
-    ::PostMessageW(ventanas_.ventana, kMensajePeticion, w, l);
+    ::PostMessageW(paradas_.ventana, kMensajePeticion, w, l);
 }
 
 BSTR AccesibilidadWin32::Cadena(const std::u16string& texto) const {

@@ -13,7 +13,7 @@
 #include "win32host/Com.h"
 #include "win32host/Escala.h"
 #include "win32host/ObjetoAccesible.h"
-#include "win32host/VentanasMenu.h"
+#include "win32host/ParadasWin32.h"
 #include "window/Anuncios.h"
 #include "window/frmMenu.h"
 
@@ -22,7 +22,7 @@ namespace instalar::win32 {
 // The message that hands the window a screen reader's request, posted so
 // that the request runs after the call that made it has returned.
 constexpr UINT kMensajePeticion = WM_APP + 1;
-Peticion PeticionDe(WPARAM w, LPARAM l);
+Peticion PeticionDelMensaje(WPARAM w, LPARAM l);
 
 class AccesibilidadWin32 : private FuenteAccesible {
 public:
@@ -31,7 +31,7 @@ public:
     AccesibilidadWin32(const AccesibilidadWin32&) = delete;
     AccesibilidadWin32& operator=(const AccesibilidadWin32&) = delete;
 
-    void FijarVentanas(const VentanasMenu& ventanas) { ventanas_ = ventanas; }
+    void FijarParadas(const ParadasWin32& ventanas) { paradas_ = ventanas; }
 
     // WM_GETOBJECT: the answer for the client area, none for any other
     // object (the system's default answers those).
@@ -63,7 +63,7 @@ private:
 
     const frmMenu& modelo_;
     const Escala& escala_;
-    VentanasMenu ventanas_;
+    ParadasWin32 paradas_;
     EstadoAnunciado anunciado_;
 
     // Declared before the object, so that they outlive it.

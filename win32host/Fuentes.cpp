@@ -38,7 +38,7 @@ HFONT Fuentes::Obtener(const instalar::Fuente& fuente) {
     descripcion.lfCharSet = DEFAULT_CHARSET;
     descripcion.lfQuality = DEFAULT_QUALITY;
     std::wcsncpy(descripcion.lfFaceName, W(fuente.nombre), LF_FACESIZE - 1);
-    win32::Fuente creada(::CreateFontIndirectW(&descripcion));
+    win32::FuenteGdi creada(::CreateFontIndirectW(&descripcion));
     HFONT resultado = creada.get();
     ultima_ = creadas_.emplace(clave, std::move(creada)).first;
     return resultado;

@@ -25,7 +25,7 @@ public:
 
 private:
     using Clave = std::tuple<std::u16string, double, bool>;
-    using Creadas = std::map<Clave, win32::Fuente>;
+    using Creadas = std::map<Clave, win32::FuenteGdi>;
     int dpi_;
     Creadas creadas_;
     // Labels come in long runs of one font (thousands of items), so the

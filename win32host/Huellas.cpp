@@ -39,7 +39,7 @@ uint64_t AspectoDe(const Apariencia& a) {
 
 std::vector<Huella> HuellasDe(const Controles& c, const Apariencia& apariencia, const Escala& escala) {
     std::vector<Huella> huellas;
-    huellas.reserve(c.etqInstalar.size() + 10);
+    huellas.reserve(c.opciones.size() + 10);
     auto etiqueta = [&](const Etiqueta& e) { huellas.push_back({escala.APixeles(e.caja), AspectoDe(e)}); };
     DeAbajoArriba(c, Sobrecarga{etiqueta, [&](const OpcionDeLista& o) { etiqueta(o.etiqueta); },
                                 [&](const Imagen& i) { huellas.push_back({escala.APixeles(i.caja), i.visible ? 1u : 0u}); },

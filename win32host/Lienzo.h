@@ -18,9 +18,9 @@ class Lienzo {
 public:
     // Paints the window's content into a DC whose clipping region holds the
     // parts that are out of date.
-    using Pintura = std::function<void(HDC)>;
+    using FuncionPintar = std::function<void(HDC)>;
 
-    explicit Lienzo(Pintura pintar) : pintar_(std::move(pintar)) {}
+    explicit Lienzo(FuncionPintar pintar) : pintar_(std::move(pintar)) {}
 
     // Marks part of the window (all of it for nullptr) as out of date.
     void Invalidar(HWND ventana, const RECT* caja);
@@ -34,7 +34,7 @@ public:
 private:
     void Actualizar(HWND ventana, HDC referencia);
 
-    Pintura pintar_;
+    FuncionPintar pintar_;
     std::vector<Huella> huellas_;
     MapaBits mapa_;
     SIZE tamano_{};

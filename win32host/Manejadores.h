@@ -45,7 +45,7 @@ inline void CerrarManejador(HANDLE manejador) { ::CloseHandle(manejador); }
 inline void BorrarDC(HDC dc) { ::DeleteDC(dc); }
 inline void DestruirIcono(HICON icono) { ::DestroyIcon(icono); }
 
-using Fuente = Manejador<HFONT, BorrarObjeto>;
+using FuenteGdi = Manejador<HFONT, BorrarObjeto>;
 using MapaBits = Manejador<HBITMAP, BorrarObjeto>;
 using Pluma = Manejador<HPEN, BorrarObjeto>;
 using Pincel = Manejador<HBRUSH, BorrarObjeto>;

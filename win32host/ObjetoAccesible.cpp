@@ -37,7 +37,7 @@ long RolDe(RolAccesible rol) {
     return ROLE_SYSTEM_CLIENT;
 }
 
-long EstadoDe(unsigned estados) {
+long EstadosMsaa(unsigned estados) {
     const struct {
         EstadoAccesible propio;
         long sistema;
@@ -64,7 +64,7 @@ std::optional<Direccion> DireccionDe(LONG navegacion) {
     }
 }
 
-PeticionSeleccion PeticionDe(LONG opciones) {
+PeticionSeleccion PeticionSeleccionDe(LONG opciones) {
     constexpr LONG kConocidas = SELFLAG_TAKEFOCUS | SELFLAG_TAKESELECTION;
     return PeticionSeleccion{(opciones & SELFLAG_TAKEFOCUS) != 0, (opciones & SELFLAG_TAKESELECTION) != 0,
                              (opciones & ~kConocidas) != 0};
@@ -218,7 +218,7 @@ HRESULT ObjetoAccesible::get_accRole(VARIANT hijo, VARIANT* rol) {
 }
 
 HRESULT ObjetoAccesible::get_accState(VARIANT hijo, VARIANT* estado) {
-    return Numero(hijo, estado, [](const ElementoAccesible& e) { return EstadoDe(e.estados); });
+    return Numero(hijo, estado, [](const ElementoAccesible& e) { return EstadosMsaa(e.estados); });
 }
 
 HRESULT ObjetoAccesible::get_accHelp(VARIANT hijo, BSTR* ayuda) {
@@ -260,7 +260,7 @@ HRESULT ObjetoAccesible::get_accDefaultAction(VARIANT hijo, BSTR* accion) {
 HRESULT ObjetoAccesible::accSelect(LONG opciones, VARIANT hijo) {
     return Llamada(fuente_, [&](FuenteAccesible& fuente) {
         const auto id = IdDe(hijo);
-        const auto peticion = id ? fuente.Arbol().Seleccionar(*id, PeticionDe(opciones)) : std::nullopt;
+        const auto peticion = id ? fuente.Arbol().Seleccionar(*id, PeticionSeleccionDe(opciones)) : std::nullopt;
         if (!peticion) return E_INVALIDARG;
         fuente.Pedir(*peticion);
         return S_OK;

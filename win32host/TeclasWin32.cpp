@@ -10,6 +10,8 @@ Tecla TeclaDe(WPARAM codigoVirtual) {
     case VK_RIGHT: return Tecla::Derecha;
     case VK_HOME: return Tecla::Inicio;
     case VK_END: return Tecla::Fin;
+    case VK_TAB: return Tecla::Tabulador;
+    case VK_F4: return Tecla::F4;
     default: return Tecla::Otra;
     }
 }

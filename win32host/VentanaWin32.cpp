@@ -22,13 +22,13 @@ HICON CargarIcono(HINSTANCE instancia, int id, int lado) {
 
 // The font of message boxes, which the push buttons take, at `dpi`: the
 // system gives it for its own resolution.
-Fuente FuenteDeMensajes(int dpi) {
+FuenteGdi FuenteDeMensajes(int dpi) {
     NONCLIENTMETRICSW metricas{};
     metricas.cbSize = sizeof(metricas);
     ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metricas), &metricas, 0);
     LOGFONTW& fuente = metricas.lfMessageFont;
     fuente.lfHeight = ::MulDiv(fuente.lfHeight, dpi, DpiDePantalla());
-    return Fuente(::CreateFontIndirectW(&fuente));
+    return FuenteGdi(::CreateFontIndirectW(&fuente));
 }
 
 }  // namespace
@@ -83,7 +83,7 @@ Fallo VentanaWin32::CrearVentana() {
     const int izquierda = (::GetSystemMetrics(SM_CXSCREEN) - ancho) / 2;
     const int arriba = (::GetSystemMetrics(SM_CYSCREEN) - alto) / 2;
     const Controles& diseno = modelo_.Vista();
-    HWND creada = ::CreateWindowExW(WS_EX_APPWINDOW, kClaseVentana, W(diseno.titulo),
+    HWND creada = ::CreateWindowExW(WS_EX_APPWINDOW, kClaseVentana, W(diseno.tituloVentana),
                                     WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, izquierda, arriba,
                                     ancho, alto, nullptr, nullptr, instancia_, this);
     if (!creada) return UltimoError();
@@ -101,8 +101,8 @@ void VentanaWin32::CrearBotones() {
         return hijo;
     };
     btnInstalar_ = crear(modelo_.Vista().btnInstalar, kIdInstalar);
-    btnCancelar_ = crear(modelo_.Vista().btnCancelar, kIdCancelar);
-    accesibilidad_.FijarVentanas(Ventanas());
+    btnCerrar_ = crear(modelo_.Vista().btnCerrar, kIdCerrar);
+    accesibilidad_.FijarParadas(Paradas());
 }
 
 void VentanaWin32::ColocarBotones() {
@@ -114,7 +114,7 @@ void VentanaWin32::ColocarBotones() {
         ::InvalidateRect(hijo, nullptr, TRUE);
     };
     colocar(btnInstalar_, modelo_.Vista().btnInstalar);
-    colocar(btnCancelar_, modelo_.Vista().btnCancelar);
+    colocar(btnCerrar_, modelo_.Vista().btnCerrar);
 }
 
 void VentanaWin32::CambiarDpi(int dpiPedido, const RECT* sugerido) {
@@ -124,9 +124,9 @@ void VentanaWin32::CambiarDpi(int dpiPedido, const RECT* sugerido) {
         medida_.SoltarFuente();
         fuentes_.FijarDpi(dpi);
         escala_.FijarDpi(dpi);
-        modelo_.Form_CambioDeEscala();
+        modelo_.CambiarEscala();
         // The buttons let go of their font before it goes.
-        Fuente nueva = FuenteDeMensajes(dpi);
+        FuenteGdi nueva = FuenteDeMensajes(dpi);
         std::swap(fuenteBotones_, nueva);
         ColocarBotones();
     }
@@ -155,13 +155,13 @@ void VentanaWin32::Mostrar() {
 }
 
 void VentanaWin32::CargarModelo() {
-    modelo_.Form_Load();
+    modelo_.Cargar();
     const Controles& c = modelo_.Vista();
-    ::SetWindowTextW(ventana_, W(c.titulo));
+    ::SetWindowTextW(ventana_, W(c.tituloVentana));
     ::EnableWindow(btnInstalar_, c.btnInstalar.habilitado ? TRUE : FALSE);
     const SIZE tamano = TamanoCliente(ventana_);
     const Punto interior = escala_.ATwips(tamano.cx, tamano.cy);
-    modelo_.Form_Resize(interior.x, interior.y);
+    modelo_.AjustarATamano(interior.x, interior.y);
     lienzo_.Rehacer(ventana_, Huellas());
     accesibilidad_.Anunciar();
 }
@@ -183,29 +183,23 @@ bool VentanaWin32::PrevisualizarTecla(const MSG& mensaje) noexcept {
 bool VentanaWin32::ManejarTecla(const MSG& mensaje) {
     switch (mensaje.message) {
     case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-        if (mensaje.wParam == VK_F4 && mensaje.message == WM_SYSKEYDOWN) {
-            modelo_.btnCancelar_Click();
-            TrasEvento();
-            return true;
-        }
-        modelo_.Form_KeyDown(TeclaDe(mensaje.wParam), EstadoMayusculas());
+    case WM_SYSKEYDOWN: {
+        // A key comes as a system key while Alt is held.
+        const int mayusculas = EstadoMayusculas() | (mensaje.message == WM_SYSKEYDOWN ? kAlt : 0);
+        const RespuestaTecla respuesta =
+            modelo_.AlBajarTecla(TeclaDe(mensaje.wParam), mayusculas, Paradas().ParadaDe(::GetFocus()));
         TrasEvento();
-        if (mensaje.wParam == VK_TAB) {
-            MoverFoco((EstadoMayusculas() & kShift) != 0);
-            return true;
-        }
-        return false;
-    case WM_CHAR:
-        modelo_.Form_KeyPress(static_cast<char16_t>(mensaje.wParam));
+        if (respuesta.enfocar && ventana_) MostrarFoco(*respuesta.enfocar);
+        return respuesta.consumida;
+    }
+    case WM_CHAR: {
+        const RespuestaTecla respuesta = modelo_.AlEscribir(static_cast<char16_t>(mensaje.wParam));
         TrasEvento();
-        // Enter has been handled as the install command: a push button must
-        // not act on it a second time.
-        return !ventana_ || mensaje.wParam == kCaracterIntro;
+        return respuesta.consumida || !ventana_;
+    }
     case WM_SYSCHAR:
-        // Alt and an item's access key; any other goes on to the system
-        // (Alt+Space opens the window menu).
-        if (!modelo_.Form_TeclaAcceso(static_cast<char16_t>(mensaje.wParam))) return false;
+        // Alt and an item's access key; any other goes on to the system.
+        if (!modelo_.AlEscribirConAlt(static_cast<char16_t>(mensaje.wParam))) return false;
         TrasEvento();
         return true;
     default:
@@ -213,14 +207,14 @@ bool VentanaWin32::ManejarTecla(const MSG& mensaje) {
     }
 }
 
-void VentanaWin32::MoverFoco(bool atras) {
-    Enfocar(modelo_.SiguienteParada(Ventanas().ParadaDe(::GetFocus()), atras));
-    // Moving with the keyboard shows where the focus is, as in a dialog box.
+// Moving with the keyboard shows where the focus is, as in a dialog box.
+void VentanaWin32::MostrarFoco(ParadaFoco parada) {
+    Enfocar(parada);
     ::SendMessageW(ventana_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
 }
 
 void VentanaWin32::Enfocar(ParadaFoco parada) {
-    ultimoFoco_ = Ventanas().VentanaDe(parada);
+    ultimoFoco_ = Paradas().VentanaDe(parada);
     ::SetFocus(ultimoFoco_);
 }
 
@@ -238,7 +232,7 @@ LRESULT CALLBACK VentanaWin32::ProcedimientoVentana(HWND ventana, UINT mensaje, 
     if (mensaje == WM_NCDESTROY) {
         ::SetWindowLongPtrW(ventana, GWLP_USERDATA, 0);
         propia->ventana_ = nullptr;
-        propia->accesibilidad_.FijarVentanas({});
+        propia->accesibilidad_.FijarParadas({});
         propia->anfitrion_.FijarVentana(nullptr);
         propia->procesos_.FijarVentana(nullptr);
         return ::DefWindowProcW(ventana, mensaje, w, l);
@@ -260,7 +254,7 @@ LRESULT VentanaWin32::ManejarMensaje(UINT mensaje, WPARAM w, LPARAM l) {
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP: AlSoltarRaton(l); return 0;
-    case WM_CAPTURECHANGED: modelo_.Form_MouseUp(); return 0;
+    case WM_CAPTURECHANGED: modelo_.TerminarArrastre(); return 0;
     case WM_SETCURSOR:
         if (AlFijarCursor()) return TRUE;
         break;
@@ -268,11 +262,11 @@ LRESULT VentanaWin32::ManejarMensaje(UINT mensaje, WPARAM w, LPARAM l) {
     case WM_ACTIVATE: AlActivar(w); return 0;
     // The window itself holds the focus for the item list.
     case WM_SETFOCUS:
-        modelo_.Lista_GotFocus();
+        modelo_.ListaGanaFoco();
         Actualizar();
         return 0;
     case WM_KILLFOCUS:
-        modelo_.Lista_LostFocus();
+        modelo_.ListaPierdeFoco();
         Actualizar();
         return 0;
     case WM_UPDATEUISTATE: {
@@ -283,11 +277,11 @@ LRESULT VentanaWin32::ManejarMensaje(UINT mensaje, WPARAM w, LPARAM l) {
     case WM_GETOBJECT:
         if (const auto objeto = accesibilidad_.AlPedirObjeto(w, l)) return *objeto;
         break;
-    case kMensajePeticion: AlPedir(PeticionDe(w, l)); return 0;
+    case kMensajePeticion: AlPedir(PeticionDelMensaje(w, l)); return 0;
     case WM_SYSCOLORCHANGE:
         // Buttons draw in the system's colours too; they hear of a change
         // only from their parent.
-        for (HWND boton : {btnInstalar_, btnCancelar_}) {
+        for (HWND boton : {btnInstalar_, btnCerrar_}) {
             ::SendMessageW(boton, WM_SYSCOLORCHANGE, 0, 0);
             ::InvalidateRect(boton, nullptr, TRUE);
         }
@@ -295,12 +289,12 @@ LRESULT VentanaWin32::ManejarMensaje(UINT mensaje, WPARAM w, LPARAM l) {
         return 0;
     case WM_SETTINGCHANGE: AlCambiarColores(); return 0;
     case WM_CLOSE:
-        modelo_.btnCancelar_Click();
+        modelo_.Cerrar();
         TrasEvento();
         return 0;
     case WM_DESTROY:
         accesibilidad_.Desconectar();
-        modelo_.Form_Unload();
+        modelo_.Descargar();
         ::PostQuitMessage(0);
         return 0;
     default: break;
@@ -333,7 +327,7 @@ void VentanaWin32::AlPintar() {
 
 void VentanaWin32::AlCambiarTamano(LPARAM l) {
     const Punto interior = escala_.ATwips(LOWORD(l), HIWORD(l));
-    modelo_.Form_Resize(interior.x, interior.y);
+    modelo_.AjustarATamano(interior.x, interior.y);
     lienzo_.Rehacer(ventana_, Huellas());
 }
 
@@ -349,7 +343,7 @@ void VentanaWin32::AlPresionarRaton(LPARAM l, bool botonIzquierdo) {
     switch (impacto.tipo) {
     case Impacto::Tipo::Fondo:
         ::SetCapture(ventana_);
-        modelo_.Form_MouseDown(punto.x, punto.y);
+        modelo_.EmpezarArrastre(punto.x, punto.y);
         break;
     case Impacto::Tipo::Opcion:
         if (botonIzquierdo) {
@@ -363,20 +357,20 @@ void VentanaWin32::AlPresionarRaton(LPARAM l, bool botonIzquierdo) {
 
 void VentanaWin32::AlMoverRaton(LPARAM l) {
     const Punto punto = ATwips(l);
-    modelo_.Form_MouseMove(punto.x, punto.y);
+    modelo_.Arrastrar(punto.x, punto.y);
 }
 
 // A label is clicked when the button goes up over the label it went down on.
 void VentanaWin32::AlSoltarRaton(LPARAM l) {
     const int presionada = opcionPresionada_;
     opcionPresionada_ = -1;
-    modelo_.Form_MouseUp();
+    modelo_.TerminarArrastre();
     if (::GetCapture() == ventana_) ::ReleaseCapture();
     if (presionada < 0) return;
     const Punto punto = ATwips(l);
     const Impacto impacto = modelo_.ControlEn(punto.x, punto.y);
     if (impacto.tipo == Impacto::Tipo::Opcion && impacto.indice == presionada) {
-        modelo_.etqInstalar_Click(impacto.indice);
+        modelo_.ClicEnOpcion(impacto.indice);
         TrasEvento();
     }
 }
@@ -394,8 +388,8 @@ bool VentanaWin32::AlFijarCursor() {
 
 void VentanaWin32::AlComando(WPARAM w) {
     if (HIWORD(w) != BN_CLICKED) return;
-    if (LOWORD(w) == kIdInstalar) modelo_.btnInstalar_Click();
-    if (LOWORD(w) == kIdCancelar) modelo_.btnCancelar_Click();
+    if (LOWORD(w) == kIdInstalar) modelo_.Instalar();
+    if (LOWORD(w) == kIdCerrar) modelo_.Cerrar();
     TrasEvento();
 }
 
@@ -404,7 +398,7 @@ void VentanaWin32::AlComando(WPARAM w) {
 void VentanaWin32::AlActivar(WPARAM w) {
     if (LOWORD(w) == WA_INACTIVE) {
         HWND foco = ::GetFocus();
-        if (Ventanas().ParadaDe(foco)) ultimoFoco_ = foco;
+        if (Paradas().ParadaDe(foco)) ultimoFoco_ = foco;
         return;
     }
     if (ultimoFoco_ && ::IsWindowEnabled(ultimoFoco_)) ::SetFocus(ultimoFoco_);
@@ -425,10 +419,10 @@ void VentanaWin32::AlCambiarColores() {
 void VentanaWin32::AlPedir(const Peticion& peticion) {
     if (!ventana_ || !::IsWindowEnabled(ventana_) || modelo_.Descargada()) return;
     if (peticion.tipo == Peticion::Tipo::PresionarBoton) {
-        ::SendMessageW(Ventanas().VentanaDe(peticion.boton), BM_CLICK, 0, 0);
+        ::SendMessageW(Paradas().VentanaDe(peticion.boton), BM_CLICK, 0, 0);
         return;
     }
-    modelo_.etqInstalar_Click(peticion.opcion);
+    modelo_.ClicEnOpcion(peticion.opcion);
     TrasEvento();
     if (peticion.enfocarLista && ventana_) Enfocar(ParadaFoco::Lista);
 }

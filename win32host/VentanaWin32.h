@@ -19,12 +19,12 @@
 #include "win32host/Manejadores.h"
 #include "win32host/MedidaTextoWin32.h"
 #include "win32host/ProcesosWin32.h"
-#include "win32host/VentanasMenu.h"
+#include "win32host/ParadasWin32.h"
 #include "window/frmMenu.h"
 
 namespace instalar::win32 {
 
-enum IdBoton : int { kIdInstalar = 1001, kIdCancelar = 1002 };
+enum IdBoton : int { kIdInstalar = 1001, kIdCerrar = 1002 };
 
 // How the window starts when not as the program starts it (a test's window).
 struct OpcionesVentana {
@@ -72,7 +72,7 @@ private:
     void AlActivar(WPARAM w);
     void AlCambiarColores();
     void AlPedir(const Peticion& peticion);
-    void MoverFoco(bool atras);
+    void MostrarFoco(ParadaFoco parada);
     void Enfocar(ParadaFoco parada);
     void TrasEvento();
     void Actualizar();
@@ -80,7 +80,7 @@ private:
     void Pintar(HDC dc);
     Apariencia AparienciaActual() const;
     std::vector<Huella> Huellas() const;
-    VentanasMenu Ventanas() const { return {ventana_, btnInstalar_, btnCancelar_}; }
+    ParadasWin32 Paradas() const { return {ventana_, btnInstalar_, btnCerrar_}; }
 
     HINSTANCE instancia_;
     Escala escala_;
@@ -96,10 +96,10 @@ private:
     Icono icono_;
     Icono iconoPequeno_;
     HCURSOR mano_ = nullptr;  // shared resource cursor: never destroyed
-    Fuente fuenteBotones_;
+    FuenteGdi fuenteBotones_;
     HWND ventana_ = nullptr;
     HWND btnInstalar_ = nullptr;
-    HWND btnCancelar_ = nullptr;
+    HWND btnCerrar_ = nullptr;
     HWND ultimoFoco_ = nullptr;
     int opcionPresionada_ = -1;
     bool altoContraste_ = false;

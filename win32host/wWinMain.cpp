@@ -52,7 +52,7 @@ int WINAPI wWinMain(HINSTANCE instancia, HINSTANCE, PWSTR, int) {
     instalar::win32::RestringirBusquedaDeDlls();
     ArranqueWin32 arranque(instancia);
     instalar::Main(arranque);
-    if (!instalar::gfrmMenu) return 0;
+    if (!instalar::ventanaMenu) return 0;
 
     MSG mensaje{};
     while (::GetMessageW(&mensaje, nullptr, 0, 0) > 0) {

@@ -2,8 +2,8 @@
 
 namespace instalar {
 
-EstadoAnunciado EstadoDe(const frmMenu& menu, const ArbolAccesible& arbol) {
-    return EstadoAnunciado{arbol.HijoSeleccionado(), menu.ListaConFoco(), menu.Vista().etqInfo.texto};
+EstadoAnunciado EstadoAnunciadoDe(const frmMenu& menu, const ArbolAccesible& arbol) {
+    return EstadoAnunciado{arbol.HijoSeleccionado(), menu.ListaConFoco(), menu.Vista().descripcion.texto};
 }
 
 std::vector<Anuncio> AnunciosEntre(const EstadoAnunciado& antes, const EstadoAnunciado& ahora,

@@ -18,7 +18,7 @@ struct EstadoAnunciado {
     std::u16string descripcion;
 };
 
-EstadoAnunciado EstadoDe(const frmMenu& menu, const ArbolAccesible& arbol);
+EstadoAnunciado EstadoAnunciadoDe(const frmMenu& menu, const ArbolAccesible& arbol);
 
 struct Anuncio {
     enum class Tipo { Seleccion, Foco, CambioDeNombre } tipo;

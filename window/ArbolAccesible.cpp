@@ -16,7 +16,7 @@ ParadaFoco ParadaDe(Parte boton) { return boton == Parte::Instalar ? ParadaFoco:
 }  // namespace
 
 std::optional<Parte> ArbolAccesible::ParteDe(long id) const {
-    const long opciones = menu_.Opciones();
+    const long opciones = menu_.TotalOpciones();
     if (id < 1 || id > Hijos()) return std::nullopt;
     if (id <= opciones) return Parte::Opcion;
     return static_cast<Parte>(id - opciones);
@@ -40,12 +40,12 @@ std::optional<ElementoAccesible> ArbolAccesible::ElementoDisponible(long id) con
     const Controles& c = menu_.Vista();
     switch (*parte) {
     case Parte::Opcion: return Opcion(*OpcionDe(id));
-    case Parte::Descripcion: return Texto(c.etqInfo);
-    case Parte::Titulo: return Texto(c.etqTipo);
-    case Parte::Version: return Texto(c.etqVer);
-    case Parte::Indicacion: return Texto(c.Label1);
+    case Parte::Descripcion: return Texto(c.descripcion);
+    case Parte::Titulo: return Texto(c.titulo);
+    case Parte::Version: return Texto(c.version);
+    case Parte::Indicacion: return Texto(c.indicacion);
     case Parte::Instalar: return DeBoton(c.btnInstalar, ParadaFoco::Instalar);
-    case Parte::Cerrar: return DeBoton(c.btnCancelar, ParadaFoco::Cerrar);
+    case Parte::Cerrar: return DeBoton(c.btnCerrar, ParadaFoco::Cerrar);
     }
     return std::nullopt;
 }
@@ -53,7 +53,7 @@ std::optional<ElementoAccesible> ArbolAccesible::ElementoDisponible(long id) con
 ElementoAccesible ArbolAccesible::Ventana() const {
     ElementoAccesible ventana;
     ventana.rol = RolAccesible::Ventana;
-    ventana.nombre = menu_.Vista().titulo;
+    ventana.nombre = menu_.Vista().tituloVentana;
     ventana.caja = Rectangulo{0, 0, kAnchoVentana, kAltoVentana};
     ventana.estados = kEnfocable;
     if (HijoConFoco() == kVentana) ventana.estados |= kEnfocado;
@@ -61,7 +61,7 @@ ElementoAccesible ArbolAccesible::Ventana() const {
 }
 
 ElementoAccesible ArbolAccesible::Opcion(int16_t indice) const {
-    const Etiqueta& etiqueta = menu_.Vista().etqInstalar[static_cast<size_t>(indice)];
+    const Etiqueta& etiqueta = menu_.Vista().opciones[static_cast<size_t>(indice)];
     ElementoAccesible opcion;
     opcion.rol = RolAccesible::OpcionDeLista;
     opcion.nombre = TextoSinMarcas(etiqueta.texto);
@@ -70,7 +70,7 @@ ElementoAccesible ArbolAccesible::Opcion(int16_t indice) const {
     opcion.caja = etiqueta.caja;
     opcion.estados = kSeleccionable | kEnfocable;
     if (!etiqueta.visible) opcion.estados |= kInvisible;
-    if (indice == menu_.OpcionSeleccionada()) {
+    if (menu_.Seleccionada() == indice) {
         opcion.estados |= kSeleccionado;
         if (foco_ == ParadaFoco::Lista) opcion.estados |= kEnfocado;
     }
@@ -115,17 +115,17 @@ long ArbolAccesible::HijoEn(double x, double y) const {
     // The buttons are windows of their own, over the painted surface.
     const Controles& c = menu_.Vista();
     if (c.btnInstalar.caja.Contiene(x, y)) return IdDe(Parte::Instalar);
-    if (c.btnCancelar.caja.Contiene(x, y)) return IdDe(Parte::Cerrar);
+    if (c.btnCerrar.caja.Contiene(x, y)) return IdDe(Parte::Cerrar);
 
     const Impacto impacto = menu_.ControlEn(x, y);
     if (impacto.tipo == Impacto::Tipo::Opcion) {
-        return impacto.indice < menu_.Opciones() ? IdDeOpcion(impacto.indice) : kVentana;
+        return impacto.indice < menu_.TotalOpciones() ? IdDeOpcion(impacto.indice) : kVentana;
     }
     const Etiqueta* e = impacto.etiqueta;
-    if (e == &c.etqInfo) return IdDe(Parte::Descripcion);
-    if (e == &c.etqTipo) return IdDe(Parte::Titulo);
-    if (e == &c.etqVer) return IdDe(Parte::Version);
-    if (e == &c.Label1) return IdDe(Parte::Indicacion);
+    if (e == &c.descripcion) return IdDe(Parte::Descripcion);
+    if (e == &c.titulo) return IdDe(Parte::Titulo);
+    if (e == &c.version) return IdDe(Parte::Version);
+    if (e == &c.indicacion) return IdDe(Parte::Indicacion);
     // The pictures and the surface belong to the window.
     return kVentana;
 }
@@ -141,9 +141,9 @@ std::optional<long> ArbolAccesible::HijoConFoco() const {
 }
 
 std::optional<long> ArbolAccesible::HijoSeleccionado() const {
-    const int16_t elegida = menu_.OpcionSeleccionada();
-    if (elegida >= menu_.Opciones()) return std::nullopt;
-    return IdDeOpcion(elegida);
+    const auto elegida = menu_.Seleccionada();
+    if (!elegida || *elegida >= menu_.TotalOpciones()) return std::nullopt;
+    return IdDeOpcion(*elegida);
 }
 
 std::optional<long> ArbolAccesible::Navegar(long desde, Direccion direccion) const {
@@ -185,7 +185,7 @@ std::optional<Peticion> ArbolAccesible::AccionPredeterminada(long id) const {
     }
     if (!parte || !EsBoton(*parte)) return std::nullopt;
     const Controles& c = menu_.Vista();
-    const Boton& boton = *parte == Parte::Instalar ? c.btnInstalar : c.btnCancelar;
+    const Boton& boton = *parte == Parte::Instalar ? c.btnInstalar : c.btnCerrar;
     if (!boton.habilitado) return std::nullopt;
     Peticion presion;
     presion.tipo = Peticion::Tipo::PresionarBoton;

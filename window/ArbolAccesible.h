@@ -69,9 +69,9 @@ public:
 
     static constexpr long kVentana = 0;
 
-    long Hijos() const { return menu_.Opciones() + 6L; }
+    long Hijos() const { return menu_.TotalOpciones() + 6L; }
     long IdDeOpcion(int16_t indice) const { return indice + 1L; }
-    long IdDe(Parte parte) const { return menu_.Opciones() + static_cast<long>(parte); }
+    long IdDe(Parte parte) const { return menu_.TotalOpciones() + static_cast<long>(parte); }
     // The part a child number stands for; none for 0 and numbers past the last.
     std::optional<Parte> ParteDe(long id) const;
     std::optional<int16_t> OpcionDe(long id) const;

@@ -29,8 +29,8 @@ Colores ColoresDePintura(const Controles& c, bool altoContraste) {
     }
     colores.bordeClaro = kBordeClaro;
     colores.bordeOscuro = kBordeOscuro;
-    colores.divisoria = c.Line1.color;
-    colores.barra = c.shpBar.fondo;
+    colores.divisoria = c.divisoria.color;
+    colores.barra = c.barra.fondo;
     return colores;
 }
 

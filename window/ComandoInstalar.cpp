@@ -1,22 +1,24 @@
-// The install command: "Instalar" and Enter start the selected item's setup
-// program, or open its package or document, and close the menu.
+#include "window/ComandoInstalar.h"
 
 #include "launch/Lanzador.h"
-#include "window/frmMenu.h"
 
 namespace instalar {
 
-void frmMenu::btnInstalar_Click() {
-    const int16_t elegida = OpcionSeleccionada();
-    if (elegida < nOpciones) LanzarInstalador(controles.etqInstalar[static_cast<size_t>(elegida)].comando);
+bool ComandoInstalar::Instalar() {
+    const auto elegida = estado_.seleccionada;
+    if (!elegida || *elegida >= estado_.totalOpciones) return false;
+    return LanzarInstalador(estado_.controles.opciones[static_cast<size_t>(*elegida)].comando);
 }
 
-void frmMenu::LanzarInstalador(const std::u16string& comando) {
-    const std::u16string ruta = RutaInstalador(anfitrion.CarpetaPrograma(), comando);
-    auto inicio = IniciarInstalador(procesos, ruta);
-    if (!inicio) return InformarError(inicio.error().descripcion + u"\r\n" + ruta);
+bool ComandoInstalar::LanzarInstalador(const std::u16string& comando) {
+    const std::u16string ruta = RutaInstalador(anfitrion_.CarpetaPrograma(), comando);
+    auto inicio = IniciarInstalador(procesos_, ruta);
+    if (!inicio) {
+        InformarError(anfitrion_, estado_, inicio.error().descripcion + u"\r\n" + ruta);
+        return false;
+    }
     // Declining the administrator prompt leaves the menu open to choose again.
-    if (inicio.valor() == Inicio::Iniciado) Descargar();
+    return inicio.valor() == Inicio::Iniciado;
 }
 
 }  // namespace instalar

@@ -29,42 +29,42 @@ Boton BotonDeDiseno(Rectangulo caja, std::u16string texto) {
 
 Controles ControlesDeDiseno() {
     Controles c;
-    c.titulo = u"frmMenu";
+    c.tituloVentana = u"frmMenu";
     c.btnInstalar = BotonDeDiseno({200, 5085, 1350, 350}, u"Instalar");
-    c.btnCancelar = BotonDeDiseno({5280, 5085, 1350, 350}, u"Cerrar");
+    c.btnCerrar = BotonDeDiseno({5280, 5085, 1350, 350}, u"Cerrar");
 
-    c.Label1 = EtiquetaDeDiseno({90, 4815, 2490, 165}, u"Selecciona la opción que desees instalar.",
+    c.indicacion = EtiquetaDeDiseno({90, 4815, 2490, 165}, u"Selecciona la opción que desees instalar.",
                                 {u"Tahoma", 6.75, false});
-    c.Label1.alineacion = Alineacion::Derecha;
-    c.Label1.autoTamano = true;
+    c.indicacion.alineacion = Alineacion::Derecha;
+    c.indicacion.autoTamano = true;
 
-    c.etqInfo = EtiquetaDeDiseno({3780, 2460, 2835, 195}, u"etqInfo", {u"Verdana", 8.25, false});
-    c.etqInfo.autoTamano = true;
-    c.etqInfo.ajustePalabras = true;
+    c.descripcion = EtiquetaDeDiseno({3780, 2460, 2835, 195}, u"", {u"Verdana", 8.25, false});
+    c.descripcion.autoTamano = true;
+    c.descripcion.ajustePalabras = true;
 
     Etiqueta elemento0 =
-        EtiquetaDeDiseno({1080, 2880, 1365, kAltoOpcionDeDiseno}, u"etqInstalar", {u"Verdana", 12, false});
+        EtiquetaDeDiseno({1080, 2880, 1365, kAltoOpcionDeDiseno}, u"", {u"Verdana", 12, false});
     elemento0.autoTamano = true;
     elemento0.cursorMano = true;
-    c.etqInstalar.push_back(std::move(elemento0));
+    c.opciones.push_back(std::move(elemento0));
 
-    c.Image1 = Imagen{{480, 3000, 240, 240}, Dibujo::Flecha, false};
-    c.Line1 = kDivisoriaDeDiseno;
-    c.Image2 = Imagen{{6000, 360, 480, 480}, Dibujo::Icono, true};
+    c.flecha = Imagen{{480, 3000, 240, 240}, Dibujo::Flecha, false};
+    c.divisoria = kDivisoriaDeDiseno;
+    c.icono = Imagen{{6000, 360, 480, 480}, Dibujo::Icono, true};
 
-    c.etqVer = EtiquetaDeDiseno({6045, 1695, 525, 195}, u"Versión", {u"Tahoma", 8.25, false});
-    c.etqVer.color = Color{64, 64, 64};
-    c.etqVer.alineacion = Alineacion::Derecha;
-    c.etqVer.conservaDerecha = true;  // title and version stay against the right border
-    c.etqVer.autoTamano = true;
+    c.version = EtiquetaDeDiseno({6045, 1695, 525, 195}, u"Versión", {u"Tahoma", 8.25, false});
+    c.version.color = Color{64, 64, 64};
+    c.version.alineacion = Alineacion::Derecha;
+    c.version.conservaDerecha = true;  // title and version stay against the right border
+    c.version.autoTamano = true;
 
-    c.etqTipo = EtiquetaDeDiseno({5175, 1245, 1515, 480}, u"etqTipo", {u"Verdana", 20.25, false});
-    c.etqTipo.color = Color{64, 0, 0};
-    c.etqTipo.alineacion = Alineacion::Derecha;
-    c.etqTipo.conservaDerecha = true;
-    c.etqTipo.autoTamano = true;
+    c.titulo = EtiquetaDeDiseno({5175, 1245, 1515, 480}, u"", {u"Verdana", 20.25, false});
+    c.titulo.color = Color{64, 0, 0};
+    c.titulo.alineacion = Alineacion::Derecha;
+    c.titulo.conservaDerecha = true;
+    c.titulo.autoTamano = true;
 
-    c.shpBar = Barra{{120, 4680, 2295, 495}, kColorBarra};
+    c.barra = Barra{{120, 4680, 2295, 495}, kColorBarra};
     return c;
 }
 

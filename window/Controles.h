@@ -52,21 +52,20 @@ struct Boton {
     Color fondo;  // set like the bar's, but a standard push button draws its own colours
 };
 
-// All controls of the menu window, at their design values.  The names are
-// the design's own; what each control is:
+// All controls of the menu window, at their design values.
 struct Controles {
-    Boton btnInstalar;                  // "Instalar": starts the selected item's setup program
-    Boton btnCancelar;                  // "Cerrar": closes the menu
-    Etiqueta Label1;                    // the hint below the list, "Selecciona la opción..."
-    Etiqueta etqInfo;                   // the selected item's description, right of the divider
-    std::vector<Etiqueta> etqInstalar;  // the item list; element 0 exists from the design
-    Imagen Image1;                      // the arrow in front of the selected item
-    Linea Line1;                        // the divider between the list and the description
-    Imagen Image2;                      // the program's icon, top right
-    Etiqueta etqVer;                    // "Versión ...", below the title
-    Etiqueta etqTipo;                   // the title, the menu file's first line
-    Barra shpBar;                       // the coloured bar along the bottom, behind the buttons
-    std::u16string titulo;              // the window's caption
+    Boton btnInstalar;               // "Instalar": starts the selected item's setup program
+    Boton btnCerrar;                 // "Cerrar": closes the menu
+    Etiqueta indicacion;             // the hint below the list, "Selecciona la opción..."
+    Etiqueta descripcion;            // the selected item's description, right of the divider
+    std::vector<Etiqueta> opciones;  // the item list; element 0 exists from the design
+    Imagen flecha;                   // in front of the selected item
+    Linea divisoria;                 // between the list and the description
+    Imagen icono;                    // the program's icon, top right
+    Etiqueta version;                // "Versión ...", below the title
+    Etiqueta titulo;                 // the menu file's first line
+    Barra barra;                     // along the bottom, behind the buttons
+    std::u16string tituloVentana;    // the window's caption, also its message boxes' title
 };
 
 Controles ControlesDeDiseno();
@@ -87,15 +86,15 @@ struct OpcionDeLista {
 // Etiqueta, an Imagen, a Linea or an OpcionDeLista.
 template <typename Visita>
 void DeAbajoArriba(const Controles& c, Visita&& visita) {
-    visita(c.shpBar);
-    visita(c.etqTipo);
-    visita(c.etqVer);
-    visita(c.Image2);
-    visita(c.Line1);
-    visita(c.Image1);
-    for (size_t i = 0; i < c.etqInstalar.size(); ++i) visita(OpcionDeLista{c.etqInstalar[i], static_cast<int16_t>(i)});
-    visita(c.etqInfo);
-    visita(c.Label1);
+    visita(c.barra);
+    visita(c.titulo);
+    visita(c.version);
+    visita(c.icono);
+    visita(c.divisoria);
+    visita(c.flecha);
+    for (size_t i = 0; i < c.opciones.size(); ++i) visita(OpcionDeLista{c.opciones[i], static_cast<int16_t>(i)});
+    visita(c.descripcion);
+    visita(c.indicacion);
 }
 
 // Sets a label's text or font and lets a self-sizing label fit it, keeping

@@ -1,9 +1,4 @@
-// The keyboard focus: the Tab order of its three stops, and the item list
-// as one of them.
-
 #include "window/Foco.h"
-
-#include "window/frmMenu.h"
 
 namespace instalar {
 
@@ -39,22 +34,12 @@ ParadaFoco ParadaInicial(bool instalarHabilitado) {
     return instalarHabilitado ? ParadaFoco::Instalar : ParadaFoco::Cerrar;
 }
 
-// --- The item list as a focus stop
-
-ParadaFoco frmMenu::ParadaDeInicio() const { return ParadaInicial(controles.btnInstalar.habilitado); }
-
-ParadaFoco frmMenu::SiguienteParada(std::optional<ParadaFoco> actual, bool atras) const {
-    return instalar::SiguienteParada(actual, atras, controles.btnInstalar.habilitado, nOpciones > 0);
-}
-
-std::optional<Rectangulo> frmMenu::MarcoDeFoco() const {
-    const int16_t elegida = OpcionSeleccionada();
-    if (!bListaConFoco || elegida >= nOpciones) return std::nullopt;
-    // A little larger than the name, so that the dotted frame does not
-    // touch its letters; well clear of the arrow, five pixels to the left.
-    Rectangulo marco = controles.etqInstalar[static_cast<size_t>(elegida)].caja;
-    const double px = medida.TwipsPorPixelX();
-    const double py = medida.TwipsPorPixelY();
+std::optional<Rectangulo> MarcoDeFoco(const EstadoMenu& estado, double px, double py) {
+    if (!estado.listaConFoco || !estado.seleccionada || *estado.seleccionada >= estado.totalOpciones)
+        return std::nullopt;
+    // Clear of the name's letters, and well clear of the arrow, five pixels
+    // to the left.
+    Rectangulo marco = estado.controles.opciones[static_cast<size_t>(*estado.seleccionada)].caja;
     marco.izquierda = static_cast<float>(marco.izquierda - 2 * px);
     marco.arriba = static_cast<float>(marco.arriba - py);
     marco.ancho = static_cast<float>(marco.ancho + 4 * px);

@@ -1,7 +1,10 @@
 #pragma once
-// The places the keyboard focus stops at, and the order Tab takes them in.
+// The keyboard focus: the places it stops at, the order Tab takes them in,
+// and the frame that shows it on the item list.
 
 #include <optional>
+
+#include "window/EstadoMenu.h"
 
 namespace instalar {
 
@@ -17,5 +20,9 @@ ParadaFoco SiguienteParada(std::optional<ParadaFoco> actual, bool atras, bool in
 // Where the focus is when the window first shows: "Instalar", or "Cerrar"
 // when "Instalar" is disabled.
 ParadaFoco ParadaInicial(bool instalarHabilitado);
+
+// The dotted frame around the selected item while the list has the focus,
+// a little larger than its name; none otherwise.
+std::optional<Rectangulo> MarcoDeFoco(const EstadoMenu& estado, double twipsPorPixelX, double twipsPorPixelY);
 
 }  // namespace instalar

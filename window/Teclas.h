@@ -4,7 +4,7 @@
 
 namespace instalar {
 
-enum class Tecla { Otra, Arriba, Abajo, Izquierda, Derecha, Inicio, Fin };
+enum class Tecla { Otra, Arriba, Abajo, Izquierda, Derecha, Inicio, Fin, Tabulador, F4 };
 
 // Modifier keys held during a key event, as bits.
 enum Mayusculas : int { kShift = 1, kCtrl = 2, kAlt = 4 };

@@ -1,6 +1,3 @@
-// Loading the window, moving it with the mouse, finding what lies under the
-// mouse, and unloading it.
-
 #include "window/frmMenu.h"
 
 #include "common/Sobrecarga.h"
@@ -9,70 +6,82 @@
 namespace instalar {
 
 frmMenu::frmMenu(const SistemaVentana& sistema)
-    : archivos(sistema.archivos),
-      medida(sistema.medida),
-      anfitrion(sistema.anfitrion),
-      procesos(sistema.procesos),
-      controles(ControlesDeDiseno()) {
+    : medida_(sistema.medida),
+      anfitrion_(sistema.anfitrion),
+      disposicion_(estado_, sistema.medida),
+      seleccion_(estado_, disposicion_, sistema.archivos, sistema.medida, sistema.anfitrion),
+      lista_(estado_, disposicion_, seleccion_, sistema.archivos, sistema.medida),
+      teclado_(estado_, seleccion_),
+      comando_(estado_, sistema.anfitrion, sistema.procesos) {
     // The hint below the list keeps its design text but sizes itself to it in
     // the fonts of this screen, which may be larger than the design's; it
     // grows to the right, away from the window's left border.
-    FijarTexto(controles.Label1, controles.Label1.texto, medida);
+    Etiqueta& indicacion = estado_.controles.indicacion;
+    FijarTexto(indicacion, indicacion.texto, medida_);
 }
 
-void frmMenu::Form_Load() {
+void frmMenu::Cargar() {
     // The logo is optional: a missing or unreadable file leaves the plain
     // background and no message.  (The window's palette picture has no
     // visible effect in the default palette mode, so it is not loaded.)
-    const std::u16string rutaLogo = RutaLogo(anfitrion.CarpetaPrograma());
-    (void)anfitrion.CargarFondo(rutaLogo);
+    const std::u16string rutaLogo = RutaLogo(anfitrion_.CarpetaPrograma());
+    (void)anfitrion_.CargarFondo(rutaLogo);
 
-    controles.shpBar.fondo = Color{88, 106, 183};
-    controles.btnCancelar.fondo = controles.shpBar.fondo;
-    controles.btnInstalar.fondo = controles.shpBar.fondo;
-    controles.titulo = u"Menú de instalación";
+    Controles& c = estado_.controles;
+    c.barra.fondo = Color{88, 106, 183};
+    c.btnCerrar.fondo = c.barra.fondo;
+    c.btnInstalar.fondo = c.barra.fondo;
+    c.tituloVentana = u"Menú de instalación";
 
-    FijarTexto(controles.etqInfo, u"", medida);
-    FijarTexto(controles.etqInstalar[0], u"", medida);
-    FijarTexto(controles.etqTipo, u"", medida);
-    FijarTexto(controles.etqVer, u"", medida);
+    FijarTexto(c.descripcion, u"", medida_);
+    FijarTexto(c.opciones[0], u"", medida_);
+    FijarTexto(c.titulo, u"", medida_);
+    FijarTexto(c.version, u"", medida_);
 
-    sArchivo = ResolverArchivoMenu(anfitrion.LineaComandos(), anfitrion.CarpetaPrograma());
-    CargarMenu();
-    if (nOpciones < 1) {
-        FijarTexto(controles.Label1, u"", medida);
-        controles.btnInstalar.habilitado = false;
+    estado_.archivoMenu = ResolverArchivoMenu(anfitrion_.LineaComandos(), anfitrion_.CarpetaPrograma());
+    lista_.CargarMenu();
+    if (estado_.totalOpciones < 1) {
+        FijarTexto(c.indicacion, u"", medida_);
+        c.btnInstalar.habilitado = false;
     }
 }
 
-void frmMenu::Form_Resize(double anchoInterior, double altoInterior) {
-    const double px = medida.TwipsPorPixelX();
-    Rectangulo& barra = controles.shpBar.caja;
-    barra.izquierda = static_cast<float>(px);
-    barra.arriba = static_cast<float>(altoInterior - barra.alto);
-    barra.ancho = static_cast<float>(anchoInterior - px);
+void frmMenu::AjustarATamano(double anchoInterior, double altoInterior) {
+    disposicion_.AjustarBarra(anchoInterior, altoInterior);
 }
 
-void frmMenu::Form_MouseDown(double x, double y) {
-    bMoviendo = true;
-    sngX = static_cast<float>(x);
-    sngY = static_cast<float>(y);
+void frmMenu::EmpezarArrastre(double x, double y) {
+    arrastre_ = {true, static_cast<float>(x), static_cast<float>(y)};
 }
 
-void frmMenu::Form_MouseMove(double x, double y) {
-    if (!bMoviendo) return;
-    const Punto actual = anfitrion.PosicionVentana();
-    anfitrion.MoverVentana({actual.x + x - sngX, actual.y + y - sngY});
+void frmMenu::Arrastrar(double x, double y) {
+    if (!arrastre_.activo) return;
+    const Punto actual = anfitrion_.PosicionVentana();
+    anfitrion_.MoverVentana({actual.x + x - arrastre_.x, actual.y + y - arrastre_.y});
 }
 
-void frmMenu::Form_MouseUp() { bMoviendo = false; }
+RespuestaTecla frmMenu::AlBajarTecla(Tecla tecla, int mayusculas, std::optional<ParadaFoco> foco) {
+    return Obedecer(teclado_.AlBajarTecla(tecla, mayusculas, foco));
+}
 
-void frmMenu::Form_Unload() {
-    // Element 0 belongs to the design; the rest were created by CargarMenu.
-    // The count goes with them: a screen reader may still ask after the
-    // window is gone, and finds no item.
-    if (controles.etqInstalar.size() > 1) controles.etqInstalar.resize(1);
-    nOpciones = 0;
+RespuestaTecla frmMenu::AlEscribir(char16_t caracter) { return Obedecer(teclado_.AlEscribir(caracter)); }
+
+RespuestaTecla frmMenu::Obedecer(const RespuestaTecla& respuesta) {
+    switch (respuesta.orden) {
+    case Orden::Instalar: Instalar(); break;
+    case Orden::Cerrar: Cerrar(); break;
+    case Orden::Ninguna: break;
+    }
+    return respuesta;
+}
+
+void frmMenu::Instalar() {
+    if (comando_.Instalar()) Cerrar();
+}
+
+void frmMenu::CambiarEscala() {
+    disposicion_.MedirDeNuevo();
+    seleccion_.MarcarDeNuevo();
 }
 
 Impacto frmMenu::ControlEn(double x, double y) const {
@@ -80,7 +89,7 @@ Impacto frmMenu::ControlEn(double x, double y) const {
     // when there is none.
     Impacto arriba;
     auto bajo = [x, y](bool visible, const Rectangulo& caja) { return visible && caja.Contiene(x, y); };
-    DeAbajoArriba(controles,
+    DeAbajoArriba(estado_.controles,
                   Sobrecarga{[&](const Etiqueta& e) {
                                  if (bajo(e.visible, e.caja)) arriba = {Impacto::Tipo::OtroControl, 0, &e};
                              },
@@ -95,7 +104,5 @@ Impacto frmMenu::ControlEn(double x, double y) const {
                              [](const Linea&) {}, [](const Barra&) {}});
     return arriba;
 }
-
-void frmMenu::InformarError(const std::u16string& texto) { anfitrion.MostrarMensaje(texto, controles.titulo); }
 
 }  // namespace instalar

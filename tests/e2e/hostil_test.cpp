@@ -27,9 +27,9 @@ constexpr double kArribaDescripcion = 2460;
 constexpr double kAnchoDescripcion = 2835;
 
 // The description label's font (Verdana 8.25 pt) at this screen's resolution.
-instalar::win32::Fuente FuenteDescripcion() {
+instalar::win32::FuenteGdi FuenteDescripcion() {
     const int alto = static_cast<int>(std::lround(8.25 * PuntosPorPulgada() / 72.0));
-    return instalar::win32::Fuente(CreateFontW(-alto, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+    return instalar::win32::FuenteGdi(CreateFontW(-alto, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                                DEFAULT_PITCH, L"Verdana"));
 }
@@ -38,7 +38,7 @@ instalar::win32::Fuente FuenteDescripcion() {
 int AltoEnvuelto(const std::wstring& texto) {
     int alto = 0;
     Captura medida(1, 1, [&](HDC dc, const RECT&) {
-        const instalar::win32::Fuente fuente = FuenteDescripcion();
+        const instalar::win32::FuenteGdi fuente = FuenteDescripcion();
         const instalar::win32::Seleccion seleccion(dc, fuente.get());
         RECT caja{0, 0, APixeles(kAnchoDescripcion), 0};
         DrawTextW(dc, texto.c_str(), static_cast<int>(texto.size()), &caja, DT_CALCRECT | DT_WORDBREAK);
@@ -57,7 +57,7 @@ std::string DiferenciaDescripcion(const Captura& ventana, const std::wstring& te
     const int alto = AltoEnvuelto(texto) + APixeles(150);
     const Captura esperada(ancho, alto, [&](HDC dc, const RECT& todo) {
         FillRect(dc, &todo, GetSysColorBrush(COLOR_WINDOW));
-        const instalar::win32::Fuente fuente = FuenteDescripcion();
+        const instalar::win32::FuenteGdi fuente = FuenteDescripcion();
         const instalar::win32::Seleccion seleccion(dc, fuente.get());
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));

@@ -336,8 +336,8 @@ TEST_P(Medidas, OneLineTextsMeasureAsDrawTextLaysThemOut) {
     ASSERT_TRUE(referencia);
 
     const instalar::Controles diseno = instalar::ControlesDeDiseno();
-    for (instalar::Fuente fuente : {diseno.Label1.fuente, diseno.etqInfo.fuente, diseno.etqInstalar[0].fuente,
-                                    diseno.etqVer.fuente, diseno.etqTipo.fuente}) {
+    for (instalar::Fuente fuente : {diseno.indicacion.fuente, diseno.descripcion.fuente, diseno.opciones[0].fuente,
+                                    diseno.version.fuente, diseno.titulo.fuente}) {
         for (const bool negrita : {false, true}) {
             fuente.negrita = negrita;
             RECT caja{};
@@ -370,12 +370,12 @@ INSTANTIATE_TEST_SUITE_P(Plataforma, Medidas,
 class AltoContraste : public ::testing::Test {
 protected:
     AltoContraste() : escala_(instalar::win32::DpiDePantalla()), fuentes_(instalar::win32::DpiDePantalla()) {
-        controles_.etqTipo.texto = u"Oficina";
-        controles_.etqVer.texto = u"Versión 1.0";
-        controles_.etqVer.caja = {5500, 1695, 1070, 195};
-        controles_.etqInstalar[0].texto = u"Producto";
+        controles_.titulo.texto = u"Oficina";
+        controles_.version.texto = u"Versión 1.0";
+        controles_.version.caja = {5500, 1695, 1070, 195};
+        controles_.opciones[0].texto = u"Producto";
         // Where the bar stands once the window has its size.
-        controles_.shpBar.caja = {15, 4995, 6750, 495};
+        controles_.barra.caja = {15, 4995, 6750, 495};
         // A logo of one colour that nothing else has.
         const std::string bmp = Bmp24(40, 30, [](int, int) { return RGB(200, 30, 40); });
         logo_.Restablecer(static_cast<HBITMAP>(
@@ -422,20 +422,20 @@ TEST_F(AltoContraste, PaintsWithTheSystemColoursOnly) {
     EXPECT_EQ(TextoColor(propios.En(0, 60)), TextoColor(diseno::Colorref(diseno::kBordeClaro)));
     EXPECT_EQ(TextoColor(propios.En(derecha, 60)), TextoColor(diseno::Colorref(diseno::kBordeOscuro)));
     EXPECT_EQ(TextoColor(propios.En(divisoria.x, divisoria.y)), TextoColor(diseno::Colorref(diseno::kDivisoria)));
-    EXPECT_TRUE(ContieneColor(propios, Zona(controles_.etqTipo.caja), diseno::Colorref(diseno::kTextoTitulo)));
-    EXPECT_TRUE(ContieneColor(propios, Zona(controles_.etqVer.caja), diseno::Colorref(diseno::kTextoVersion)));
+    EXPECT_TRUE(ContieneColor(propios, Zona(controles_.titulo.caja), diseno::Colorref(diseno::kTextoTitulo)));
+    EXPECT_TRUE(ContieneColor(propios, Zona(controles_.version.caja), diseno::Colorref(diseno::kTextoVersion)));
 
     EXPECT_EQ(TextoColor(alto.En(5, 5)), TextoColor(GetSysColor(COLOR_WINDOW))) << "a logo in high contrast";
     EXPECT_EQ(TextoColor(alto.En(barra.x, barra.y)), TextoColor(GetSysColor(COLOR_BTNFACE)));
     EXPECT_EQ(TextoColor(alto.En(0, 60)), TextoColor(GetSysColor(COLOR_WINDOWFRAME)));
     EXPECT_EQ(TextoColor(alto.En(derecha, 60)), TextoColor(GetSysColor(COLOR_WINDOWFRAME)));
     EXPECT_EQ(TextoColor(alto.En(divisoria.x, divisoria.y)), TextoColor(GetSysColor(COLOR_GRAYTEXT)));
-    for (const instalar::Etiqueta* e : {&controles_.etqTipo, &controles_.etqVer, &controles_.etqInstalar[0]}) {
+    for (const instalar::Etiqueta* e : {&controles_.titulo, &controles_.version, &controles_.opciones[0]}) {
         const std::string que = Utf8(instalar::win32::W(e->texto));
         EXPECT_TRUE(ContieneColor(alto, Zona(e->caja), GetSysColor(COLOR_WINDOWTEXT))) << que;
     }
-    EXPECT_FALSE(ContieneColor(alto, Zona(controles_.etqTipo.caja), diseno::Colorref(diseno::kTextoTitulo)));
-    EXPECT_FALSE(ContieneColor(alto, Zona(controles_.etqVer.caja), diseno::Colorref(diseno::kTextoVersion)));
+    EXPECT_FALSE(ContieneColor(alto, Zona(controles_.titulo.caja), diseno::Colorref(diseno::kTextoTitulo)));
+    EXPECT_FALSE(ContieneColor(alto, Zona(controles_.version.caja), diseno::Colorref(diseno::kTextoVersion)));
 }
 
 // The system's colour as it was, put back when the test ends.

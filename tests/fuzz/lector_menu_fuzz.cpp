@@ -361,7 +361,7 @@ struct CargaEsperada {
     std::u16string ver;
     std::vector<Entrada> opciones;  // one item label each, in order
     int16_t nOpciones = 0;
-    std::optional<std::u16string> error;  // shown in etqInfo
+    std::optional<std::u16string> error;  // shown in descripcion
 };
 
 CargaEsperada CargaEsperadaDe(const Legibles& legibles) {
@@ -398,8 +398,8 @@ CargaEsperada CargaEsperadaDe(const Legibles& legibles) {
 
 std::set<size_t> Negritas(const Controles& c) {
     std::set<size_t> negritas;
-    for (size_t i = 0; i < c.etqInstalar.size(); ++i) {
-        if (c.etqInstalar[i].fuente.negrita) negritas.insert(i);
+    for (size_t i = 0; i < c.opciones.size(); ++i) {
+        if (c.opciones[i].fuente.negrita) negritas.insert(i);
     }
     return negritas;
 }
@@ -495,11 +495,15 @@ Resultado<Descripcion> Ventana::DescripcionEn(int apertura, const std::u16string
     return DescripcionEsperada(LecturaEn(apertura), nombre, p_);
 }
 
+// The selection the window keeps, which the first bold item must show.
 int16_t Ventana::Seleccionada() const {
-    for (int16_t i = 0; i < ventana_->Opciones(); ++i) {
-        if (V().etqInstalar[static_cast<size_t>(i)].fuente.negrita) return i;
+    const int16_t n = ventana_->TotalOpciones();
+    int16_t negrita = n;
+    for (int16_t i = 0; i < n && negrita == n; ++i) {
+        if (V().opciones[static_cast<size_t>(i)].fuente.negrita) negrita = i;
     }
-    return ventana_->Opciones();
+    EXIGIR(ventana_->Seleccionada().value_or(n) == negrita);
+    return negrita;
 }
 
 void Ventana::ComprobarCarga() {
@@ -515,41 +519,41 @@ void Ventana::ComprobarCarga() {
     ventana_ = std::make_unique<frmMenu>(p_.Sistema());
     std::optional<Resultado<Descripcion>> primera;
     if (!carga_.error && carga_.nOpciones >= 1) primera = DescripcionEn(2, carga_.opciones[0].nombre);
-    ventana_->Form_Load();
+    ventana_->Cargar();
 
     EXIGIR(p_.fondosCargados == std::vector<std::u16string>{RutaLogo(p_.carpeta)});
     EXIGIR(p_.archivosAbiertos == 0);
-    EXIGIR(V().titulo == kTituloVentana);
-    EXIGIR(V().etqTipo.texto == carga_.tipo);
-    EXIGIR(V().etqVer.texto == carga_.ver);
-    EXIGIR(ventana_->Opciones() == carga_.nOpciones);
+    EXIGIR(V().tituloVentana == kTituloVentana);
+    EXIGIR(V().titulo.texto == carga_.tipo);
+    EXIGIR(V().version.texto == carga_.ver);
+    EXIGIR(ventana_->TotalOpciones() == carga_.nOpciones);
     // One label per entry read; element 0 stays even with none.
-    EXIGIR(V().etqInstalar.size() == std::max<size_t>(1, carga_.opciones.size()));
+    EXIGIR(V().opciones.size() == std::max<size_t>(1, carga_.opciones.size()));
     for (size_t i = 0; i < carga_.opciones.size(); ++i) {
-        const Etiqueta& opcion = V().etqInstalar[i];
+        const Etiqueta& opcion = V().opciones[i];
         EXIGIR(opcion.texto == carga_.opciones[i].nombre);
         EXIGIR(opcion.comando == carga_.opciones[i].comando);
         EXIGIR(opcion.visible);
     }
     EXIGIR(V().btnInstalar.habilitado == (carga_.nOpciones >= 1));
-    EXIGIR((V().Label1.texto == u"") == (carga_.nOpciones < 1));
+    EXIGIR((V().indicacion.texto == u"") == (carga_.nOpciones < 1));
 
     if (carga_.error) {
         // The error where the description goes, at its design place; the
         // items read so far stay where element 0 was designed; no selection.
-        EXIGIR(V().etqInfo.texto == *carga_.error);
-        EXIGIR(V().etqInfo.caja.arriba == 2460.0f);
+        EXIGIR(V().descripcion.texto == *carga_.error);
+        EXIGIR(V().descripcion.caja.arriba == 2460.0f);
         for (size_t i = 0; i < carga_.opciones.size(); ++i) {
-            EXIGIR(V().etqInstalar[i].caja.izquierda == 1080.0f);
-            EXIGIR(V().etqInstalar[i].caja.arriba == 2880.0f);
+            EXIGIR(V().opciones[i].caja.izquierda == 1080.0f);
+            EXIGIR(V().opciones[i].caja.arriba == 2880.0f);
         }
         EXIGIR(Negritas(V()).empty());
-        EXIGIR(!V().Image1.visible);
+        EXIGIR(!V().flecha.visible);
         EXIGIR(p_.mensajes.empty());
         return;
     }
     if (carga_.nOpciones < 1) {
-        EXIGIR(V().etqInfo.texto == u"Ha ocurrido un error !!!\r\n\r\nNo se ha podido encontrar en el archivo '" +
+        EXIGIR(V().descripcion.texto == u"Ha ocurrido un error !!!\r\n\r\nNo se ha podido encontrar en el archivo '" +
                                         rutaMenu_ + u"', algun programa a instalar.");
         EXIGIR(Negritas(V()).empty());
         EXIGIR(p_.mensajes.empty());
@@ -558,36 +562,36 @@ void Ventana::ComprobarCarga() {
     // Spread down the divider, in order.
     const float izquierda = static_cast<float>(50 * p_.twipsPorPixel);
     for (size_t i = 0; i < carga_.opciones.size(); ++i) {
-        EXIGIR(V().etqInstalar[i].caja.izquierda == izquierda);
-        if (i > 0) EXIGIR(V().etqInstalar[i].caja.arriba > V().etqInstalar[i - 1].caja.arriba);
+        EXIGIR(V().opciones[i].caja.izquierda == izquierda);
+        if (i > 0) EXIGIR(V().opciones[i].caja.arriba > V().opciones[i - 1].caja.arriba);
     }
     // Then the first item is selected, unless reading its description fails.
     if (!primera->ok()) {
         EXIGIR(p_.mensajes.size() == 1);
         EXIGIR(p_.mensajes[0].texto == primera->error().descripcion && p_.mensajes[0].titulo == kTituloVentana);
         EXIGIR(Negritas(V()).empty());
-        EXIGIR(!V().Image1.visible);
-        EXIGIR(V().etqInfo.texto == u"");
+        EXIGIR(!V().flecha.visible);
+        EXIGIR(V().descripcion.texto == u"");
     } else {
         EXIGIR(p_.mensajes.empty());
         EXIGIR(Negritas(V()) == std::set<size_t>{0});
-        EXIGIR(V().Image1.visible);
-        EXIGIR(V().etqInfo.texto == primera->valor().value_or(u""));
+        EXIGIR(V().flecha.visible);
+        EXIGIR(V().descripcion.texto == primera->valor().value_or(u""));
     }
 }
 
 void Ventana::Seleccionar(int16_t indice, bool conRaton) {
     // Only items of the list can be selected: the design's label 0 of an
     // empty list is none.
-    const bool valido = indice >= 0 && indice < ventana_->Opciones();
+    const bool valido = indice >= 0 && indice < ventana_->TotalOpciones();
     const std::set<size_t> antes = Negritas(V());
-    const std::u16string infoAntes = V().etqInfo.texto;
+    const std::u16string infoAntes = V().descripcion.texto;
     const size_t mensajesAntes = p_.mensajes.size();
     const int aperturasAntes = p_.aperturas;
     std::optional<Resultado<Descripcion>> esperada;
-    if (valido) esperada = ProximaDescripcion(V().etqInstalar[static_cast<size_t>(indice)].texto);
+    if (valido) esperada = ProximaDescripcion(V().opciones[static_cast<size_t>(indice)].texto);
 
-    if (conRaton) ventana_->etqInstalar_Click(indice);
+    if (conRaton) ventana_->ClicEnOpcion(indice);
 
     if (!valido) {
         EXIGIR(Negritas(V()) == antes && p_.aperturas == aperturasAntes && p_.mensajes.size() == mensajesAntes);
@@ -600,30 +604,30 @@ void Ventana::Seleccionar(int16_t indice, bool conRaton) {
         EXIGIR(p_.mensajes.back().texto == esperada->error().descripcion);
         EXIGIR(p_.mensajes.back().titulo == kTituloVentana);
         EXIGIR(Negritas(V()) == antes);
-        EXIGIR(V().etqInfo.texto == infoAntes);
+        EXIGIR(V().descripcion.texto == infoAntes);
         return;
     }
     EXIGIR(p_.mensajes.size() == mensajesAntes);
-    EXIGIR(V().etqInfo.texto == (esperada->valor() ? *esperada->valor() : infoAntes));
+    EXIGIR(V().descripcion.texto == (esperada->valor() ? *esperada->valor() : infoAntes));
     // Only the chosen item is bold among the counted ones.
     std::set<size_t> negritas;
     for (size_t i : antes) {
-        if (i >= static_cast<size_t>(ventana_->Opciones())) negritas.insert(i);
+        if (i >= static_cast<size_t>(ventana_->TotalOpciones())) negritas.insert(i);
     }
     negritas.insert(static_cast<size_t>(indice));
     EXIGIR(Negritas(V()) == negritas);
     // The marker left of the item, on its middle; the description centred
     // on the divider.
-    const Rectangulo& opcion = V().etqInstalar[static_cast<size_t>(indice)].caja;
-    const Imagen& flecha = V().Image1;
+    const Rectangulo& opcion = V().opciones[static_cast<size_t>(indice)].caja;
+    const Imagen& flecha = V().flecha;
     EXIGIR(flecha.visible);
     EXIGIR(flecha.caja.izquierda + flecha.caja.ancho < opcion.izquierda);
     EXIGIR(Cerca(flecha.caja.arriba + flecha.caja.alto / 2.0, opcion.arriba + opcion.alto / 2.0));
-    EXIGIR(Cerca(V().etqInfo.caja.arriba + V().etqInfo.caja.alto / 2.0, (V().Line1.y1 + V().Line1.y2) / 2.0));
+    EXIGIR(Cerca(V().descripcion.caja.arriba + V().descripcion.caja.alto / 2.0, (V().divisoria.y1 + V().divisoria.y2) / 2.0));
 }
 
 void Ventana::Pulsar(Tecla tecla, int mayusculas) {
-    const int16_t n = ventana_->Opciones();
+    const int16_t n = ventana_->TotalOpciones();
     const int16_t actual = Seleccionada();
     std::optional<int16_t> destino;
     if ((mayusculas & kCtrl) != 0) {
@@ -633,19 +637,19 @@ void Ventana::Pulsar(Tecla tecla, int mayusculas) {
     if (!destino) {
         const std::set<size_t> antes = Negritas(V());
         const int aperturasAntes = p_.aperturas;
-        ventana_->Form_KeyDown(tecla, mayusculas);
+        ventana_->AlBajarTecla(tecla, mayusculas);
         EXIGIR(Negritas(V()) == antes && p_.aperturas == aperturasAntes);
         return;
     }
     // Moving the selection is selecting the neighbour.
     const size_t etiqueta = static_cast<size_t>(*destino);
-    const std::u16string nombre = V().etqInstalar[etiqueta].texto;
+    const std::u16string nombre = V().opciones[etiqueta].texto;
     const std::set<size_t> antes = Negritas(V());
     const size_t mensajesAntes = p_.mensajes.size();
     auto esperada = ProximaDescripcion(nombre);
-    ventana_->Form_KeyDown(tecla, mayusculas);
+    ventana_->AlBajarTecla(tecla, mayusculas);
     if (esperada.ok()) {
-        EXIGIR(V().etqInstalar[etiqueta].fuente.negrita);
+        EXIGIR(V().opciones[etiqueta].fuente.negrita);
         EXIGIR(Seleccionada() == *destino);
         EXIGIR(p_.mensajes.size() == mensajesAntes);
     } else {
@@ -662,17 +666,17 @@ void Ventana::Instalar(bool conIntro) {
     const std::vector<Fallo> resultadosProceso = p_.resultadosProceso;
     const std::vector<Fallo> resultadosShell = p_.resultadosShell;
 
-    if (conIntro) ventana_->Form_KeyPress(kCaracterIntro);
-    else ventana_->btnInstalar_Click();
+    if (conIntro) ventana_->AlEscribir(kCaracterIntro);
+    else ventana_->Instalar();
 
-    if (elegida >= ventana_->Opciones()) {
+    if (elegida >= ventana_->TotalOpciones()) {
         // Nothing selected: nothing happens.
         EXIGIR(p_.mensajes.size() == mensajesAntes && p_.procesos.size() == procesosAntes);
         EXIGIR(!ventana_->Descargada());
         return;
     }
     const std::u16string ruta =
-        p_.carpeta + u"\\" + V().etqInstalar[static_cast<size_t>(elegida)].comando;
+        p_.carpeta + u"\\" + V().opciones[static_cast<size_t>(elegida)].comando;
     if (!p_.archivos.count(ruta)) {
         EXIGIR(p_.procesos.size() == procesosAntes);
         EXIGIR(p_.mensajes.size() == mensajesAntes + 1);
@@ -722,12 +726,12 @@ void Ventana::Impactos() {
     const ArbolAccesible arbol(*ventana_, ParadaFoco::Lista);
     const long hijo = arbol.HijoEn(x, y);
     EXIGIR(arbol.Elemento(hijo).has_value());
-    const bool enBoton = V().btnInstalar.caja.Contiene(x, y) || V().btnCancelar.caja.Contiene(x, y);
-    if (!enBoton && impacto.tipo == Impacto::Tipo::Opcion && impacto.indice < ventana_->Opciones())
+    const bool enBoton = V().btnInstalar.caja.Contiene(x, y) || V().btnCerrar.caja.Contiene(x, y);
+    if (!enBoton && impacto.tipo == Impacto::Tipo::Opcion && impacto.indice < ventana_->TotalOpciones())
         EXIGIR(hijo == impacto.indice + 1);
     if (impacto.tipo != Impacto::Tipo::Opcion) return;
-    EXIGIR(impacto.indice >= 0 && static_cast<size_t>(impacto.indice) < V().etqInstalar.size());
-    const Etiqueta& opcion = V().etqInstalar[static_cast<size_t>(impacto.indice)];
+    EXIGIR(impacto.indice >= 0 && static_cast<size_t>(impacto.indice) < V().opciones.size());
+    const Etiqueta& opcion = V().opciones[static_cast<size_t>(impacto.indice)];
     EXIGIR(opcion.visible && opcion.caja.Contiene(x, y));
     Seleccionar(impacto.indice, true);
 }
@@ -736,7 +740,7 @@ void Ventana::Probar() {
     Preparar();
     ComprobarCarga();
 
-    const int16_t n = ventana_->Opciones();
+    const int16_t n = ventana_->TotalOpciones();
     for (int paso = 0; paso < 4 && !ventana_->Descargada(); ++paso) {
         const uint8_t accion = elecciones_.Byte();
         switch (accion % 8) {
@@ -754,17 +758,17 @@ void Ventana::Probar() {
         case 6: Impactos(); break;
         default:
             if ((accion & 0xF8) == 0xF8) {
-                ventana_->Form_KeyPress(kCaracterEscape);
+                ventana_->AlEscribir(kCaracterEscape);
                 EXIGIR(ventana_->Descargada());
             }
             break;
         }
         EXIGIR(p_.archivosAbiertos == 0);
-        EXIGIR(ventana_->Opciones() == n);
-        EXIGIR(Negritas(V()).size() <= 1 || V().etqInstalar.size() > static_cast<size_t>(n));
+        EXIGIR(ventana_->TotalOpciones() == n);
+        EXIGIR(Negritas(V()).size() <= 1 || V().opciones.size() > static_cast<size_t>(n));
     }
-    ventana_->Form_Unload();
-    EXIGIR(V().etqInstalar.size() == 1);
+    ventana_->Descargar();
+    EXIGIR(V().opciones.size() == 1);
     EXIGIR(p_.archivosAbiertos == 0);
 }
 

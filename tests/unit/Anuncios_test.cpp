@@ -28,7 +28,7 @@ protected:
         Cargar();
     }
     ArbolAccesible Arbol() const { return ArbolAccesible(*ventana, std::nullopt); }
-    EstadoAnunciado Estado() const { return EstadoDe(*ventana, Arbol()); }
+    EstadoAnunciado Estado() const { return EstadoAnunciadoDe(*ventana, Arbol()); }
 };
 
 struct CasoAnuncios {
@@ -73,8 +73,8 @@ TEST_F(AnunciosTest, ElEstadoSigueALaVentana) {
     EXPECT_FALSE(estado.listaConFoco);
     EXPECT_EQ(estado.descripcion, u"da");
 
-    ventana->Lista_GotFocus();
-    ventana->Form_KeyDown(Tecla::Fin, 0);
+    ventana->ListaGanaFoco();
+    ventana->AlBajarTecla(Tecla::Fin, 0);
     estado = Estado();
     EXPECT_EQ(estado.seleccionada, 3L);
     EXPECT_TRUE(estado.listaConFoco);
@@ -83,8 +83,8 @@ TEST_F(AnunciosTest, ElEstadoSigueALaVentana) {
 
 TEST_F(AnunciosTest, CtrlAbajoAnunciaLaSeleccionYLaDescripcionNueva) {
     const EstadoAnunciado antes = Estado();
-    ventana->Form_KeyDown(Tecla::Abajo, kCtrl);  // to B, which has no description: "da" stays
-    ventana->Form_KeyDown(Tecla::Abajo, kCtrl);
+    ventana->AlBajarTecla(Tecla::Abajo, kCtrl);  // to B, which has no description: "da" stays
+    ventana->AlBajarTecla(Tecla::Abajo, kCtrl);
     EXPECT_EQ(AnunciosEntre(antes, Estado(), Arbol()), (Anuncios{{T::Seleccion, 3}, {T::CambioDeNombre, 4}}));
 }
 

@@ -94,7 +94,7 @@ class FocoArbolTest : public ArbolTest, public ::testing::WithParamInterface<Cas
 TEST_P(FocoArbolTest, SoloElElementoEnfocadoLoDiceYEsElQueSeInforma) {
     const CasoFoco& caso = GetParam();
     Cargar();
-    ventana->etqInstalar_Click(1);
+    ventana->ClicEnOpcion(1);
     const ArbolAccesible arbol = Arbol(caso.foco);
     EXPECT_EQ(arbol.HijoConFoco(), caso.conFoco);
     EXPECT_EQ(arbol.HijoSeleccionado(), 2);
@@ -216,9 +216,9 @@ TEST_P(CajasTest, LasCajasSonLasQueSePintanEnTwips) {
 
     // And always exactly where the model has them.
     const Controles& c = V();
-    for (int i = 0; i < 3; ++i) ExpectCaja(Elemento(i + 1).caja, c.etqInstalar[size_t(i)].caja, "item");
-    ExpectCaja(Elemento(6).caja, c.etqVer.caja, "version");
-    ExpectCaja(Elemento(7).caja, c.Label1.caja, "hint");
+    for (int i = 0; i < 3; ++i) ExpectCaja(Elemento(i + 1).caja, c.opciones[size_t(i)].caja, "item");
+    ExpectCaja(Elemento(6).caja, c.version.caja, "version");
+    ExpectCaja(Elemento(7).caja, c.indicacion.caja, "hint");
 }
 
 INSTANTIATE_TEST_SUITE_P(Resoluciones, CajasTest,
@@ -229,28 +229,28 @@ Punto Centro(const Rectangulo& r) { return {r.izquierda + r.ancho / 2.0, r.arrib
 
 TEST_F(ArbolTest, LoQueHayEnUnPuntoCoincideConElRaton) {
     Cargar();
-    ventana->Form_Resize(kAnchoVentana, kAltoVentana);
+    ventana->AjustarATamano(kAnchoVentana, kAltoVentana);
     const Controles& c = V();
     const struct {
         const char* que;
         Punto punto;
         long id;
     } casos[] = {
-        {"item 1", Centro(c.etqInstalar[0].caja), 1},
-        {"item 2", Centro(c.etqInstalar[1].caja), 2},
-        {"item 3", Centro(c.etqInstalar[2].caja), 3},
-        {"description", Centro(c.etqInfo.caja), 4},
-        {"title", Centro(c.etqTipo.caja), 5},
-        {"version", Centro(c.etqVer.caja), 6},
-        {"hint", Centro(c.Label1.caja), 7},
+        {"item 1", Centro(c.opciones[0].caja), 1},
+        {"item 2", Centro(c.opciones[1].caja), 2},
+        {"item 3", Centro(c.opciones[2].caja), 3},
+        {"description", Centro(c.descripcion.caja), 4},
+        {"title", Centro(c.titulo.caja), 5},
+        {"version", Centro(c.version.caja), 6},
+        {"hint", Centro(c.indicacion.caja), 7},
         {"Instalar", Centro(c.btnInstalar.caja), 8},
-        {"Cerrar", Centro(c.btnCancelar.caja), 9},
+        {"Cerrar", Centro(c.btnCerrar.caja), 9},
         {"background", {3000, 900}, 0},
-        {"icon", Centro(c.Image2.caja), 0},
-        {"arrow", Centro(c.Image1.caja), 0},
+        {"icon", Centro(c.icono.caja), 0},
+        {"arrow", Centro(c.flecha.caja), 0},
         {"divider", {3550, 3000}, 0},
         {"bar between the buttons", {4000, 5200}, 0},
-        {"just right of item 1", {c.etqInstalar[0].caja.izquierda + c.etqInstalar[0].caja.ancho + 10.0, 2700}, 0},
+        {"just right of item 1", {c.opciones[0].caja.izquierda + c.opciones[0].caja.ancho + 10.0, 2700}, 0},
     };
     const ArbolAccesible arbol = Arbol();
     for (const auto& caso : casos) {
@@ -358,9 +358,9 @@ TEST_F(ArbolTest, ConLaVentanaSinEntradaNadaEstaDisponibleNiSePuedePedir) {
 // the tree then holds no item, and asks nothing of the labels that are gone.
 TEST_F(ArbolTest, TrasDescargarNoQuedanOpciones) {
     Cargar();
-    ventana->Form_Unload();
+    ventana->Descargar();
     const ArbolAccesible arbol = Arbol(P::Lista);
-    EXPECT_EQ(ventana->Opciones(), 0);
+    EXPECT_EQ(ventana->TotalOpciones(), 0);
     EXPECT_EQ(arbol.Hijos(), 6);
     EXPECT_EQ(arbol.OpcionDe(1), std::nullopt);
     EXPECT_EQ(arbol.ParteDe(1), Parte::Descripcion);
@@ -377,10 +377,10 @@ TEST_F(ArbolTest, TrasDescargarNoQuedanOpciones) {
 TEST_F(ArbolTest, ElegirUnaOpcionQueNoEstaEnLaListaNoHaceNada) {
     Escribir({"Oficina", "2.0"});
     Cargar();
-    ASSERT_EQ(ventana->Opciones(), 0);
-    ventana->etqInstalar_Click(0);
+    ASSERT_EQ(ventana->TotalOpciones(), 0);
+    ventana->ClicEnOpcion(0);
     EXPECT_TRUE(Negritas().empty());
-    EXPECT_FALSE(V().Image1.visible);
+    EXPECT_FALSE(V().flecha.visible);
     EXPECT_TRUE(p.mensajes.empty());
 }
 

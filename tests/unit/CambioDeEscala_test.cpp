@@ -63,9 +63,9 @@ protected:
         p.medirEnPixelesEnteros = true;
         p.archivos[kRuta] = LineasCrLf(GetParam().menu);
         auto ventana = std::make_unique<frmMenu>(p.Sistema());
-        ventana->Form_Load();
-        ventana->Form_Resize(kAnchoVentana, kAltoVentana);
-        if (GetParam().elegida >= 0) ventana->etqInstalar_Click(static_cast<int16_t>(GetParam().elegida));
+        ventana->Cargar();
+        ventana->AjustarATamano(kAnchoVentana, kAltoVentana);
+        if (GetParam().elegida >= 0) ventana->ClicEnOpcion(static_cast<int16_t>(GetParam().elegida));
         return ventana;
     }
 };
@@ -81,8 +81,8 @@ TEST_P(CambioDeEscalaTest, QuedaComoSiHubieraEmpezadoAsi) {
     const int aperturas = antes.aperturas;
 
     antes.twipsPorPixel = caso.hasta;
-    movida->Form_CambioDeEscala();
-    movida->Form_Resize(kAnchoVentana, kAltoVentana);
+    movida->CambiarEscala();
+    movida->AjustarATamano(kAnchoVentana, kAltoVentana);
 
     EXPECT_EQ(Descripcion(*movida), Descripcion(*nueva));
     EXPECT_EQ(antes.aperturas, aperturas) << "the menu file is not read again";

@@ -28,9 +28,9 @@ TEST_F(ColoresTest, SinAltoContrasteLosDelDiseno) {
     EXPECT_EQ(colores.divisoria, ColorPintura(ColorDe(diseno::kDivisoria)));
     EXPECT_EQ(colores.barra, ColorPintura(ColorDe(diseno::kBarra)));
     EXPECT_TRUE(colores.logo);
-    EXPECT_EQ(colores.TextoDe(V().etqTipo), ColorPintura(ColorDe(diseno::kTextoTitulo)));
-    EXPECT_EQ(colores.TextoDe(V().etqVer), ColorPintura(ColorDe(diseno::kTextoVersion)));
-    for (const Etiqueta* e : {&V().etqInfo, &V().Label1, &V().etqInstalar[0], &V().etqInstalar[1]})
+    EXPECT_EQ(colores.TextoDe(V().titulo), ColorPintura(ColorDe(diseno::kTextoTitulo)));
+    EXPECT_EQ(colores.TextoDe(V().version), ColorPintura(ColorDe(diseno::kTextoVersion)));
+    for (const Etiqueta* e : {&V().descripcion, &V().indicacion, &V().opciones[0], &V().opciones[1]})
         EXPECT_EQ(colores.TextoDe(*e), ColorPintura(S::TextoVentana));
 }
 
@@ -44,21 +44,21 @@ TEST_F(ColoresTest, ConAltoContrasteSoloLosDelSistema) {
     EXPECT_EQ(colores.divisoria, ColorPintura(S::TextoGris));
     EXPECT_EQ(colores.barra, ColorPintura(S::CaraBoton));
     EXPECT_FALSE(colores.logo);
-    for (const Etiqueta* e : {&V().etqTipo, &V().etqVer, &V().etqInfo, &V().Label1, &V().etqInstalar[0],
-                              &V().etqInstalar[1]})
+    for (const Etiqueta* e : {&V().titulo, &V().version, &V().descripcion, &V().indicacion, &V().opciones[0],
+                              &V().opciones[1]})
         EXPECT_EQ(colores.TextoDe(*e), ColorPintura(S::TextoVentana));
 }
 
 TEST_F(ColoresTest, SinAltoContrasteSiguenAlModelo) {
     Controles otros = V();
-    otros.Line1.color = Color{1, 2, 3};
-    otros.shpBar.fondo = Color{4, 5, 6};
-    otros.etqInfo.color = Color{7, 8, 9};
+    otros.divisoria.color = Color{1, 2, 3};
+    otros.barra.fondo = Color{4, 5, 6};
+    otros.descripcion.color = Color{7, 8, 9};
     const Colores colores = ColoresDePintura(otros, false);
     EXPECT_EQ(colores.divisoria, ColorPintura(Color{1, 2, 3}));
     EXPECT_EQ(colores.barra, ColorPintura(Color{4, 5, 6}));
-    EXPECT_EQ(colores.TextoDe(otros.etqInfo), ColorPintura(Color{7, 8, 9}));
-    EXPECT_EQ(ColoresDePintura(otros, true).TextoDe(otros.etqInfo), ColorPintura(S::TextoVentana));
+    EXPECT_EQ(colores.TextoDe(otros.descripcion), ColorPintura(Color{7, 8, 9}));
+    EXPECT_EQ(ColoresDePintura(otros, true).TextoDe(otros.descripcion), ColorPintura(S::TextoVentana));
 }
 
 }  // namespace

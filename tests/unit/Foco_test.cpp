@@ -56,6 +56,15 @@ INSTANTIATE_TEST_SUITE_P(
 class FocoEnVentanaTest : public MenuDePrueba {
 protected:
     void TresOpciones() { Escribir({"T", "V", "Uno;u.exe;du", "Dos;d.exe;dd", "Tres;t.exe;dt"}); }
+
+    // Where Tab (Shift+Tab with `atras`) takes the focus from `desde`: the
+    // window keeps the key for itself.
+    P Tab(P desde, bool atras = false) {
+        const RespuestaTecla respuesta = ventana->AlBajarTecla(Tecla::Tabulador, atras ? kShift : 0, desde);
+        EXPECT_TRUE(respuesta.consumida);
+        EXPECT_EQ(respuesta.orden, Orden::Ninguna);
+        return respuesta.enfocar.value_or(desde);
+    }
 };
 
 TEST_F(FocoEnVentanaTest, ConOpcionesEmpiezaEnInstalarYLaListaEsLaTerceraParada) {
@@ -65,7 +74,7 @@ TEST_F(FocoEnVentanaTest, ConOpcionesEmpiezaEnInstalarYLaListaEsLaTerceraParada)
     P parada = ventana->ParadaDeInicio();
     const P esperadas[] = {P::Cerrar, P::Lista, P::Instalar};
     for (P esperada : esperadas) {
-        parada = ventana->SiguienteParada(parada, false);
+        parada = Tab(parada);
         EXPECT_EQ(parada, esperada);
     }
     EXPECT_FALSE(ventana->ListaConFoco());
@@ -75,8 +84,8 @@ TEST_F(FocoEnVentanaTest, SinOpcionesEmpiezaYSeQuedaEnCerrar) {
     Escribir({"T", "V"});
     Cargar();
     EXPECT_EQ(ventana->ParadaDeInicio(), P::Cerrar);
-    EXPECT_EQ(ventana->SiguienteParada(P::Cerrar, false), P::Cerrar);
-    EXPECT_EQ(ventana->SiguienteParada(P::Cerrar, true), P::Cerrar);
+    EXPECT_EQ(Tab(P::Cerrar), P::Cerrar);
+    EXPECT_EQ(Tab(P::Cerrar, true), P::Cerrar);
 }
 
 // A menu cut short by an error keeps the items read so far, unselected,
@@ -84,9 +93,9 @@ TEST_F(FocoEnVentanaTest, SinOpcionesEmpiezaYSeQuedaEnCerrar) {
 TEST_F(FocoEnVentanaTest, OpcionesSinSeleccionSiguenSiendoParada) {
     Escribir({"T", "V", "Uno;u.exe;a", std::string(32767, 'x') + ";cmd;larga"});
     Cargar();
-    ASSERT_EQ(ventana->Opciones(), 1);
+    ASSERT_EQ(ventana->TotalOpciones(), 1);
     ASSERT_TRUE(Negritas().empty());
-    EXPECT_EQ(ventana->SiguienteParada(P::Cerrar, false), P::Lista);
+    EXPECT_EQ(Tab(P::Cerrar), P::Lista);
 }
 
 struct CasoMarco {
@@ -106,7 +115,7 @@ TEST_P(MarcoDeFocoTest, RodeaLaOpcionSeleccionadaMientrasLaListaTieneElFoco) {
     Cargar();
     EXPECT_FALSE(ventana->MarcoDeFoco().has_value()) << "the list has not the focus yet";
 
-    ventana->Lista_GotFocus();
+    ventana->ListaGanaFoco();
     const float px = static_cast<float>(caso.twipsPorPixel);
     // "Uno" in bold: 3 characters of 132 twips; 270 high, at the first place.
     auto marco = ventana->MarcoDeFoco();
@@ -116,13 +125,13 @@ TEST_P(MarcoDeFocoTest, RodeaLaOpcionSeleccionadaMientrasLaListaTieneElFoco) {
     EXPECT_FLOAT_EQ(marco->ancho, 3 * 132 + 4 * px);
     EXPECT_FLOAT_EQ(marco->alto, 270 + 2 * px);
 
-    ventana->Form_KeyDown(Tecla::Abajo, 0);
+    ventana->AlBajarTecla(Tecla::Abajo, 0);
     marco = ventana->MarcoDeFoco();
     ASSERT_TRUE(marco.has_value());
     EXPECT_FLOAT_EQ(marco->arriba, 3215 - px) << "the frame did not follow the selection";
     EXPECT_FLOAT_EQ(marco->izquierda, caso.izquierdaOpcion - 2 * px);
 
-    ventana->Lista_LostFocus();
+    ventana->ListaPierdeFoco();
     EXPECT_FALSE(ventana->MarcoDeFoco().has_value());
 }
 
@@ -135,7 +144,7 @@ TEST_F(FocoEnVentanaTest, SinSeleccionNoHayMarco) {
     p.erroresPorApertura[2] = ErrorDe(CodigoError::PermisoDenegado, 5);  // the first description
     Cargar();
     ASSERT_TRUE(Negritas().empty());
-    ventana->Lista_GotFocus();
+    ventana->ListaGanaFoco();
     EXPECT_TRUE(ventana->ListaConFoco());
     EXPECT_FALSE(ventana->MarcoDeFoco().has_value());
 }

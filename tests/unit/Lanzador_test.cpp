@@ -92,8 +92,8 @@ TEST_P(PeticionTest, IniciaElArchivoComprobadoEnSuCarpeta) {
         LineasCrLf({"T", "V", "Otro;otro.exe;x", "Elegido;" + caso.comando + ";y"});
     p.archivos[caso.ruta] = "MZ";
     Cargar();
-    ventana->etqInstalar_Click(1);
-    ventana->btnInstalar_Click();
+    ventana->ClicEnOpcion(1);
+    ventana->Instalar();
 
     ASSERT_EQ(p.procesos.size(), 1u);
     EsperarPeticion(p.procesos[0], caso.ruta, caso.carpetaTrabajo);
@@ -143,10 +143,10 @@ TEST_P(ArranqueTest, IniciaOAvisaConLaRuta) {
     p.resultadosProceso = caso.resultadosProceso;
     p.resultadosShell = caso.resultadosShell;
     Cargar();
-    ventana->etqInstalar_Click(1);
-    const std::u16string descripcion = V().etqInfo.texto;
+    ventana->ClicEnOpcion(1);
+    const std::u16string descripcion = V().descripcion.texto;
 
-    ventana->btnInstalar_Click();
+    ventana->Instalar();
 
     ASSERT_EQ(p.procesos.size(), caso.procesos);
     ASSERT_EQ(p.ejecucionesShell.size(), caso.shell);
@@ -163,7 +163,7 @@ TEST_P(ArranqueTest, IniciaOAvisaConLaRuta) {
     EXPECT_EQ(ventana->Descargada(), caso.descargada);
     if (!caso.descargada) {
         EXPECT_EQ(Negritas(), Indices{1});
-        EXPECT_EQ(V().etqInfo.texto, descripcion);
+        EXPECT_EQ(V().descripcion.texto, descripcion);
     }
 }
 
@@ -279,8 +279,8 @@ protected:
 TEST_F(InstalarTest, CadaNombreLanzaSuPropioComandoAunqueSoloCambienMayusculas) {
     Escribir({"T", "V", "Alfa;a1.exe;Primera", "ALFA;a2.exe;Segunda"});
     Cargar();
-    ventana->etqInstalar_Click(1);
-    ventana->btnInstalar_Click();
+    ventana->ClicEnOpcion(1);
+    ventana->Instalar();
     ASSERT_EQ(p.procesos.size(), 1u);
     EXPECT_EQ(p.procesos[0].aplicacion, u"C:\\medio\\a2.exe");
 }
@@ -288,14 +288,14 @@ TEST_F(InstalarTest, CadaNombreLanzaSuPropioComandoAunqueSoloCambienMayusculas) 
 TEST_F(InstalarTest, TrasUnFalloSePuedeElegirOtra) {
     Escribir({"T", "V", "Alfa;a1.exe;Primera", "Falta;falta.exe;Segunda"});
     Cargar();
-    ventana->etqInstalar_Click(1);
-    ventana->btnInstalar_Click();
+    ventana->ClicEnOpcion(1);
+    ventana->Instalar();
     ASSERT_EQ(p.mensajes.size(), 1u);
     EXPECT_TRUE(p.procesos.empty());
     EXPECT_FALSE(ventana->Descargada());
 
-    ventana->etqInstalar_Click(0);
-    ventana->btnInstalar_Click();
+    ventana->ClicEnOpcion(0);
+    ventana->Instalar();
     ASSERT_EQ(p.procesos.size(), 1u);
     EXPECT_EQ(p.procesos[0].aplicacion, u"C:\\medio\\a1.exe");
     EXPECT_TRUE(ventana->Descargada());

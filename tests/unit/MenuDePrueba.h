@@ -29,7 +29,7 @@ protected:
 
     frmMenu& Cargar() {
         ventana = std::make_unique<frmMenu>(p.Sistema());
-        ventana->Form_Load();
+        ventana->Cargar();
         return *ventana;
     }
 
@@ -38,8 +38,8 @@ protected:
     // Elements of the item list drawn in bold.
     std::vector<size_t> Negritas() const {
         std::vector<size_t> indices;
-        for (size_t i = 0; i < V().etqInstalar.size(); ++i) {
-            if (V().etqInstalar[i].fuente.negrita) indices.push_back(i);
+        for (size_t i = 0; i < V().opciones.size(); ++i) {
+            if (V().opciones[i].fuente.negrita) indices.push_back(i);
         }
         return indices;
     }

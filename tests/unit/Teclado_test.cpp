@@ -25,12 +25,12 @@ TEST_F(TecladoTest, SinOpcionMarcadaCtrlArribaVaALaUltima) {
     ASSERT_TRUE(Negritas().empty());
     p.mensajes.clear();
 
-    ventana->Form_KeyDown(Tecla::Abajo, kCtrl);
+    ventana->AlBajarTecla(Tecla::Abajo, kCtrl);
     EXPECT_TRUE(Negritas().empty());
 
-    ventana->Form_KeyDown(Tecla::Arriba, kCtrl);
+    ventana->AlBajarTecla(Tecla::Arriba, kCtrl);
     EXPECT_EQ(Negritas(), Indices{3});
-    EXPECT_EQ(V().etqInfo.texto, u"dd");
+    EXPECT_EQ(V().descripcion.texto, u"dd");
     EXPECT_TRUE(p.mensajes.empty());
 }
 
@@ -38,10 +38,10 @@ TEST_F(TecladoTest, ListaVaciaLasFlechasNoHacenNada) {
     Escribir({"T", "V"});
     Cargar();
     const int aperturas = p.aperturas;
-    ventana->Form_KeyDown(Tecla::Arriba, kCtrl);
-    ventana->Form_KeyDown(Tecla::Abajo, kCtrl);
+    ventana->AlBajarTecla(Tecla::Arriba, kCtrl);
+    ventana->AlBajarTecla(Tecla::Abajo, kCtrl);
     EXPECT_TRUE(Negritas().empty());
-    EXPECT_FALSE(V().Image1.visible);
+    EXPECT_FALSE(V().flecha.visible);
     EXPECT_EQ(p.aperturas, aperturas);
     EXPECT_TRUE(p.mensajes.empty());
 }
@@ -68,9 +68,9 @@ TEST_P(CierreTest, CierraSinInstalar) {
     ASSERT_EQ(V().btnInstalar.habilitado, caso.conOpciones);
 
     if (caso.conEscape)
-        ventana->Form_KeyPress(kCaracterEscape);
+        ventana->AlEscribir(kCaracterEscape);
     else
-        ventana->btnCancelar_Click();
+        ventana->Cerrar();
 
     EXPECT_TRUE(ventana->Descargada());
     EXPECT_TRUE(p.procesos.empty());
@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(Formas, CierreTest,
 TEST_F(TecladoTest, OtrosCaracteresNoHacenNada) {
     CuatroOpciones();
     Cargar();
-    for (int caracter : {32, int('a'), 10, 9, 0}) ventana->Form_KeyPress(caracter);
+    for (int caracter : {32, int('a'), 10, 9, 0}) ventana->AlEscribir(caracter);
     EXPECT_FALSE(ventana->Descargada());
     EXPECT_TRUE(p.procesos.empty());
     EXPECT_TRUE(p.mensajes.empty());
@@ -94,7 +94,7 @@ TEST_F(TecladoTest, OtrosCaracteresNoHacenNada) {
 TEST_F(TecladoTest, IntroInstalaLaOpcionMarcada) {
     CuatroOpciones();
     Cargar();
-    ventana->Form_KeyPress(kCaracterIntro);
+    ventana->AlEscribir(kCaracterIntro);
     ASSERT_EQ(p.procesos.size(), 1u);
     EXPECT_EQ(p.procesos[0].aplicacion, u"C:\\medio\\a.exe");
     EXPECT_TRUE(ventana->Descargada());
@@ -129,9 +129,9 @@ TEST_P(SinMarcaTest, InstalarNoHaceNada) {
     ASSERT_EQ(p.mensajes.size(), caso.mensajesAlCargar);
 
     if (caso.conIntro)
-        ventana->Form_KeyPress(kCaracterIntro);
+        ventana->AlEscribir(kCaracterIntro);
     else
-        ventana->btnInstalar_Click();
+        ventana->Instalar();
 
     EXPECT_TRUE(p.procesos.empty());
     EXPECT_TRUE(p.ejecucionesShell.empty());
@@ -180,15 +180,15 @@ TEST_P(ListaConFocoTest, LasFlechasInicioYFinMuevenSinDarLaVuelta) {
     const CasoLista& caso = GetParam();
     CuatroOpciones();
     Cargar();
-    ventana->etqInstalar_Click(static_cast<int16_t>(caso.inicial));
-    if (caso.listaConFoco) ventana->Lista_GotFocus();
+    ventana->ClicEnOpcion(static_cast<int16_t>(caso.inicial));
+    if (caso.listaConFoco) ventana->ListaGanaFoco();
     const int aperturas = p.aperturas;
 
-    ventana->Form_KeyDown(caso.tecla, caso.mayusculas);
+    ventana->AlBajarTecla(caso.tecla, caso.mayusculas);
 
     EXPECT_EQ(Negritas(), Indices{caso.esperada});
     const std::u16string descripciones[] = {u"da", u"db", u"dc", u"dd"};
-    EXPECT_EQ(V().etqInfo.texto, descripciones[caso.esperada]);
+    EXPECT_EQ(V().descripcion.texto, descripciones[caso.esperada]);
     // Moving reads the file for the new description; staying put reads nothing.
     EXPECT_EQ(p.aperturas, aperturas + (caso.esperada != caso.inicial ? 1 : 0));
     EXPECT_EQ(ventana->ListaConFoco(), caso.listaConFoco);
@@ -233,13 +233,13 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(TecladoTest, ListaVaciaConFocoLasTeclasNoHacenNada) {
     Escribir({"T", "V"});
     Cargar();
-    ventana->Lista_GotFocus();
+    ventana->ListaGanaFoco();
     const int aperturas = p.aperturas;
-    for (Tecla tecla : {Tecla::Arriba, Tecla::Abajo, Tecla::Inicio, Tecla::Fin}) ventana->Form_KeyDown(tecla, 0);
-    ventana->Form_KeyPress(u'a');
-    EXPECT_FALSE(ventana->Form_TeclaAcceso(u'a'));
+    for (Tecla tecla : {Tecla::Arriba, Tecla::Abajo, Tecla::Inicio, Tecla::Fin}) ventana->AlBajarTecla(tecla, 0);
+    ventana->AlEscribir(u'a');
+    EXPECT_FALSE(ventana->AlEscribirConAlt(u'a'));
     EXPECT_TRUE(Negritas().empty());
-    EXPECT_FALSE(V().Image1.visible);
+    EXPECT_FALSE(V().flecha.visible);
     EXPECT_EQ(p.aperturas, aperturas);
     EXPECT_TRUE(p.mensajes.empty());
 }
@@ -250,29 +250,29 @@ TEST_F(TecladoTest, SinOpcionMarcadaConFocoFinEligeLaUltimaEInicioLaPrimera) {
     Cargar();
     ASSERT_TRUE(Negritas().empty());
     p.mensajes.clear();
-    ventana->Lista_GotFocus();
+    ventana->ListaGanaFoco();
 
-    ventana->Form_KeyDown(Tecla::Fin, 0);
+    ventana->AlBajarTecla(Tecla::Fin, 0);
     EXPECT_EQ(Negritas(), Indices{3});
-    ventana->Form_KeyDown(Tecla::Inicio, 0);
+    ventana->AlBajarTecla(Tecla::Inicio, 0);
     EXPECT_EQ(Negritas(), Indices{0});
-    EXPECT_EQ(V().etqInfo.texto, u"da");
+    EXPECT_EQ(V().descripcion.texto, u"da");
 }
 
 TEST_F(TecladoTest, IntroYEscapeSiguenValiendoConLaListaEnfocada) {
     CuatroOpciones();
     p.archivos[u"C:\\medio\\b.exe"] = "MZ";
     Cargar();
-    ventana->Lista_GotFocus();
-    ventana->Form_KeyDown(Tecla::Abajo, 0);
-    ventana->Form_KeyPress(kCaracterIntro);
+    ventana->ListaGanaFoco();
+    ventana->AlBajarTecla(Tecla::Abajo, 0);
+    ventana->AlEscribir(kCaracterIntro);
     ASSERT_EQ(p.procesos.size(), 1u);
     EXPECT_EQ(p.procesos[0].aplicacion, u"C:\\medio\\b.exe");
     EXPECT_TRUE(ventana->Descargada());
 
     Cargar();
-    ventana->Lista_GotFocus();
-    ventana->Form_KeyPress(kCaracterEscape);
+    ventana->ListaGanaFoco();
+    ventana->AlEscribir(kCaracterEscape);
     EXPECT_TRUE(ventana->Descargada());
     EXPECT_EQ(p.procesos.size(), 1u);
 }
@@ -296,9 +296,9 @@ TEST_F(TeclasAccesoTest, AltConUnaLetraCompartidaPasaALaSiguienteYDaLaVuelta) {
         const char16_t* descripcion;
     } pasos[] = {{u'c', 1, u"dco"}, {u'C', 5, u"dci"}, {u'c', 0, u"dc"}, {u'n', 2, u"dn"}, {u'c', 5, u"dci"}};
     for (const auto& paso : pasos) {
-        EXPECT_TRUE(ventana->Form_TeclaAcceso(paso.tecla));
+        EXPECT_TRUE(ventana->AlEscribirConAlt(paso.tecla));
         EXPECT_EQ(Negritas(), Indices{paso.elegida});
-        EXPECT_EQ(V().etqInfo.texto, paso.descripcion);
+        EXPECT_EQ(V().descripcion.texto, paso.descripcion);
     }
     EXPECT_FALSE(ventana->ListaConFoco()) << "an access key does not move the focus";
     EXPECT_TRUE(p.mensajes.empty());
@@ -307,30 +307,30 @@ TEST_F(TeclasAccesoTest, AltConUnaLetraCompartidaPasaALaSiguienteYDaLaVuelta) {
 TEST_F(TeclasAccesoTest, UnaTeclaSinOpcionNoSeToma) {
     const int aperturas = p.aperturas;
     for (char16_t tecla : {u'm', u'b', u'&', u' ', u'x'}) {
-        EXPECT_FALSE(ventana->Form_TeclaAcceso(tecla)) << char(tecla);
+        EXPECT_FALSE(ventana->AlEscribirConAlt(tecla)) << char(tecla);
     }
     EXPECT_EQ(Negritas(), Indices{0});
     EXPECT_EQ(p.aperturas, aperturas);
 }
 
 TEST_F(TeclasAccesoTest, LaUnicaConEsaTeclaYaElegidaSeQuedaSinLeer) {
-    ASSERT_TRUE(ventana->Form_TeclaAcceso(u'n'));
+    ASSERT_TRUE(ventana->AlEscribirConAlt(u'n'));
     const int aperturas = p.aperturas;
-    EXPECT_TRUE(ventana->Form_TeclaAcceso(u'N'));
+    EXPECT_TRUE(ventana->AlEscribirConAlt(u'N'));
     EXPECT_EQ(Negritas(), Indices{2});
     EXPECT_EQ(p.aperturas, aperturas);
 }
 
 TEST_F(TeclasAccesoTest, LaLetraSolaSoloCuentaConLaListaEnfocada) {
-    ventana->Form_KeyPress(u'n');
+    ventana->AlEscribir(u'n');
     EXPECT_EQ(Negritas(), Indices{0}) << "a letter alone with a button focused";
 
-    ventana->Lista_GotFocus();
-    ventana->Form_KeyPress(u'n');
+    ventana->ListaGanaFoco();
+    ventana->AlEscribir(u'n');
     EXPECT_EQ(Negritas(), Indices{2});
-    ventana->Form_KeyPress(u'c');
+    ventana->AlEscribir(u'c');
     EXPECT_EQ(Negritas(), Indices{5});
-    ventana->Form_KeyPress(u'm');
+    ventana->AlEscribir(u'm');
     EXPECT_EQ(Negritas(), Indices{5});
     EXPECT_FALSE(ventana->Descargada());
     EXPECT_TRUE(p.procesos.empty());

@@ -49,8 +49,8 @@ public:
 class MainTest : public ::testing::Test {
 protected:
     // The window reference outlives each test otherwise.
-    void SetUp() override { gfrmMenu.reset(); }
-    void TearDown() override { gfrmMenu.reset(); }
+    void SetUp() override { ventanaMenu.reset(); }
+    void TearDown() override { ventanaMenu.reset(); }
     ArranqueFalso sistema;
 };
 
@@ -58,7 +58,7 @@ TEST_F(MainTest, CreaCargaYMuestraLaVentana) {
     Main(sistema);
     EXPECT_EQ(sistema.sucesos, (Sucesos{"IniciarControlesComunes", "CrearVentanaMenu", "Cargar", "Mostrar"}));
     ASSERT_NE(sistema.creada, nullptr);
-    EXPECT_EQ(gfrmMenu.get(), sistema.creada);
+    EXPECT_EQ(ventanaMenu.get(), sistema.creada);
 }
 
 TEST_F(MainTest, SiNoSePuedeCrearAvisaUnaVezYNoCargaNada) {
@@ -67,14 +67,14 @@ TEST_F(MainTest, SiNoSePuedeCrearAvisaUnaVezYNoCargaNada) {
     EXPECT_EQ(sistema.sucesos, (Sucesos{"IniciarControlesComunes", "CrearVentanaMenu", "MostrarMensaje"}));
     EXPECT_EQ(sistema.texto, u"No hay memoria suficiente");
     EXPECT_EQ(sistema.titulo, u"basMenu.Main()");
-    EXPECT_EQ(gfrmMenu, nullptr);
+    EXPECT_EQ(ventanaMenu, nullptr);
 }
 
 TEST_F(MainTest, AlTerminarLaVentanaSeSueltaLaReferencia) {
     Main(sistema);
-    ASSERT_NE(gfrmMenu, nullptr);
+    ASSERT_NE(ventanaMenu, nullptr);
     LiberarVentanaMenu();
-    EXPECT_EQ(gfrmMenu, nullptr);
+    EXPECT_EQ(ventanaMenu, nullptr);
     EXPECT_EQ(sistema.sucesos.back(), "Destruir");
 }
 

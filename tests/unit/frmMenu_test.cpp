@@ -37,17 +37,17 @@ protected:
 
 TEST_F(CargaTest, AparienciaDeLaVentana) {
     Cargar();
-    EXPECT_EQ(V().titulo, kTituloVentana);
-    EXPECT_EQ(V().shpBar.fondo, kAzulBarra);
+    EXPECT_EQ(V().tituloVentana, kTituloVentana);
+    EXPECT_EQ(V().barra.fondo, kAzulBarra);
     EXPECT_EQ(V().btnInstalar.fondo, kAzulBarra);
-    EXPECT_EQ(V().btnCancelar.fondo, kAzulBarra);
+    EXPECT_EQ(V().btnCerrar.fondo, kAzulBarra);
     EXPECT_EQ(p.fondosCargados, std::vector<std::u16string>{u"C:\\medio\\quorbel.bmp"});
     EXPECT_TRUE(p.mensajes.empty()) << "el logotipo falta y no debe avisarse";
 }
 
 TEST_F(CargaTest, LaIndicacionSeAjustaASuTextoSinMoverSuBordeIzquierdo) {
     Cargar();
-    const Etiqueta& indicacion = V().Label1;
+    const Etiqueta& indicacion = V().indicacion;
     const std::u16string texto = u"Selecciona la opción que desees instalar.";
     ASSERT_EQ(indicacion.texto, texto);
     const double ancho = texto.size() * PlataformaFalsa::AnchoCaracter(indicacion.fuente);
@@ -68,18 +68,18 @@ TEST_F(CargaTest, TituloVersionYOpcionesEnOrden) {
     Escribir({"  Oficina  ", "2.0 beta", "Uno;uno\\setup.exe;Instala uno", "; comentario", "",
               "sin separador", "  Dos ; dos.exe ", "Tres;;Instala tres"});
     Cargar();
-    EXPECT_EQ(V().etqTipo.texto, u"  Oficina  ");
-    EXPECT_EQ(V().etqVer.texto, u"Versión 2.0 beta");
+    EXPECT_EQ(V().titulo.texto, u"  Oficina  ");
+    EXPECT_EQ(V().version.texto, u"Versión 2.0 beta");
     // Both right-aligned labels keep their right edge as they fit the text.
-    EXPECT_EQ(V().etqTipo.caja.izquierda + V().etqTipo.caja.ancho, 6690.0f);
-    EXPECT_EQ(V().etqVer.caja.izquierda + V().etqVer.caja.ancho, 6570.0f);
+    EXPECT_EQ(V().titulo.caja.izquierda + V().titulo.caja.ancho, 6690.0f);
+    EXPECT_EQ(V().version.caja.izquierda + V().version.caja.ancho, 6570.0f);
 
-    EXPECT_EQ(ventana->Opciones(), 3);
-    ASSERT_EQ(V().etqInstalar.size(), 3u);
+    EXPECT_EQ(ventana->TotalOpciones(), 3);
+    ASSERT_EQ(V().opciones.size(), 3u);
     const std::u16string nombres[] = {u"Uno", u"Dos ", u"Tres"};
     const std::u16string comandos[] = {u"uno\\setup.exe", u" dos.exe", u""};
     for (size_t i = 0; i < 3; ++i) {
-        const Etiqueta& opcion = V().etqInstalar[i];
+        const Etiqueta& opcion = V().opciones[i];
         EXPECT_EQ(opcion.texto, nombres[i]) << i;
         EXPECT_EQ(opcion.comando, comandos[i]) << i;
         EXPECT_TRUE(opcion.visible) << i;
@@ -88,24 +88,24 @@ TEST_F(CargaTest, TituloVersionYOpcionesEnOrden) {
         EXPECT_EQ(opcion.caja.alto, 270.0f) << i;
     }
     EXPECT_TRUE(V().btnInstalar.habilitado);
-    EXPECT_EQ(V().Label1.texto, u"Selecciona la opción que desees instalar.");
+    EXPECT_EQ(V().indicacion.texto, u"Selecciona la opción que desees instalar.");
     EXPECT_EQ(p.archivosAbiertos, 0);
 }
 
 TEST_F(CargaTest, SeleccionaLaPrimeraOpcion) {
     Cargar();
     EXPECT_EQ(Negritas(), Indices{0});
-    const Imagen& flecha = V().Image1;
+    const Imagen& flecha = V().flecha;
     EXPECT_TRUE(flecha.visible);
     EXPECT_EQ(flecha.caja.izquierda, 750.0f - 240 - 75);
     EXPECT_EQ(flecha.caja.arriba, 2572.5f + (270 - 240) / 2);
     EXPECT_EQ(flecha.caja.ancho, 240.0f);
     EXPECT_EQ(flecha.caja.alto, 240.0f);
 
-    EXPECT_EQ(V().etqInfo.texto, u"Instala uno");
-    EXPECT_EQ(V().etqInfo.caja.izquierda, 3780.0f);
-    EXPECT_EQ(V().etqInfo.caja.alto, 185.625f);  // one line of 8.25-point text
-    EXPECT_EQ(V().etqInfo.caja.arriba, 2200 + (2300 - 185.625f) / 2);
+    EXPECT_EQ(V().descripcion.texto, u"Instala uno");
+    EXPECT_EQ(V().descripcion.caja.izquierda, 3780.0f);
+    EXPECT_EQ(V().descripcion.caja.alto, 185.625f);  // one line of 8.25-point text
+    EXPECT_EQ(V().descripcion.caja.arriba, 2200 + (2300 - 185.625f) / 2);
     EXPECT_TRUE(p.mensajes.empty());
     // The list and then the first description, each closed again.
     EXPECT_EQ(p.aperturas, 2);
@@ -114,9 +114,9 @@ TEST_F(CargaTest, SeleccionaLaPrimeraOpcion) {
 
 TEST_F(CargaTest, DescargarDestruyeLasOpcionesCreadas) {
     Cargar();
-    ventana->Form_Unload();
-    ASSERT_EQ(V().etqInstalar.size(), 1u);
-    EXPECT_EQ(V().etqInstalar[0].texto, u"Uno");
+    ventana->Descargar();
+    ASSERT_EQ(V().opciones.size(), 1u);
+    EXPECT_EQ(V().opciones[0].texto, u"Uno");
 }
 
 // ---------------------------------------------------------------------------
@@ -142,14 +142,14 @@ TEST_P(RepartoTest, HuecosIgualesEntreLosExtremosDeLaLinea) {
     Escribir(lineas);
     Cargar();
 
-    ASSERT_EQ(V().etqInstalar.size(), caso.arribas.size());
+    ASSERT_EQ(V().opciones.size(), caso.arribas.size());
     for (size_t i = 0; i < caso.arribas.size(); ++i) {
-        EXPECT_EQ(V().etqInstalar[i].caja.izquierda, caso.izquierda) << i;
-        EXPECT_EQ(V().etqInstalar[i].caja.arriba, caso.arribas[i]) << i;
+        EXPECT_EQ(V().opciones[i].caja.izquierda, caso.izquierda) << i;
+        EXPECT_EQ(V().opciones[i].caja.arriba, caso.arribas[i]) << i;
     }
     // The marker stands five pixels before the first item, on its middle.
-    EXPECT_EQ(V().Image1.caja.izquierda, caso.izquierda - 240 - float(5 * caso.twipsPorPixel));
-    EXPECT_EQ(V().Image1.caja.arriba, caso.arribas[0] + 15);
+    EXPECT_EQ(V().flecha.caja.izquierda, caso.izquierda - 240 - float(5 * caso.twipsPorPixel));
+    EXPECT_EQ(V().flecha.caja.arriba, caso.arribas[0] + 15);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -191,20 +191,20 @@ TEST_P(SinListaTest, AvisaEnLaDescripcionYDeshabilitaInstalar) {
     if (caso.errorDeApertura) p.erroresDeApertura[kRutaMenu] = *caso.errorDeApertura;
     Cargar();
 
-    EXPECT_EQ(V().etqTipo.texto, caso.tipo);
-    EXPECT_EQ(V().etqVer.texto, caso.ver);
-    EXPECT_EQ(V().etqInfo.texto, caso.info);
-    EXPECT_EQ(V().etqInfo.caja.izquierda, 3780.0f);
-    EXPECT_EQ(V().etqInfo.caja.arriba, 2460.0f);
+    EXPECT_EQ(V().titulo.texto, caso.tipo);
+    EXPECT_EQ(V().version.texto, caso.ver);
+    EXPECT_EQ(V().descripcion.texto, caso.info);
+    EXPECT_EQ(V().descripcion.caja.izquierda, 3780.0f);
+    EXPECT_EQ(V().descripcion.caja.arriba, 2460.0f);
 
-    EXPECT_EQ(ventana->Opciones(), 0);
-    ASSERT_EQ(V().etqInstalar.size(), 1u);
-    EXPECT_EQ(V().etqInstalar[0].texto, u"");
+    EXPECT_EQ(ventana->TotalOpciones(), 0);
+    ASSERT_EQ(V().opciones.size(), 1u);
+    EXPECT_EQ(V().opciones[0].texto, u"");
     EXPECT_TRUE(Negritas().empty());
-    EXPECT_FALSE(V().Image1.visible);
-    EXPECT_EQ(V().Label1.texto, u"");
+    EXPECT_FALSE(V().flecha.visible);
+    EXPECT_EQ(V().indicacion.texto, u"");
     EXPECT_FALSE(V().btnInstalar.habilitado);
-    EXPECT_TRUE(V().btnCancelar.habilitado);
+    EXPECT_TRUE(V().btnCerrar.habilitado);
     EXPECT_TRUE(p.mensajes.empty());
     EXPECT_EQ(p.archivosAbiertos, 0);
 }
@@ -237,7 +237,7 @@ TEST_F(VentanaTest, SoloCabeceraEnLaRaizDeUnaUnidad) {
     p.carpeta = u"E:\\";
     p.archivos[u"E:\\\\instalar.inf"] = LineasCrLf({"Oficina", "2.0"});
     Cargar();
-    EXPECT_EQ(V().etqInfo.texto, MensajeSinOpciones(u"E:\\\\instalar.inf"));
+    EXPECT_EQ(V().descripcion.texto, MensajeSinOpciones(u"E:\\\\instalar.inf"));
     EXPECT_FALSE(V().btnInstalar.habilitado);
 }
 
@@ -257,23 +257,23 @@ TEST_P(CorteTest, LasOpcionesLeidasQuedanApiladasSinSeleccion) {
     Escribir({"Oficina", "2.0", "Uno;uno.exe;a", "Dos;dos.exe;b", GetParam().linea, "Tres;tres.exe;c"});
     Cargar();
 
-    EXPECT_EQ(V().etqInfo.texto, u"Desbordamiento");
-    EXPECT_EQ(V().etqInfo.caja.izquierda, 3780.0f);
-    EXPECT_EQ(V().etqInfo.caja.arriba, 2460.0f);
-    EXPECT_EQ(V().etqTipo.texto, u"Oficina");
-    EXPECT_EQ(ventana->Opciones(), 2);
-    ASSERT_EQ(V().etqInstalar.size(), 2u);
-    EXPECT_EQ(V().etqInstalar[1].texto, u"Dos");
-    EXPECT_EQ(V().etqInstalar[1].comando, u"dos.exe");
-    for (const Etiqueta& opcion : V().etqInstalar) {
+    EXPECT_EQ(V().descripcion.texto, u"Desbordamiento");
+    EXPECT_EQ(V().descripcion.caja.izquierda, 3780.0f);
+    EXPECT_EQ(V().descripcion.caja.arriba, 2460.0f);
+    EXPECT_EQ(V().titulo.texto, u"Oficina");
+    EXPECT_EQ(ventana->TotalOpciones(), 2);
+    ASSERT_EQ(V().opciones.size(), 2u);
+    EXPECT_EQ(V().opciones[1].texto, u"Dos");
+    EXPECT_EQ(V().opciones[1].comando, u"dos.exe");
+    for (const Etiqueta& opcion : V().opciones) {
         EXPECT_TRUE(opcion.visible);
         EXPECT_EQ(opcion.caja.izquierda, 1080.0f);
         EXPECT_EQ(opcion.caja.arriba, 2880.0f);
     }
     EXPECT_TRUE(Negritas().empty());
-    EXPECT_FALSE(V().Image1.visible);
+    EXPECT_FALSE(V().flecha.visible);
     EXPECT_TRUE(V().btnInstalar.habilitado);
-    EXPECT_EQ(V().Label1.texto, u"Selecciona la opción que desees instalar.");
+    EXPECT_EQ(V().indicacion.texto, u"Selecciona la opción que desees instalar.");
     EXPECT_TRUE(p.mensajes.empty());
     EXPECT_EQ(p.aperturas, 1);
     EXPECT_EQ(p.archivosAbiertos, 0);
@@ -301,21 +301,21 @@ TEST_P(CuentaTest, ElNumeroDeOpcionesEsDeDieciseisBits) {
     p.archivos[kRutaMenu] = texto;
     Cargar();
 
-    EXPECT_EQ(ventana->Opciones(), 32767);
-    EXPECT_EQ(V().etqInstalar.size(), size_t(caso.entradas));
-    const Etiqueta& ultima = V().etqInstalar.back();
+    EXPECT_EQ(ventana->TotalOpciones(), 32767);
+    EXPECT_EQ(V().opciones.size(), size_t(caso.entradas));
+    const Etiqueta& ultima = V().opciones.back();
     EXPECT_EQ(ultima.texto, u"e");
     EXPECT_EQ(ultima.comando, u"s.exe");
     EXPECT_TRUE(ultima.visible);
     EXPECT_TRUE(V().btnInstalar.habilitado);
     if (caso.desborda) {
-        EXPECT_EQ(V().etqInfo.texto, u"Desbordamiento");
+        EXPECT_EQ(V().descripcion.texto, u"Desbordamiento");
         EXPECT_TRUE(Negritas().empty());
         EXPECT_EQ(ultima.caja.arriba, 2880.0f);
     } else {
-        EXPECT_EQ(V().etqInfo.texto, u"");  // the entries have no description
+        EXPECT_EQ(V().descripcion.texto, u"");  // the entries have no description
         EXPECT_EQ(Negritas(), Indices{0});
-        EXPECT_LT(V().etqInstalar[0].caja.arriba, 2200.0f);
+        EXPECT_LT(V().opciones[0].caja.arriba, 2200.0f);
     }
 }
 
@@ -329,21 +329,21 @@ INSTANTIATE_TEST_SUITE_P(Opciones, CuentaTest,
 
 TEST_F(CargaTest, ClicEnOtraOpcionMueveNegritaFlechaYDescripcion) {
     Cargar();
-    const Rectangulo antes = V().etqInstalar[2].caja;
-    ventana->etqInstalar_Click(2);
+    const Rectangulo antes = V().opciones[2].caja;
+    ventana->ClicEnOpcion(2);
 
     EXPECT_EQ(Negritas(), Indices{2});
-    EXPECT_EQ(V().Image1.caja.izquierda, 435.0f);
-    EXPECT_EQ(V().Image1.caja.arriba, 3857.5f + 15);
-    EXPECT_EQ(V().etqInfo.texto, u"Instala tres");
+    EXPECT_EQ(V().flecha.caja.izquierda, 435.0f);
+    EXPECT_EQ(V().flecha.caja.arriba, 3857.5f + 15);
+    EXPECT_EQ(V().descripcion.texto, u"Instala tres");
     // Bold text is wider; the label keeps its place.
-    const Rectangulo& negrita = V().etqInstalar[2].caja;
+    const Rectangulo& negrita = V().opciones[2].caja;
     EXPECT_EQ(negrita.izquierda, antes.izquierda);
     EXPECT_EQ(negrita.arriba, antes.arriba);
     EXPECT_EQ(antes.ancho, 4 * 120.0f);
     EXPECT_EQ(negrita.ancho, 4 * 132.0f);
     // The item left behind returns to its regular width.
-    EXPECT_EQ(V().etqInstalar[0].caja.ancho, 3 * 120.0f);
+    EXPECT_EQ(V().opciones[0].caja.ancho, 3 * 120.0f);
     EXPECT_TRUE(V().btnInstalar.habilitado);
     EXPECT_TRUE(p.mensajes.empty());
 }
@@ -351,8 +351,8 @@ TEST_F(CargaTest, ClicEnOtraOpcionMueveNegritaFlechaYDescripcion) {
 TEST_F(CargaTest, ReseleccionarLeeDeNuevoElArchivo) {
     Cargar();
     Escribir({"Oficina", "2.0", "uno;otro.exe;Texto nuevo"});
-    ventana->etqInstalar_Click(0);
-    EXPECT_EQ(V().etqInfo.texto, u"Texto nuevo");
+    ventana->ClicEnOpcion(0);
+    EXPECT_EQ(V().descripcion.texto, u"Texto nuevo");
     EXPECT_EQ(Negritas(), Indices{0});
     EXPECT_EQ(p.aperturas, 3);
 }
@@ -372,7 +372,7 @@ TEST_P(CentradoTest, LaDescripcionSeCentraSobreLaLinea) {
     const CasoDescripcionLarga& caso = GetParam();
     Escribir({"T", "V", "Uno;u.exe;" + std::string(caso.caracteres, 'd')});
     Cargar();
-    const Rectangulo& info = V().etqInfo.caja;
+    const Rectangulo& info = V().descripcion.caja;
     EXPECT_EQ(info.izquierda, 3780.0f);
     EXPECT_EQ(info.ancho, 2835.0f);
     EXPECT_EQ(info.alto, caso.alto);
@@ -391,37 +391,37 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(VentanaTest, SinDescripcionQuedaLaAnteriorYVaciaLaBorra) {
     Escribir({"T", "V", "Uno;u.exe;Primera", "Dos;d.exe", "Tres;t.exe;"});
     Cargar();
-    EXPECT_EQ(V().etqInfo.texto, u"Primera");
+    EXPECT_EQ(V().descripcion.texto, u"Primera");
 
-    ventana->etqInstalar_Click(1);
-    EXPECT_EQ(V().etqInfo.texto, u"Primera");
+    ventana->ClicEnOpcion(1);
+    EXPECT_EQ(V().descripcion.texto, u"Primera");
     EXPECT_EQ(Negritas(), Indices{1});
-    EXPECT_EQ(V().Image1.caja.arriba, V().etqInstalar[1].caja.arriba + 15);
+    EXPECT_EQ(V().flecha.caja.arriba, V().opciones[1].caja.arriba + 15);
 
-    ventana->etqInstalar_Click(2);
-    EXPECT_EQ(V().etqInfo.texto, u"");
+    ventana->ClicEnOpcion(2);
+    EXPECT_EQ(V().descripcion.texto, u"");
     EXPECT_EQ(Negritas(), Indices{2});
 
-    ventana->etqInstalar_Click(1);
-    EXPECT_EQ(V().etqInfo.texto, u"");
+    ventana->ClicEnOpcion(1);
+    EXPECT_EQ(V().descripcion.texto, u"");
     EXPECT_TRUE(p.mensajes.empty());
 }
 
 TEST_F(VentanaTest, PrimeraSinDescripcionDejaLaDescripcionVacia) {
     Escribir({"T", "V", "Uno;u.exe", "Dos;d.exe;Segunda"});
     Cargar();
-    EXPECT_EQ(V().etqInfo.texto, u"");
+    EXPECT_EQ(V().descripcion.texto, u"");
     EXPECT_EQ(Negritas(), Indices{0});
-    EXPECT_TRUE(V().Image1.visible);
+    EXPECT_TRUE(V().flecha.visible);
 }
 
 TEST_F(VentanaTest, NombresQueSoloDifierenEnMayusculasMuestranLaPrimera) {
     Escribir({"T", "V", "Alfa;a1.exe;Primera", "ALFA;a2.exe;Segunda"});
     Cargar();
-    ventana->etqInstalar_Click(1);
+    ventana->ClicEnOpcion(1);
     EXPECT_EQ(Negritas(), Indices{1});
-    EXPECT_EQ(V().etqInfo.texto, u"Primera");
-    EXPECT_EQ(V().etqInstalar[1].comando, u"a2.exe");
+    EXPECT_EQ(V().descripcion.texto, u"Primera");
+    EXPECT_EQ(V().opciones[1].comando, u"a2.exe");
 }
 
 struct CasoCambio {
@@ -437,20 +437,20 @@ class ArchivoCambiadoTest : public MenuDePrueba, public ::testing::WithParamInte
 TEST_P(ArchivoCambiadoTest, UnaLecturaFallidaDejaLaSeleccionComoEstaba) {
     Escribir({"T", "V", "Uno;u.exe;Primera", "Dos;d.exe;Segunda"});
     Cargar();
-    const Rectangulo flecha = V().Image1.caja;
-    const Etiqueta info = V().etqInfo;
+    const Rectangulo flecha = V().flecha.caja;
+    const Etiqueta info = V().descripcion;
 
     GetParam().cambiar(p);
-    ventana->etqInstalar_Click(1);
+    ventana->ClicEnOpcion(1);
 
     ASSERT_EQ(p.mensajes.size(), 1u);
     EXPECT_EQ(p.mensajes[0].texto, GetParam().mensaje);
     EXPECT_EQ(p.mensajes[0].titulo, kTituloVentana);
     EXPECT_EQ(Negritas(), Indices{0});
-    EXPECT_EQ(V().Image1.caja.arriba, flecha.arriba);
-    EXPECT_EQ(V().Image1.caja.izquierda, flecha.izquierda);
-    EXPECT_EQ(V().etqInfo.texto, info.texto);
-    EXPECT_EQ(V().etqInfo.caja.arriba, info.caja.arriba);
+    EXPECT_EQ(V().flecha.caja.arriba, flecha.arriba);
+    EXPECT_EQ(V().flecha.caja.izquierda, flecha.izquierda);
+    EXPECT_EQ(V().descripcion.texto, info.texto);
+    EXPECT_EQ(V().descripcion.caja.arriba, info.caja.arriba);
     EXPECT_TRUE(V().btnInstalar.habilitado);
     EXPECT_EQ(p.archivosAbiertos, 0);
 }
@@ -481,9 +481,9 @@ TEST_F(VentanaTest, LaPrimeraSeleccionFallidaAvisaYNoMarcaNada) {
     EXPECT_EQ(p.mensajes[0].texto, u"Permiso denegado");
     EXPECT_EQ(p.mensajes[0].titulo, kTituloVentana);
     EXPECT_TRUE(Negritas().empty());
-    EXPECT_FALSE(V().Image1.visible);
-    EXPECT_EQ(V().etqInfo.texto, u"");
-    EXPECT_EQ(V().etqInstalar[1].caja.arriba, 3215.0f);  // laid out all the same
+    EXPECT_FALSE(V().flecha.visible);
+    EXPECT_EQ(V().descripcion.texto, u"");
+    EXPECT_EQ(V().opciones[1].caja.arriba, 3215.0f);  // laid out all the same
     EXPECT_TRUE(V().btnInstalar.habilitado);
 }
 
@@ -492,21 +492,21 @@ TEST_F(VentanaTest, LaPrimeraSeleccionFallidaAvisaYNoMarcaNada) {
 
 TEST_F(CargaTest, ArrastrarMueveLaVentanaLoQueSeMueveElRaton) {
     Cargar();
-    ventana->Form_MouseMove(500, 500);
+    ventana->Arrastrar(500, 500);
     EXPECT_EQ(p.posicion.x, 3000);
     EXPECT_EQ(p.posicion.y, 2000);
 
-    ventana->Form_MouseDown(100, 200);
-    ventana->Form_MouseMove(130, 190);
+    ventana->EmpezarArrastre(100, 200);
+    ventana->Arrastrar(130, 190);
     EXPECT_EQ(p.posicion.x, 3030);
     EXPECT_EQ(p.posicion.y, 1990);
     // Coordinates stay relative to the point where the button went down.
-    ventana->Form_MouseMove(150.5, 250);
+    ventana->Arrastrar(150.5, 250);
     EXPECT_EQ(p.posicion.x, 3080.5);
     EXPECT_EQ(p.posicion.y, 2040);
 
-    ventana->Form_MouseUp();
-    ventana->Form_MouseMove(900, 900);
+    ventana->TerminarArrastre();
+    ventana->Arrastrar(900, 900);
     EXPECT_EQ(p.posicion.x, 3080.5);
     EXPECT_EQ(p.posicion.y, 2040);
 }
@@ -515,10 +515,10 @@ Punto Centro(const Rectangulo& r) { return {r.izquierda + r.ancho / 2.0, r.arrib
 
 TEST_F(CargaTest, QueHayBajoElRaton) {
     Cargar();
-    ventana->Form_Resize(kAnchoVentana, kAltoVentana);
+    ventana->AjustarATamano(kAnchoVentana, kAltoVentana);
     using Tipo = Impacto::Tipo;
     for (size_t i = 0; i < 3; ++i) {
-        const Punto c = Centro(V().etqInstalar[i].caja);
+        const Punto c = Centro(V().opciones[i].caja);
         const Impacto impacto = ventana->ControlEn(c.x, c.y);
         EXPECT_EQ(impacto.tipo, Tipo::Opcion) << i;
         EXPECT_EQ(impacto.indice, int16_t(i));
@@ -528,14 +528,14 @@ TEST_F(CargaTest, QueHayBajoElRaton) {
         Punto punto;
         Tipo tipo;
     } casos[] = {
-        {"Label1", Centro(V().Label1.caja), Tipo::OtroControl},
-        {"etqInfo", Centro(V().etqInfo.caja), Tipo::OtroControl},
-        {"etqTipo", Centro(V().etqTipo.caja), Tipo::OtroControl},
-        {"etqVer", Centro(V().etqVer.caja), Tipo::OtroControl},
-        {"Image1", Centro(V().Image1.caja), Tipo::OtroControl},
-        {"Image2", Centro(V().Image2.caja), Tipo::OtroControl},
-        {"Line1", {3550, 3000}, Tipo::Fondo},
-        {"shpBar", {4000, 5200}, Tipo::Fondo},
+        {"indicacion", Centro(V().indicacion.caja), Tipo::OtroControl},
+        {"descripcion", Centro(V().descripcion.caja), Tipo::OtroControl},
+        {"titulo", Centro(V().titulo.caja), Tipo::OtroControl},
+        {"version", Centro(V().version.caja), Tipo::OtroControl},
+        {"flecha", Centro(V().flecha.caja), Tipo::OtroControl},
+        {"icono", Centro(V().icono.caja), Tipo::OtroControl},
+        {"divisoria", {3550, 3000}, Tipo::Fondo},
+        {"barra", {4000, 5200}, Tipo::Fondo},
         {"vacio", {300, 300}, Tipo::Fondo},
         {"junto a una opcion", {750 + 3 * 132 + 10, 2572.5 + 100}, Tipo::Fondo},
     };
@@ -547,7 +547,7 @@ TEST_F(CargaTest, QueHayBajoElRaton) {
 TEST_F(VentanaTest, LaFlechaOcultaNoTapaElFondo) {
     Escribir({"T", "V"});
     Cargar();
-    const Punto c = Centro(V().Image1.caja);
+    const Punto c = Centro(V().flecha.caja);
     EXPECT_EQ(ventana->ControlEn(c.x, c.y).tipo, Impacto::Tipo::Fondo);
 }
 
@@ -574,8 +574,8 @@ TEST_P(RedimensionTest, LaBarraOcupaElPieDesdeElSegundoPixel) {
     const CasoTamano& caso = GetParam();
     p.twipsPorPixel = caso.twipsPorPixel;
     ventana = std::make_unique<frmMenu>(p.Sistema());
-    ventana->Form_Resize(caso.ancho, caso.alto);
-    const Rectangulo& barra = V().shpBar.caja;
+    ventana->AjustarATamano(caso.ancho, caso.alto);
+    const Rectangulo& barra = V().barra.caja;
     EXPECT_EQ(barra.izquierda, caso.barra.izquierda);
     EXPECT_EQ(barra.arriba, caso.barra.arriba);
     EXPECT_EQ(barra.ancho, caso.barra.ancho);

@@ -1,0 +1,34 @@
+#pragma once
+// Where things stand in the window: the bar along the bottom, the items
+// spread down the divider, the arrow in front of the selected item, the
+// description centred on the divider, and all of it measured again when
+// the window moves to a screen of another resolution.
+
+#include "interfaces/MedidaTexto.h"
+#include "window/EstadoMenu.h"
+
+namespace instalar {
+
+class Disposicion {
+public:
+    Disposicion(EstadoMenu& estado, MedidaTexto& medida) : estado_(estado), medida_(medida) {}
+
+    // The bar spans the window's inner width at its bottom edge.
+    void AjustarBarra(double anchoInterior, double altoInterior);
+    // Spreads the items down the length of the divider so that the free
+    // space is shared equally among the gaps above, between and below them.
+    void DistribuirOpciones();
+    // Five pixels left of `opcion`, centred on its height.
+    void ColocarFlechaAnte(const Rectangulo& opcion);
+    void CentrarDescripcion();
+    // The fonts were made anew for another resolution: every label is
+    // measured again and the items spread again, in the order loading did
+    // it, none of them bold.  The selection then marks itself again.
+    void MedirDeNuevo();
+
+private:
+    EstadoMenu& estado_;
+    MedidaTexto& medida_;
+};
+
+}  // namespace instalar

@@ -1,0 +1,34 @@
+#pragma once
+// What the window's parts share: the controls as they stand, the menu file
+// they were filled from, how many items it listed, which one is selected
+// and whether the item list holds the keyboard focus.  Each part changes
+// only what its own header says it does.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "interfaces/Anfitrion.h"
+#include "window/Controles.h"
+
+namespace instalar {
+
+struct EstadoMenu {
+    Controles controles = ControlesDeDiseno();
+    std::u16string archivoMenu;
+    // The items the list holds, as a signed 16-bit count: a longer menu
+    // stops at the count's limit.
+    int16_t totalOpciones = 0;
+    // The one selected item: shown bold with the arrow in front of it.
+    std::optional<int16_t> seleccionada;
+    bool listaConFoco = false;
+    bool opcionesDistribuidas = false;  // spread down the divider
+};
+
+// Errors of the selection and the launch are shown in a message box titled
+// with the window's caption.
+inline void InformarError(Anfitrion& anfitrion, const EstadoMenu& estado, const std::u16string& texto) {
+    anfitrion.MostrarMensaje(texto, estado.controles.tituloVentana);
+}
+
+}  // namespace instalar

@@ -1,0 +1,93 @@
+#include "window/ListaOpciones.h"
+
+#include <utility>
+
+#include "menufile/RecorridoMenu.h"
+
+namespace instalar {
+
+namespace {
+
+// A new element of the item array, as element 0 is now.  Its text and
+// command are set right after, so they are left out of the copy: with
+// thousands of items those copies were a good part of loading.
+Etiqueta CopiaSinTextos(Etiqueta& modelo) {
+    std::u16string texto = std::exchange(modelo.texto, {});
+    std::u16string comando = std::exchange(modelo.comando, {});
+    Etiqueta copia = modelo;
+    modelo.texto = std::move(texto);
+    modelo.comando = std::move(comando);
+    return copia;
+}
+
+}  // namespace
+
+// Fills the window from the walk through the menu file: the title, the
+// version and one item label per entry.
+class ListaOpciones::Lector : public VisitaMenu {
+public:
+    explicit Lector(ListaOpciones& lista) : lista_(lista), c_(lista.estado_.controles) {}
+
+    void Titulo(const LineaLeida& linea) override {
+        FijarTexto(c_.titulo, std::u16string(linea.texto), lista_.medida_);
+    }
+    void Version(const LineaLeida& linea) override {
+        FijarTexto(c_.version, u"Versión " + std::u16string(linea.texto), lista_.medida_);
+        lista_.estado_.totalOpciones = 0;
+    }
+    void Opcion(const LineaLeida&, Entrada&& entrada) override {
+        lista_.AnadirOpcion(std::move(entrada));
+        ++lista_.estado_.totalOpciones;
+    }
+    // The label is made before the count overflows, so it stays on screen.
+    void OpcionDeMas(const LineaLeida&, Entrada&& entrada) override { lista_.AnadirOpcion(std::move(entrada)); }
+
+private:
+    ListaOpciones& lista_;
+    Controles& c_;
+};
+
+void ListaOpciones::CargarMenu() {
+    Lector lector(*this);
+    const FinRecorrido fin = RecorrerMenu(archivos_, estado_.archivoMenu, lector);
+    Etiqueta& descripcion = estado_.controles.descripcion;
+    if (fin.error) {
+        // Reading ends at the error, which shows where the description goes;
+        // items created so far stay where element 0 was designed, unselected.
+        FijarTexto(descripcion, fin.error->descripcion, medida_);
+        return;
+    }
+
+    disposicion_.DistribuirOpciones();
+    if (estado_.totalOpciones < 1) {
+        FijarTexto(descripcion,
+                   u"Ha ocurrido un error !!!\r\n\r\nNo se ha podido encontrar en el archivo '" + estado_.archivoMenu +
+                       u"', algun programa a instalar.",
+                   medida_);
+    } else {
+        seleccion_.SeleccionarOpcion(0);
+    }
+}
+
+// Element totalOpciones of the item list shows the entry: element 0 exists
+// from the design, later ones are made as copies of it.
+void ListaOpciones::AnadirOpcion(Entrada&& entrada) {
+    std::vector<Etiqueta>& opciones = estado_.controles.opciones;
+    if (estado_.totalOpciones > 0) {
+        Etiqueta copia = CopiaSinTextos(opciones[0]);
+        copia.visible = false;
+        opciones.push_back(std::move(copia));
+    }
+    Etiqueta& opcion = opciones[static_cast<size_t>(estado_.totalOpciones)];
+    FijarTexto(opcion, std::move(entrada.nombre), medida_);
+    opcion.comando = std::move(entrada.comando);
+    opcion.visible = true;
+}
+
+void ListaOpciones::Soltar() {
+    if (estado_.controles.opciones.size() > 1) estado_.controles.opciones.resize(1);
+    estado_.totalOpciones = 0;
+    estado_.seleccionada.reset();
+}
+
+}  // namespace instalar
