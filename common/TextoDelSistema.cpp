@@ -126,8 +126,8 @@ std::u16string_view NombreDeArchivo(std::u16string_view ruta) {
     return separador == kNinguno ? ruta : ruta.substr(separador + 1);
 }
 
-std::u16string DescripcionDelSistema(TextosSistema& textos, uint32_t codigo, std::u16string_view ruta) {
-    std::u16string texto = RellenarInserciones(textos.TextoDeError(codigo), NombreDeArchivo(ruta));
+std::u16string DescripcionDelSistema(std::u16string_view delSistema, uint32_t codigo, std::u16string_view ruta) {
+    std::u16string texto = RellenarInserciones(delSistema, NombreDeArchivo(ruta));
     while (!texto.empty() && (texto.back() == u'\r' || texto.back() == u'\n' || texto.back() == u' '))
         texto.pop_back();
     if (texto.empty()) return u"Error del sistema " + NumeroEnTexto(codigo);

@@ -7,15 +7,14 @@
 #include <string>
 #include <string_view>
 
-#include "interfaces/TextosSistema.h"
-
 namespace instalar {
 
-// The system's text for `codigo` about the file `ruta` (empty when no file
-// is concerned), without its line end, its inserts filled as
-// RellenarInserciones does; "Error del sistema N" when the system has no
-// text for it.
-std::u16string DescripcionDelSistema(TextosSistema& textos, uint32_t codigo, std::u16string_view ruta);
+// `delSistema`, the system's own text for `codigo` (inserts such as "%1"
+// left in place, its line end included; empty when the system has none),
+// about the file `ruta` (empty when no file is concerned): without its line
+// end, its inserts filled as RellenarInserciones does; "Error del sistema N"
+// when the system has no text for it.
+std::u16string DescripcionDelSistema(std::u16string_view delSistema, uint32_t codigo, std::u16string_view ruta);
 
 // Replaces the inserts of a system text.  When %1 is its only insert, it
 // stands for the file the operation was about (the program that does not

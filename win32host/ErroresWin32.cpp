@@ -37,7 +37,7 @@ CodigoError CodigoDeReaccion(DWORD codigo) {
 
 }  // namespace
 
-std::u16string TextosWin32::TextoDeError(uint32_t codigo) {
+std::u16string TextoDeError(uint32_t codigo) {
     wchar_t* texto = nullptr;
     // The inserts are filled by the core, which knows what they stand for.
     const DWORD opciones = FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS;
@@ -54,8 +54,7 @@ std::u16string TextosWin32::TextoDeError(uint32_t codigo) {
 Error ErrorDeSistema(DWORD codigo, std::u16string_view ruta) {
     const CodigoError propio = CodigoPropio(codigo);
     if (propio != CodigoError::Sistema) return ErrorDe(propio, codigo);
-    TextosWin32 textos;
-    return Error{CodigoDeReaccion(codigo), DescripcionDelSistema(textos, codigo, ruta), codigo};
+    return Error{CodigoDeReaccion(codigo), DescripcionDelSistema(TextoDeError(codigo), codigo, ruta), codigo};
 }
 
 }  // namespace instalar::win32

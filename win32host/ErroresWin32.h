@@ -3,19 +3,17 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "common/Error.h"
-#include "interfaces/TextosSistema.h"
 
 namespace instalar::win32 {
 
 // The system's descriptions from its message table, in Spanish where
 // Windows has them, with their inserts left in place.
-class TextosWin32 : public TextosSistema {
-public:
-    std::u16string TextoDeError(uint32_t codigo) override;
-};
+std::u16string TextoDeError(uint32_t codigo);
 
 // The error for `codigo`, which happened to the file `ruta` (empty when no
 // file was concerned): the file's name goes where the system's text has
