@@ -41,7 +41,7 @@ void Lienzo::Rehacer(HWND ventana, std::vector<Huella> huellas) {
 void Lienzo::Copiar(HWND ventana, HDC destino) {
     Actualizar(ventana, destino);
     DCMemoria memoria(::CreateCompatibleDC(destino));
-    Seleccion seleccion(memoria.get(), mapa_.get());
+    ObjetoEnDc seleccion(memoria.get(), mapa_.get());
     ::BitBlt(destino, 0, 0, tamano_.cx, tamano_.cy, memoria.get(), 0, 0, SRCCOPY);
 }
 
@@ -54,7 +54,7 @@ void Lienzo::Actualizar(HWND ventana, HDC referencia) {
     }
     if (!pendiente_) return;
     DCMemoria memoria(::CreateCompatibleDC(referencia));
-    Seleccion seleccion(memoria.get(), mapa_.get());
+    ObjetoEnDc seleccion(memoria.get(), mapa_.get());
     ::SelectClipRgn(memoria.get(), pendiente_.get());
     pintar_(memoria.get());
     ::SelectClipRgn(memoria.get(), nullptr);

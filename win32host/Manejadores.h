@@ -56,12 +56,12 @@ using Archivo = Manejador<HANDLE, CerrarManejador>;
 using ManejadorProceso = Manejador<HANDLE, CerrarManejador>;
 
 // Selects an object into a DC for the guard's lifetime.
-class Seleccion {
+class ObjetoEnDc {
 public:
-    Seleccion(HDC dc, HGDIOBJ objeto) : dc_(dc), anterior_(::SelectObject(dc, objeto)) {}
-    ~Seleccion() { ::SelectObject(dc_, anterior_); }
-    Seleccion(const Seleccion&) = delete;
-    Seleccion& operator=(const Seleccion&) = delete;
+    ObjetoEnDc(HDC dc, HGDIOBJ objeto) : dc_(dc), anterior_(::SelectObject(dc, objeto)) {}
+    ~ObjetoEnDc() { ::SelectObject(dc_, anterior_); }
+    ObjetoEnDc(const ObjetoEnDc&) = delete;
+    ObjetoEnDc& operator=(const ObjetoEnDc&) = delete;
 
 private:
     HDC dc_;

@@ -16,13 +16,13 @@ void PintarLogo(HDC dc, HBITMAP logo) {
     BITMAP datos{};
     if (!::GetObjectW(logo, sizeof(datos), &datos)) return;
     DCMemoria origen(::CreateCompatibleDC(dc));
-    Seleccion seleccion(origen.get(), logo);
+    ObjetoEnDc seleccion(origen.get(), logo);
     ::BitBlt(dc, 0, 0, datos.bmWidth, datos.bmHeight, origen.get(), 0, 0, SRCCOPY);
 }
 
 void Trazo(HDC dc, int x, int y, COLORREF color) {
     Pluma pluma(::CreatePen(PS_SOLID, 1, color));
-    Seleccion seleccion(dc, pluma.get());
+    ObjetoEnDc seleccion(dc, pluma.get());
     ::LineTo(dc, x, y);
 }
 
@@ -114,7 +114,7 @@ void PintarImagen(HDC dc, const Imagen& imagen, const RecursosPintura& r, const 
 
 void PintarLinea(HDC dc, const Linea& linea, COLORREF color, const Escala& escala) {
     Pluma pluma(::CreatePen(PS_SOLID, 1, color));
-    Seleccion seleccion(dc, pluma.get());
+    ObjetoEnDc seleccion(dc, pluma.get());
     ::MoveToEx(dc, escala.Pixeles(linea.x1), escala.Pixeles(linea.y1), nullptr);
     ::LineTo(dc, escala.Pixeles(linea.x2), escala.Pixeles(linea.y2));
 }

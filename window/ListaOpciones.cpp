@@ -24,9 +24,9 @@ Etiqueta CopiaSinTextos(Etiqueta& modelo) {
 
 // Fills the window from the walk through the menu file: the title, the
 // version and one item label per entry.
-class ListaOpciones::Lector : public VisitaMenu {
+class ListaOpciones::Relleno : public VisitaMenu {
 public:
-    explicit Lector(ListaOpciones& lista) : lista_(lista), c_(lista.estado_.controles) {}
+    explicit Relleno(ListaOpciones& lista) : lista_(lista), c_(lista.estado_.controles) {}
 
     void Titulo(const LineaLeida& linea) override {
         FijarTexto(c_.titulo, std::u16string(linea.texto), lista_.medida_);
@@ -48,8 +48,8 @@ private:
 };
 
 void ListaOpciones::CargarMenu() {
-    Lector lector(*this);
-    const FinRecorrido fin = RecorrerMenu(archivos_, estado_.archivoMenu, lector);
+    Relleno relleno(*this);
+    const FinRecorrido fin = RecorrerMenu(archivos_, estado_.archivoMenu, relleno);
     Etiqueta& descripcion = estado_.controles.descripcion;
     if (fin.error) {
         // Reading ends at the error, which shows where the description goes;

@@ -28,7 +28,7 @@ public:
     void Soltar();
 
 private:
-    class Lector;
+    class Relleno;
 
     void AnadirOpcion(Entrada&& entrada);
 

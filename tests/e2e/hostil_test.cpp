@@ -39,7 +39,7 @@ int AltoEnvuelto(const std::wstring& texto) {
     int alto = 0;
     Captura medida(1, 1, [&](HDC dc, const RECT&) {
         const instalar::win32::FuenteGdi fuente = FuenteDescripcion();
-        const instalar::win32::Seleccion seleccion(dc, fuente.get());
+        const instalar::win32::ObjetoEnDc seleccion(dc, fuente.get());
         RECT caja{0, 0, APixeles(kAnchoDescripcion), 0};
         DrawTextW(dc, texto.c_str(), static_cast<int>(texto.size()), &caja, DT_CALCRECT | DT_WORDBREAK);
         alto = caja.bottom;
@@ -58,7 +58,7 @@ std::string DiferenciaDescripcion(const Captura& ventana, const std::wstring& te
     const Captura esperada(ancho, alto, [&](HDC dc, const RECT& todo) {
         FillRect(dc, &todo, GetSysColorBrush(COLOR_WINDOW));
         const instalar::win32::FuenteGdi fuente = FuenteDescripcion();
-        const instalar::win32::Seleccion seleccion(dc, fuente.get());
+        const instalar::win32::ObjetoEnDc seleccion(dc, fuente.get());
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
         RECT caja = todo;

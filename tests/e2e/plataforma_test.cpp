@@ -342,7 +342,7 @@ TEST_P(Medidas, OneLineTextsMeasureAsDrawTextLaysThemOut) {
             fuente.negrita = negrita;
             RECT caja{};
             {
-                const instalar::win32::Seleccion seleccion(referencia.get(), fuentesReferencia.Obtener(fuente));
+                const instalar::win32::ObjetoEnDc seleccion(referencia.get(), fuentesReferencia.Obtener(fuente));
                 DrawTextW(referencia.get(), texto.c_str(), static_cast<int>(texto.size()), &caja,
                           DT_CALCRECT | DT_LEFT | DT_NOCLIP);
             }

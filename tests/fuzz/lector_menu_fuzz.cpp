@@ -360,7 +360,7 @@ struct CargaEsperada {
     std::u16string tipo;
     std::u16string ver;
     std::vector<Entrada> opciones;  // one item label each, in order
-    int16_t nOpciones = 0;
+    int16_t totalOpciones = 0;
     std::optional<std::u16string> error;  // shown in descripcion
 };
 
@@ -386,11 +386,11 @@ CargaEsperada CargaEsperadaDe(const Legibles& legibles) {
         esperada.opciones.push_back(*clase.entrada);
         // The count is a signed 16-bit number: the entry after the largest
         // gets its label, but counting it overflows.
-        if (esperada.nOpciones == kOpcionesMaximas) {
+        if (esperada.totalOpciones == kOpcionesMaximas) {
             esperada.error = DescripcionDe(CodigoError::Desbordamiento);
             return esperada;
         }
-        ++esperada.nOpciones;
+        ++esperada.totalOpciones;
     }
     if (legibles.falla) esperada.error = DescripcionDe(legibles.alFinal);
     return esperada;
@@ -518,7 +518,7 @@ void Ventana::ComprobarCarga() {
 
     ventana_ = std::make_unique<frmMenu>(p_.Sistema());
     std::optional<Resultado<Descripcion>> primera;
-    if (!carga_.error && carga_.nOpciones >= 1) primera = DescripcionEn(2, carga_.opciones[0].nombre);
+    if (!carga_.error && carga_.totalOpciones >= 1) primera = DescripcionEn(2, carga_.opciones[0].nombre);
     ventana_->Cargar();
 
     EXIGIR(p_.fondosCargados == std::vector<std::u16string>{RutaLogo(p_.carpeta)});
@@ -526,7 +526,7 @@ void Ventana::ComprobarCarga() {
     EXIGIR(V().tituloVentana == kTituloVentana);
     EXIGIR(V().titulo.texto == carga_.tipo);
     EXIGIR(V().version.texto == carga_.ver);
-    EXIGIR(ventana_->TotalOpciones() == carga_.nOpciones);
+    EXIGIR(ventana_->TotalOpciones() == carga_.totalOpciones);
     // One label per entry read; element 0 stays even with none.
     EXIGIR(V().opciones.size() == std::max<size_t>(1, carga_.opciones.size()));
     for (size_t i = 0; i < carga_.opciones.size(); ++i) {
@@ -535,8 +535,8 @@ void Ventana::ComprobarCarga() {
         EXIGIR(opcion.comando == carga_.opciones[i].comando);
         EXIGIR(opcion.visible);
     }
-    EXIGIR(V().btnInstalar.habilitado == (carga_.nOpciones >= 1));
-    EXIGIR((V().indicacion.texto == u"") == (carga_.nOpciones < 1));
+    EXIGIR(V().btnInstalar.habilitado == (carga_.totalOpciones >= 1));
+    EXIGIR((V().indicacion.texto == u"") == (carga_.totalOpciones < 1));
 
     if (carga_.error) {
         // The error where the description goes, at its design place; the
@@ -552,7 +552,7 @@ void Ventana::ComprobarCarga() {
         EXIGIR(p_.mensajes.empty());
         return;
     }
-    if (carga_.nOpciones < 1) {
+    if (carga_.totalOpciones < 1) {
         EXIGIR(V().descripcion.texto == u"Ha ocurrido un error !!!\r\n\r\nNo se ha podido encontrar en el archivo '" +
                                         rutaMenu_ + u"', algun programa a instalar.");
         EXIGIR(Negritas(V()).empty());

@@ -63,7 +63,7 @@ private:
     void* bits_ = nullptr;
     instalar::win32::DCMemoria dc_;
     instalar::win32::MapaBits mapa_;
-    instalar::win32::Seleccion seleccion_;
+    instalar::win32::ObjetoEnDc seleccion_;
 };
 
 // One rectangle of the screen, copied again on every Tomar into the same
