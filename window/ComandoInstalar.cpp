@@ -2,6 +2,7 @@
 // program, or open its package or document, and close the menu.
 
 #include "launch/Lanzador.h"
+#include "menufile/ComandoMenu.h"
 #include "window/frmMenu.h"
 
 namespace instalar {
@@ -12,8 +13,10 @@ void frmMenu::btnInstalar_Click() {
 }
 
 void frmMenu::LanzarInstalador(const std::u16string& comando) {
-    const std::u16string ruta = RutaInstalador(anfitrion.CarpetaPrograma(), comando);
-    auto inicio = IniciarInstalador(procesos, ruta);
+    const ComandoPartido partido = PartirComando(comando);
+    const std::u16string ruta = RutaInstalador(anfitrion.CarpetaPrograma(), partido.archivo);
+    if (partido.error) return InformarError(partido.error->descripcion + u"\r\n" + ruta);
+    auto inicio = IniciarInstalador(procesos, ruta, partido.argumentos);
     if (!inicio) return InformarError(inicio.error().descripcion + u"\r\n" + ruta);
     // Declining the administrator prompt leaves the menu open to choose again.
     if (inicio.valor() == Inicio::Iniciado) Descargar();
