@@ -42,7 +42,7 @@ public:
 // Empty when nothing is followed: the request did not ask for it, or the
 // shell handed no process back (a document opened in a program that was
 // already running).
-using ProcesoEnMarcha = std::unique_ptr<ProcesoIniciado>;
+using ProcesoAEsperar = std::unique_ptr<ProcesoIniciado>;
 
 class Procesos {
 public:
@@ -54,14 +54,14 @@ public:
     // rights than the menu has fails with CodigoError::RequiereElevacion;
     // a file that is not a program (a package, a document) fails with
     // CodigoError::NoEsUnPrograma.
-    virtual Resultado<ProcesoEnMarcha> IniciarProceso(const PeticionProceso& peticion) = 0;
+    virtual Resultado<ProcesoAEsperar> IniciarProceso(const PeticionProceso& peticion) = 0;
     // Opens the file through the shell with its default verb and the
     // request's arguments as its parameters, in the request's working
     // folder and without the shell's own error dialogs: a program that
     // needs administrator rights gets the consent prompt (declining fails
     // with CodigoError::CanceladoPorUsuario), any other file opens in the
     // program registered for its type.
-    virtual Resultado<ProcesoEnMarcha> EjecutarConShell(const PeticionProceso& peticion) = 0;
+    virtual Resultado<ProcesoAEsperar> EjecutarConShell(const PeticionProceso& peticion) = 0;
 };
 
 }  // namespace instalar

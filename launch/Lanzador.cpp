@@ -42,7 +42,7 @@ Resultado<Lanzamiento> Arrancar(Procesos& procesos, const std::u16string& ruta, 
     PeticionProceso peticion = PeticionPara(ruta, argumentos);
     const bool programa = EsPrograma(ruta);
     peticion.seguir = seguir && (programa || EsPaquete(ruta));
-    Resultado<ProcesoEnMarcha> iniciado = ProcesoEnMarcha{};
+    Resultado<ProcesoAEsperar> iniciado = ProcesoAEsperar{};
     if (programa) {
         iniciado = procesos.IniciarProceso(peticion);
         if (!iniciado && LoPuedeLaShell(iniciado.error().codigo)) iniciado = procesos.EjecutarConShell(peticion);

@@ -34,7 +34,7 @@ enum class Inicio { Iniciado, RechazadoPorUsuario };
 struct Lanzamiento {
     Inicio inicio = Inicio::Iniciado;
     // The setup to wait for; see IniciarYSeguir.
-    ProcesoEnMarcha proceso;
+    ProcesoAEsperar proceso;
 };
 
 // Checks that `ruta` names an existing file, then starts it without waiting.

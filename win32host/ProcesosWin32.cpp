@@ -21,8 +21,8 @@ DWORD CodigoDelShell(const SHELLEXECUTEINFOW& ejecucion) {
     return CodigoDelFalloDelShell(ultimo, reinterpret_cast<INT_PTR>(ejecucion.hInstApp));
 }
 
-ProcesoEnMarcha Seguir(ManejadorProceso proceso, std::optional<GrupoDeProcesos> grupo) {
-    return ProcesoEnMarcha{std::make_unique<ProcesoSeguido>(std::move(proceso), std::move(grupo))};
+ProcesoAEsperar Seguir(ManejadorProceso proceso, std::optional<GrupoDeProcesos> grupo) {
+    return ProcesoAEsperar{std::make_unique<ProcesoSeguido>(std::move(proceso), std::move(grupo))};
 }
 
 }  // namespace
@@ -35,7 +35,7 @@ Resultado<int64_t> ProcesosWin32::LongitudArchivo(const std::u16string& ruta) {
     return static_cast<int64_t>((static_cast<uint64_t>(datos.nFileSizeHigh) << 32) | datos.nFileSizeLow);
 }
 
-Resultado<ProcesoEnMarcha> ProcesosWin32::IniciarProceso(const PeticionProceso& peticion) {
+Resultado<ProcesoAEsperar> ProcesosWin32::IniciarProceso(const PeticionProceso& peticion) {
     STARTUPINFOW inicio{};
     inicio.cb = sizeof(inicio);
     inicio.dwFlags = STARTF_USESHOWWINDOW;
@@ -52,7 +52,7 @@ Resultado<ProcesoEnMarcha> ProcesosWin32::IniciarProceso(const PeticionProceso& 
         return UltimoError(peticion.aplicacion);
     ManejadorProceso hiloPrincipal(proceso.hThread);
     ManejadorProceso procesoIniciado(proceso.hProcess);
-    if (!peticion.seguir) return ProcesoEnMarcha{};
+    if (!peticion.seguir) return ProcesoAEsperar{};
     auto grupo = GrupoDeProcesos::Crear();
     if (grupo && !grupo->Anadir(procesoIniciado.get())) grupo.reset();
     if (::ResumeThread(hiloPrincipal.get()) == static_cast<DWORD>(-1)) {
@@ -64,7 +64,7 @@ Resultado<ProcesoEnMarcha> ProcesosWin32::IniciarProceso(const PeticionProceso& 
     return Seguir(std::move(procesoIniciado), std::move(grupo));
 }
 
-Resultado<ProcesoEnMarcha> ProcesosWin32::EjecutarConShell(const PeticionProceso& peticion) {
+Resultado<ProcesoAEsperar> ProcesosWin32::EjecutarConShell(const PeticionProceso& peticion) {
     SHELLEXECUTEINFOW ejecucion{};
     ejecucion.cbSize = sizeof(ejecucion);
     ejecucion.fMask = SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI | (peticion.seguir ? SEE_MASK_NOCLOSEPROCESS : 0);
@@ -78,7 +78,7 @@ Resultado<ProcesoEnMarcha> ProcesosWin32::EjecutarConShell(const PeticionProceso
     if (!ejecutar(&ejecucion)) return ErrorDeSistema(CodigoDelShell(ejecucion), peticion.aplicacion);
     // The shell hands no process back when it passed the file to a program
     // that was already running.
-    if (!ejecucion.hProcess) return ProcesoEnMarcha{};
+    if (!ejecucion.hProcess) return ProcesoAEsperar{};
     ManejadorProceso procesoIniciado(ejecucion.hProcess);
     // Already running, and perhaps elevated, which no group of a process
     // that is not may hold: then the process alone is waited for.

@@ -15,8 +15,8 @@ public:
 
     Resultado<int64_t> LongitudArchivo(const std::u16string& ruta) override;
     // A process to follow comes back as a ProcesoSeguido.
-    Resultado<ProcesoEnMarcha> IniciarProceso(const PeticionProceso& peticion) override;
-    Resultado<ProcesoEnMarcha> EjecutarConShell(const PeticionProceso& peticion) override;
+    Resultado<ProcesoAEsperar> IniciarProceso(const PeticionProceso& peticion) override;
+    Resultado<ProcesoAEsperar> EjecutarConShell(const PeticionProceso& peticion) override;
 
 private:
     using ShellExecuteExWFn = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);

@@ -44,14 +44,13 @@ namespace {
 
 using instalar::Fallo;
 using instalar::PeticionProceso;
-using instalar::ProcesoEnMarcha;
 using instalar::Resultado;
 using instalar::win32::ProcesosWin32;
 using instalar::win32::U;
 using namespace arnes;
 
 // What a start failed with, if it did.
-Fallo FalloDe(const Resultado<ProcesoEnMarcha>& inicio) {
+Fallo FalloDe(const Resultado<instalar::ProcesoAEsperar>& inicio) {
     if (inicio) return std::nullopt;
     return inicio.error();
 }
@@ -73,7 +72,7 @@ std::string EsperarFinDeLoArrancado(DWORD milisegundos = 5000) {
 
 struct Via {
     const char* nombre;
-    Resultado<ProcesoEnMarcha> (ProcesosWin32::*iniciar)(const PeticionProceso&);
+    Resultado<instalar::ProcesoAEsperar> (ProcesosWin32::*iniciar)(const PeticionProceso&);
 };
 
 void PrintTo(const Via& via, std::ostream* salida) { *salida << via.nombre; }
@@ -272,12 +271,12 @@ INSTANTIATE_TEST_SUITE_P(
 // The real host under the core's start, with each of its answers noted.
 class ProcesosObservados : public ProcesosWin32 {
 public:
-    Resultado<ProcesoEnMarcha> IniciarProceso(const PeticionProceso& peticion) override {
+    Resultado<instalar::ProcesoAEsperar> IniciarProceso(const PeticionProceso& peticion) override {
         auto inicio = ProcesosWin32::IniciarProceso(peticion);
         directos.push_back(FalloDe(inicio));
         return inicio;
     }
-    Resultado<ProcesoEnMarcha> EjecutarConShell(const PeticionProceso& peticion) override {
+    Resultado<instalar::ProcesoAEsperar> EjecutarConShell(const PeticionProceso& peticion) override {
         auto inicio = ProcesosWin32::EjecutarConShell(peticion);
         porElShell.push_back(FalloDe(inicio));
         return inicio;

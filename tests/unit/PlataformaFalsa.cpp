@@ -101,19 +101,19 @@ private:
 
 }  // namespace
 
-Resultado<ProcesoEnMarcha> PlataformaFalsa::Iniciar(const PeticionProceso& peticion, std::vector<Fallo>& resultados) {
+Resultado<ProcesoAEsperar> PlataformaFalsa::Iniciar(const PeticionProceso& peticion, std::vector<Fallo>& resultados) {
     if (Fallo fallo = Siguiente(resultados)) return *fallo;
-    if (!peticion.seguir) return ProcesoEnMarcha{};
+    if (!peticion.seguir) return ProcesoAEsperar{};
     seguidos.push_back(std::make_shared<EstadoProceso>());
-    return ProcesoEnMarcha{std::make_unique<ProcesoFalso>(seguidos.back())};
+    return ProcesoAEsperar{std::make_unique<ProcesoFalso>(seguidos.back())};
 }
 
-Resultado<ProcesoEnMarcha> PlataformaFalsa::IniciarProceso(const PeticionProceso& peticion) {
+Resultado<ProcesoAEsperar> PlataformaFalsa::IniciarProceso(const PeticionProceso& peticion) {
     procesos.push_back(peticion);
     return Iniciar(peticion, resultadosProceso);
 }
 
-Resultado<ProcesoEnMarcha> PlataformaFalsa::EjecutarConShell(const PeticionProceso& peticion) {
+Resultado<ProcesoAEsperar> PlataformaFalsa::EjecutarConShell(const PeticionProceso& peticion) {
     ejecucionesShell.push_back(peticion);
     return Iniciar(peticion, resultadosShell);
 }

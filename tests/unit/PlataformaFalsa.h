@@ -102,11 +102,11 @@ public:
     }
     Punto PosicionVentana() override { return posicion; }
     void MoverVentana(Punto nueva) override { posicion = nueva; }
-    Resultado<ProcesoEnMarcha> IniciarProceso(const PeticionProceso& peticion) override;
-    Resultado<ProcesoEnMarcha> EjecutarConShell(const PeticionProceso& peticion) override;
+    Resultado<ProcesoAEsperar> IniciarProceso(const PeticionProceso& peticion) override;
+    Resultado<ProcesoAEsperar> EjecutarConShell(const PeticionProceso& peticion) override;
 
 private:
-    Resultado<ProcesoEnMarcha> Iniciar(const PeticionProceso& peticion, std::vector<Fallo>& resultados);
+    Resultado<ProcesoAEsperar> Iniciar(const PeticionProceso& peticion, std::vector<Fallo>& resultados);
 };
 
 // Menu file text with CR LF line ends, as the end-to-end tests write it.
