@@ -16,6 +16,8 @@ std::u16string DescripcionDe(CodigoError codigo) {
     case CodigoError::RequiereElevacion: return u"La operación solicitada requiere elevación";
     case CodigoError::CanceladoPorUsuario: return u"El usuario canceló la operación";
     case CodigoError::NoEsUnPrograma: return u"El archivo no es un programa";
+    case CodigoError::ComillaSinCerrar: return u"Falta la comilla que cierra la ruta del programa";
+    case CodigoError::RutaVacia: return u"No hay ninguna ruta de programa entre las comillas";
     }
     return u"Error de la aplicación";
 }

@@ -24,6 +24,9 @@ enum class CodigoError : int32_t {
     RequiereElevacion = 1001,     // the program needs administrator rights
     CanceladoPorUsuario = 1002,   // the user declined the consent prompt
     NoEsUnPrograma = 1003,        // a package or document: the shell opens it
+    // A command in quotes that names no file to start.
+    ComillaSinCerrar = 1004,
+    RutaVacia = 1005,
 };
 
 struct Error {

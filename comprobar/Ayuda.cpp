@@ -23,8 +23,9 @@ en CR LF. Un problema de todo el archivo sale sin número de línea.
 
 Opciones:
   --listar            escribe además las opciones tal como las mostrará
-                      instalar: nombre, programa y la descripción que se ve
-                      al elegirla, en orden
+                      instalar: nombre, programa, sus argumentos y la
+                      descripción que se ve al elegirla, en orden, y si el
+                      menú espera a cada instalación y vuelve
   --carpeta CARPETA   carpeta de instalar.exe, contra la que se buscan los
                       programas de instalación; por omisión, la del archivo
                       de menú (instalar.exe lee instalar.inf de su carpeta)
@@ -41,8 +42,11 @@ Errores (el menú falla ante sus usuarios):
     Una opción puede nombrar un programa de instalación, un paquete de
     Windows Installer (.msi) o un documento: lo que no es un programa lo abre
     Windows con el programa asociado a su tipo;
-  - el programa lleva argumentos tras el nombre del archivo ("setup.exe /S")
-    o va entre comillas: instalar toma todo el texto como nombre de archivo;
+  - el programa lleva argumentos tras el nombre del archivo sin comillas
+    ("setup.exe /S"): instalar toma todo el texto como nombre de archivo. Los
+    argumentos se escriben tras la ruta entre comillas: "setup.exe" /S;
+  - un programa que empieza por comillas y no las cierra, o unas comillas
+    sin ninguna ruta dentro;
   - el programa es una carpeta, o la opción no indica ningún programa;
   - un ";" o el final del programa está más allá del carácter 32.767 de la
     línea (posiciones de 16 bits): instalar deja de leer ahí;
@@ -72,7 +76,13 @@ Avisos (el menú funciona, pero no como parece):
     que no es un comentario ni se ignora, sino una opción con ese nombre;
   - un archivo sin extensión ("setup" en lugar de "setup.exe"): Windows solo
     lo arranca si es un programa y, si es un paquete o un documento, no sabe
-    con qué abrirlo.
+    con qué abrirlo;
+  - argumentos para un documento (ni programa ni paquete .msi o .msp):
+    Windows se los pasa al programa que lo abre, y la mayoría los ignora;
+  - una directiva desconocida (un comentario que empieza por ";@"): instalar
+    solo conoce ";@volver", que hace que el menú espere a cada instalación y
+    vuelva, y la ignora como un comentario;
+  - ";@volver" escrito más de una vez.
 
 Notas (para saber cómo lo leerá instalar): un archivo que empieza por la
 marca de UTF-8 o de UTF-16 little-endian, o que es UTF-8 válido entero, se

@@ -7,6 +7,8 @@
 #include "comprobar/ComprobarTexto.h"
 #include "comprobar/TextoVisible.h"
 #include "comprobar/Windows1252.h"
+#include "menufile/ComandoMenu.h"
+#include "menufile/Directiva.h"
 #include "menufile/PrimeraConNombre.h"
 #include "menufile/RecorridoMenu.h"
 #include "window/Distribucion.h"
@@ -54,6 +56,7 @@ public:
     void Linea(const LineaLeida& linea) override;
     void Titulo(const LineaLeida& linea) override { informe_.titulo = std::u16string(linea.texto); }
     void Version(const LineaLeida& linea) override { informe_.version = std::u16string(linea.texto); }
+    void Directiva(const LineaLeida& linea, std::u16string_view nombre) override;
     void Ignorada(const LineaLeida& linea) override;
     void Opcion(const LineaLeida& linea, Entrada&& entrada) override;
 
@@ -63,6 +66,7 @@ private:
     void ComprobarNombre(int64_t numero, const Entrada& entrada);
     void ComprobarDescripcion(int64_t numero, const Entrada& entrada);
     void ComprobarEspacio(int64_t numero);
+    void ComprobarComando(int64_t numero, const std::u16string& comando);
 
     void Anotar(int64_t linea, Gravedad gravedad, std::string mensaje) {
         informe_.hallazgos.push_back({linea, gravedad, std::move(mensaje)});
@@ -76,6 +80,7 @@ private:
     Codificacion codificacion_ = Codificacion::Ansi;  // as far as known: ASCII reads alike
     int64_t lineaUtf8Rota_ = 0;
     bool solapeAvisado_ = false;
+    int64_t lineaVolver_ = 0;
 };
 
 Informe Comprobacion::Leer(const fs::path& menu) {
@@ -87,7 +92,9 @@ Informe Comprobacion::Leer(const fs::path& menu) {
         AlParar({Parada::NoSeAbre, 0, ErrorDe(CodigoError::NombreArchivoIncorrecto)});
         return std::move(informe_);
     }
-    AlParar(RecorrerMenu(acceso_, ruta, *this));
+    const FinRecorrido fin = RecorrerMenu(acceso_, ruta, *this);
+    informe_.volver = fin.volver;
+    AlParar(fin);
     return std::move(informe_);
 }
 
@@ -155,6 +162,19 @@ void Comprobacion::Linea(const LineaLeida& linea) {
     }
 }
 
+// A directive is a comment to older versions: a misspelt one is silently
+// ignored by this one too.
+void Comprobacion::Directiva(const LineaLeida& linea, std::u16string_view nombre) {
+    if (nombre != kDirectivaVolver)
+        return Anotar(linea.numero, Gravedad::Aviso,
+                      "directiva desconocida " + Citado(u";@" + std::u16string(nombre)) +
+                          ": instalar la ignora como un comentario; la única que conoce es «;@volver»");
+    if (lineaVolver_ > 0)
+        return Anotar(linea.numero, Gravedad::Aviso,
+                      "«;@volver» ya está en la línea " + std::to_string(lineaVolver_) + ": basta con una vez");
+    lineaVolver_ = linea.numero;
+}
+
 // Blank lines and comments are ignored by design; other text without ";"
 // is probably an entry written wrongly.
 void Comprobacion::Ignorada(const LineaLeida& linea) {
@@ -183,12 +203,18 @@ void Comprobacion::Opcion(const LineaLeida& linea, Entrada&& entrada) {
                                            Citado(anterior.entrada.nombre) + " (línea " + donde + ")";
         Anotar(numero, Gravedad::Aviso, cual + ": las dos opciones muestran la descripción de la línea " + donde);
     }
-    if (auto error = ComprobarPrograma(entrada.comando, carpeta_, sistema_))
-        Anotar(numero, Gravedad::Error, *error);
-    else if (auto aviso = AvisoSinExtension(entrada.comando))
-        Anotar(numero, Gravedad::Aviso, *aviso);
+    ComprobarComando(numero, entrada.comando);
     informe_.opciones.push_back(std::move(opcion));
     ComprobarEspacio(numero);
+}
+
+void Comprobacion::ComprobarComando(int64_t numero, const std::u16string& comando) {
+    const ComandoPartido partido = PartirComando(comando);
+    if (auto error = ErrorDeComillas(comando, partido)) return Anotar(numero, Gravedad::Error, *error);
+    if (auto error = ComprobarPrograma(partido.archivo, carpeta_, sistema_))
+        return Anotar(numero, Gravedad::Error, *error);
+    if (auto aviso = AvisoSinExtension(partido.archivo)) Anotar(numero, Gravedad::Aviso, *aviso);
+    if (auto aviso = AvisoArgumentosDeDocumento(partido)) Anotar(numero, Gravedad::Aviso, *aviso);
 }
 
 void Comprobacion::ComprobarNombre(int64_t numero, const Entrada& entrada) {

@@ -30,6 +30,8 @@ struct Informe {
     std::optional<std::u16string> titulo;
     std::optional<std::u16string> version;
     std::vector<OpcionLeida> opciones;  // up to where instalar.exe stops reading
+    // The menu waits for each setup it starts and comes back (";@volver").
+    bool volver = false;
 };
 
 // Checks the menu file `menu` for an instalar.exe that lies in

@@ -2,6 +2,7 @@
 
 #include "comprobar/RutaPrograma.h"
 #include "comprobar/TextoVisible.h"
+#include "launch/Lanzador.h"
 
 namespace instalar::comprobar {
 
@@ -44,12 +45,13 @@ std::optional<ConArgumentos> SepararArgumentos(std::u16string_view comando, cons
 }
 
 std::string NoExiste(std::u16string_view comando, const std::filesystem::path& carpeta, SistemaArchivos& sistema) {
-    if (!comando.empty() && comando.front() == u'"')
-        return "el programa " + Citado(comando) +
-               " va entre comillas: instalar las toma como parte del nombre y no lo encontraría; quítalas";
-    if (auto partes = SepararArgumentos(comando, carpeta, sistema))
+    if (auto partes = SepararArgumentos(comando, carpeta, sistema)) {
+        const std::u16string entreComillas =
+            u"\"" + std::u16string(partes->programa) + u"\" " + std::u16string(partes->argumentos);
         return "el programa " + Citado(partes->programa) + " lleva argumentos (" + Citado(partes->argumentos) +
-               "): instalar toma todo el texto como nombre de archivo y no lo encontraría; quítalos";
+               "): sin comillas, instalar toma todo el texto como nombre de archivo y no lo encontraría; pon la "
+               "ruta entre comillas y los argumentos después: " + Citado(entreComillas);
+    }
     return "no existe el programa de instalación " + Citado(comando) +
            " (la ruta es relativa a la carpeta de instalar.exe)";
 }
@@ -66,6 +68,22 @@ std::optional<std::string> ComprobarPrograma(std::u16string_view comando, const 
     case TipoRuta::NoExiste: break;
     }
     return NoExiste(comando, carpeta, sistema);
+}
+
+std::optional<std::string> ErrorDeComillas(std::u16string_view comando, const ComandoPartido& partido) {
+    if (!partido.error) return std::nullopt;
+    const std::string donde = Citado(comando);
+    if (partido.error->codigo == CodigoError::RutaVacia)
+        return "no hay ninguna ruta entre las comillas de " + donde + ": instalar avisaría del error y no "
+               "arrancaría nada";
+    return "falta la comilla que cierra la ruta del programa en " + donde + ": instalar avisaría del error y no "
+           "arrancaría nada; la ruta va entre comillas y los argumentos después, como en «\"setup.exe\" /S»";
+}
+
+std::optional<std::string> AvisoArgumentosDeDocumento(const ComandoPartido& partido) {
+    if (partido.argumentos.empty() || EsPrograma(partido.archivo) || EsPaquete(partido.archivo)) return std::nullopt;
+    return Citado(partido.archivo) + " no es un programa ni un paquete de Windows Installer y lleva argumentos (" +
+           Citado(partido.argumentos) + "): Windows se los pasa al programa que lo abre, y la mayoría los ignora";
 }
 
 std::optional<std::string> AvisoSinExtension(std::u16string_view comando) {

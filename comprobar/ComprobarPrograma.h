@@ -10,11 +10,13 @@
 #include <string_view>
 
 #include "comprobar/SistemaArchivos.h"
+#include "menufile/ComandoMenu.h"
 
 namespace instalar::comprobar {
 
 // The message of the error that keeps the program from starting, or
-// nothing when it would start.  `carpeta` is instalar.exe's folder.
+// nothing when it would start.  `comando` is the file part of the command
+// (see ComandoMenu.h); `carpeta` is instalar.exe's folder.
 std::optional<std::string> ComprobarPrograma(std::u16string_view comando, const std::filesystem::path& carpeta,
                                              SistemaArchivos& sistema);
 
@@ -23,5 +25,15 @@ std::optional<std::string> ComprobarPrograma(std::u16string_view comando, const 
 // it is a program; a package or a document without one has no program to
 // open it.
 std::optional<std::string> AvisoSinExtension(std::u16string_view comando);
+
+// The error of a command that starts with a quote but names no file: the
+// closing quote is missing, or nothing stands between the quotes.  Nothing
+// for a sound command.
+std::optional<std::string> ErrorDeComillas(std::u16string_view comando, const ComandoPartido& partido);
+
+// The warning for arguments given to a document: the program that opens it
+// gets them, and most ignore them.  A program and a Windows Installer
+// package take them; nothing is said of those.
+std::optional<std::string> AvisoArgumentosDeDocumento(const ComandoPartido& partido);
 
 }  // namespace instalar::comprobar

@@ -1,6 +1,7 @@
 #include "comprobar/Listado.h"
 
 #include "comprobar/TextoVisible.h"
+#include "menufile/ComandoMenu.h"
 
 namespace instalar::comprobar {
 
@@ -14,17 +15,27 @@ std::string Descripcion(const OpcionLeida& opcion) {
     return texto + ": " + Visible(*opcion.descripcionMostrada) + "\n";
 }
 
+// The file, and apart from it the arguments, as instalar reads them.
+std::string Comando(const std::u16string& comando) {
+    const ComandoPartido partido = PartirComando(comando);
+    if (partido.error) return "   programa: " + Visible(comando) + "\n";
+    std::string texto = "   programa: " + Visible(partido.archivo) + "\n";
+    if (!partido.argumentos.empty()) texto += "   argumentos: " + Visible(partido.argumentos) + "\n";
+    return texto;
+}
+
 }  // namespace
 
 std::string FormatearListado(const Informe& informe) {
     std::string texto;
     if (informe.titulo) texto += "Título: " + Visible(*informe.titulo) + "\n";
     if (informe.version) texto += "Versión " + Visible(*informe.version) + "\n";
+    if (informe.volver) texto += "El menú espera a que termine cada instalación y vuelve (;@volver)\n";
     for (size_t i = 0; i < informe.opciones.size(); ++i) {
         const OpcionLeida& opcion = informe.opciones[i];
         texto += std::to_string(i + 1) + ". " + Visible(opcion.entrada.nombre) + " (línea " +
                  std::to_string(opcion.linea) + ")\n";
-        texto += "   programa: " + Visible(opcion.entrada.comando) + "\n";
+        texto += Comando(opcion.entrada.comando);
         texto += Descripcion(opcion);
     }
     return texto;

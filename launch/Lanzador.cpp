@@ -22,49 +22,77 @@ bool LoPuedeLaShell(CodigoError codigo) {
 
 char16_t Minuscula(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + (u'a' - u'A')) : c; }
 
-}  // namespace
-
-bool EsPrograma(const std::u16string& ruta) {
+// The file name's extension in small letters, without its dot; empty for a
+// name without one (or ending in a dot).
+std::u16string ExtensionDe(const std::u16string& ruta) {
     const size_t separador = ruta.find_last_of(u"\\/");
     const std::u16string nombre = separador == std::u16string::npos ? ruta : ruta.substr(separador + 1);
     const size_t punto = nombre.find_last_of(u'.');
-    if (punto == std::u16string::npos || punto + 1 == nombre.size()) return true;
     std::u16string extension;
+    if (punto == std::u16string::npos) return extension;
     for (size_t i = punto + 1; i < nombre.size(); ++i) extension += Minuscula(nombre[i]);
-    return extension == u"exe" || extension == u"com" || extension == u"bat" || extension == u"cmd";
+    return extension;
+}
+
+Resultado<Lanzamiento> Arrancar(Procesos& procesos, const std::u16string& ruta, const std::u16string& argumentos,
+                             bool seguir) {
+    auto longitud = procesos.LongitudArchivo(ruta);
+    if (!longitud) return longitud.error();
+
+    PeticionProceso peticion = PeticionPara(ruta, argumentos);
+    const bool programa = EsPrograma(ruta);
+    peticion.seguir = seguir && (programa || EsPaquete(ruta));
+    Resultado<ProcesoAEsperar> iniciado = ProcesoAEsperar{};
+    if (programa) {
+        iniciado = procesos.IniciarProceso(peticion);
+        if (!iniciado && LoPuedeLaShell(iniciado.error().codigo)) iniciado = procesos.EjecutarConShell(peticion);
+    } else {
+        // A package or document goes to the shell whatever process creation
+        // would say of it: from a folder that may be read but not executed,
+        // it would refuse with "access denied" a file the shell opens fine.
+        iniciado = procesos.EjecutarConShell(peticion);
+    }
+    if (iniciado) return Lanzamiento{Inicio::Iniciado, std::move(iniciado.valor())};
+    if (iniciado.error().codigo == CodigoError::CanceladoPorUsuario) return Lanzamiento{Inicio::RechazadoPorUsuario, {}};
+    return iniciado.error();
+}
+
+}  // namespace
+
+bool EsPrograma(const std::u16string& ruta) {
+    const std::u16string extension = ExtensionDe(ruta);
+    return extension.empty() || extension == u"exe" || extension == u"com" || extension == u"bat" ||
+           extension == u"cmd";
+}
+
+bool EsPaquete(const std::u16string& ruta) {
+    const std::u16string extension = ExtensionDe(ruta);
+    return extension == u"msi" || extension == u"msp";
 }
 
 std::u16string RutaInstalador(const std::u16string& carpetaPrograma, const std::u16string& comando) {
     return carpetaPrograma + u"\\" + comando;
 }
 
-PeticionProceso PeticionPara(const std::u16string& ruta) {
+PeticionProceso PeticionPara(const std::u16string& ruta, const std::u16string& argumentos) {
     PeticionProceso peticion;
     peticion.aplicacion = ruta;
     peticion.lineaComandos = u"\"" + ruta + u"\"";
+    if (!argumentos.empty()) peticion.lineaComandos += u" " + argumentos;
+    peticion.argumentos = argumentos;
     peticion.carpetaTrabajo = CarpetaDe(ruta);
     peticion.mostrar = 1;
     return peticion;
 }
 
-Resultado<Inicio> IniciarInstalador(Procesos& procesos, const std::u16string& ruta) {
-    auto longitud = procesos.LongitudArchivo(ruta);
-    if (!longitud) return longitud.error();
+Resultado<Inicio> IniciarInstalador(Procesos& procesos, const std::u16string& ruta, const std::u16string& argumentos) {
+    auto arranque = Arrancar(procesos, ruta, argumentos, false);
+    if (!arranque) return arranque.error();
+    return arranque.valor().inicio;
+}
 
-    const PeticionProceso peticion = PeticionPara(ruta);
-    Fallo fallo;
-    if (EsPrograma(ruta)) {
-        fallo = procesos.IniciarProceso(peticion);
-        if (fallo && LoPuedeLaShell(fallo->codigo)) fallo = procesos.EjecutarConShell(peticion);
-    } else {
-        // A package or document goes to the shell whatever process creation
-        // would say of it: from a folder that may be read but not executed,
-        // it would refuse with "access denied" a file the shell opens fine.
-        fallo = procesos.EjecutarConShell(peticion);
-    }
-    if (!fallo) return Inicio::Iniciado;
-    if (fallo->codigo == CodigoError::CanceladoPorUsuario) return Inicio::RechazadoPorUsuario;
-    return *fallo;
+Resultado<Lanzamiento> IniciarYSeguir(Procesos& procesos, const std::u16string& ruta, const std::u16string& argumentos) {
+    return Arrancar(procesos, ruta, argumentos, true);
 }
 
 }  // namespace instalar

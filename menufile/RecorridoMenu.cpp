@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "menufile/ArchivoMenu.h"
+#include "menufile/Directiva.h"
 
 namespace instalar {
 
@@ -17,7 +18,8 @@ public:
 private:
     // Reads the next line and tells the visit; false when it could not.
     bool Leer();
-    FinRecorrido Fin(Parada parada, Fallo error) { return {parada, numero_, std::move(error)}; }
+    FinRecorrido Fin(Parada parada, Fallo error) { return {parada, numero_, std::move(error), volver_}; }
+    void Ignorar();
 
     ArchivoMenu& archivo_;
     VisitaMenu& visita_;
@@ -26,7 +28,16 @@ private:
     Fallo error_;
     int64_t numero_ = 0;
     bool codificacionDicha_ = false;
+    bool volver_ = false;
 };
+
+void Recorrido::Ignorar() {
+    if (const auto directiva = DirectivaDe(linea_.texto)) {
+        if (*directiva == kDirectivaVolver) volver_ = true;
+        visita_.Directiva(linea_, *directiva);
+    }
+    visita_.Ignorada(linea_);
+}
 
 bool Recorrido::Leer() {
     ++numero_;
@@ -57,7 +68,7 @@ FinRecorrido Recorrido::Recorrer() {
         auto clasificada = ClasificarLinea(linea_.texto, Lector::Lista);
         if (!clasificada) return Fin(Parada::PosicionExcesiva, clasificada.error());
         if (!clasificada.valor()) {
-            visita_.Ignorada(linea_);
+            Ignorar();
             continue;
         }
         if (opciones == kOpcionesMaximas) {

@@ -37,6 +37,9 @@ public:
     virtual void Linea(const LineaLeida& /*linea*/) {}
     virtual void Titulo(const LineaLeida& /*linea*/) {}
     virtual void Version(const LineaLeida& /*linea*/) {}
+    // A comment line that is a directive (see Directiva.h), with its name,
+    // known or not: before the line is told as ignored, which it still is.
+    virtual void Directiva(const LineaLeida& /*linea*/, std::u16string_view /*nombre*/) {}
     // A line after the header that is not an entry (blank, comment, no ";").
     virtual void Ignorada(const LineaLeida& /*linea*/) {}
     // An entry the list counts.
@@ -59,6 +62,9 @@ struct FinRecorrido {
     Parada parada = Parada::FinDelArchivo;
     int64_t linea = 0;  // where it stopped; 0 when the file did not open
     Fallo error;    // empty when every line was read
+    // A ";@volver" line came before the end: the menu waits for each setup
+    // it starts and comes back.
+    bool volver = false;
 };
 
 FinRecorrido RecorrerMenu(Archivos& archivos, const std::u16string& ruta, VisitaMenu& visita);

@@ -54,6 +54,7 @@ using DCMemoria = Manejador<HDC, BorrarDC>;
 using Icono = Manejador<HICON, DestruirIcono>;
 using Archivo = Manejador<HANDLE, CerrarManejador>;
 using ManejadorProceso = Manejador<HANDLE, CerrarManejador>;
+using ManejadorTrabajo = Manejador<HANDLE, CerrarManejador>;
 
 // Selects an object into a DC for the guard's lifetime.
 class ObjetoEnDc {

@@ -5,7 +5,9 @@
 
 #include "win32host/BibliotecasSistema.h"
 #include "win32host/ErroresWin32.h"
+#include "win32host/GrupoDeProcesos.h"
 #include "win32host/Manejadores.h"
+#include "win32host/ProcesoSeguido.h"
 #include "win32host/TextoWin32.h"
 #include "launch/FalloDelShell.h"
 
@@ -19,6 +21,10 @@ DWORD CodigoDelShell(const SHELLEXECUTEINFOW& ejecucion) {
     return CodigoDelFalloDelShell(ultimo, reinterpret_cast<INT_PTR>(ejecucion.hInstApp));
 }
 
+ProcesoAEsperar Seguir(ManejadorProceso proceso, std::optional<GrupoDeProcesos> grupo) {
+    return ProcesoAEsperar{std::make_unique<ProcesoSeguido>(std::move(proceso), std::move(grupo))};
+}
+
 }  // namespace
 
 Resultado<int64_t> ProcesosWin32::LongitudArchivo(const std::u16string& ruta) {
@@ -29,7 +35,7 @@ Resultado<int64_t> ProcesosWin32::LongitudArchivo(const std::u16string& ruta) {
     return static_cast<int64_t>((static_cast<uint64_t>(datos.nFileSizeHigh) << 32) | datos.nFileSizeLow);
 }
 
-Fallo ProcesosWin32::IniciarProceso(const PeticionProceso& peticion) {
+Resultado<ProcesoAEsperar> ProcesosWin32::IniciarProceso(const PeticionProceso& peticion) {
     STARTUPINFOW inicio{};
     inicio.cb = sizeof(inicio);
     inicio.dwFlags = STARTF_USESHOWWINDOW;
@@ -38,26 +44,47 @@ Fallo ProcesosWin32::IniciarProceso(const PeticionProceso& peticion) {
     std::u16string linea = peticion.lineaComandos;
     PROCESS_INFORMATION proceso{};
     const wchar_t* carpeta = peticion.carpetaTrabajo.empty() ? nullptr : W(peticion.carpetaTrabajo);
+    // A process to follow waits, suspended, until it is in its group, so
+    // that no process it starts can escape the group.
+    const DWORD creacion = peticion.seguir ? CREATE_SUSPENDED : 0;
     if (!::CreateProcessW(W(peticion.aplicacion), reinterpret_cast<wchar_t*>(linea.data()), nullptr, nullptr, FALSE,
-                          0, nullptr, carpeta, &inicio, &proceso))
+                          creacion, nullptr, carpeta, &inicio, &proceso))
         return UltimoError(peticion.aplicacion);
     ManejadorProceso hiloPrincipal(proceso.hThread);
     ManejadorProceso procesoIniciado(proceso.hProcess);
-    return std::nullopt;
+    if (!peticion.seguir) return ProcesoAEsperar{};
+    auto grupo = GrupoDeProcesos::Crear();
+    if (grupo && !grupo->Anadir(procesoIniciado.get())) grupo.reset();
+    if (::ResumeThread(hiloPrincipal.get()) == static_cast<DWORD>(-1)) {
+        // Never leave a suspended setup behind.
+        const Error error = UltimoError(peticion.aplicacion);
+        ::TerminateProcess(procesoIniciado.get(), 1);
+        return error;
+    }
+    return Seguir(std::move(procesoIniciado), std::move(grupo));
 }
 
-Fallo ProcesosWin32::EjecutarConShell(const PeticionProceso& peticion) {
+Resultado<ProcesoAEsperar> ProcesosWin32::EjecutarConShell(const PeticionProceso& peticion) {
     SHELLEXECUTEINFOW ejecucion{};
     ejecucion.cbSize = sizeof(ejecucion);
-    ejecucion.fMask = SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
+    ejecucion.fMask = SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI | (peticion.seguir ? SEE_MASK_NOCLOSEPROCESS : 0);
     ejecucion.hwnd = ventana_;
     ejecucion.lpFile = W(peticion.aplicacion);
+    ejecucion.lpParameters = peticion.argumentos.empty() ? nullptr : W(peticion.argumentos);
     ejecucion.lpDirectory = peticion.carpetaTrabajo.empty() ? nullptr : W(peticion.carpetaTrabajo);
     ejecucion.nShow = peticion.mostrar;
     const auto ejecutar = PrepararShell();
     if (!ejecutar) return UltimoError();
     if (!ejecutar(&ejecucion)) return ErrorDeSistema(CodigoDelShell(ejecucion), peticion.aplicacion);
-    return std::nullopt;
+    // The shell hands no process back when it passed the file to a program
+    // that was already running.
+    if (!ejecucion.hProcess) return ProcesoAEsperar{};
+    ManejadorProceso procesoIniciado(ejecucion.hProcess);
+    // Already running, and perhaps elevated, which no group of a process
+    // that is not may hold: then the process alone is waited for.
+    auto grupo = GrupoDeProcesos::Crear();
+    if (grupo && !grupo->Anadir(procesoIniciado.get())) grupo.reset();
+    return Seguir(std::move(procesoIniciado), std::move(grupo));
 }
 
 // Only a setup program that asks to be elevated, a package or a document

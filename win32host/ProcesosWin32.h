@@ -14,8 +14,9 @@ public:
     void FijarVentana(HWND ventana) { ventana_ = ventana; }
 
     Resultado<int64_t> LongitudArchivo(const std::u16string& ruta) override;
-    Fallo IniciarProceso(const PeticionProceso& peticion) override;
-    Fallo EjecutarConShell(const PeticionProceso& peticion) override;
+    // A process to follow comes back as a ProcesoSeguido.
+    Resultado<ProcesoAEsperar> IniciarProceso(const PeticionProceso& peticion) override;
+    Resultado<ProcesoAEsperar> EjecutarConShell(const PeticionProceso& peticion) override;
 
 private:
     using ShellExecuteExWFn = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);

@@ -1,24 +1,38 @@
 #include "window/ComandoInstalar.h"
 
 #include "launch/Lanzador.h"
+#include "menufile/ComandoMenu.h"
 
 namespace instalar {
 
-bool ComandoInstalar::Instalar() {
+TrasInstalar ComandoInstalar::Instalar() {
     const auto elegida = estado_.seleccionada;
-    if (!elegida || *elegida >= estado_.totalOpciones) return false;
+    if (!elegida || *elegida >= estado_.totalOpciones) return {};
     return LanzarInstalador(estado_.controles.opciones[static_cast<size_t>(*elegida)].comando);
 }
 
-bool ComandoInstalar::LanzarInstalador(const std::u16string& comando) {
-    const std::u16string ruta = RutaInstalador(anfitrion_.CarpetaPrograma(), comando);
-    auto inicio = IniciarInstalador(procesos_, ruta);
-    if (!inicio) {
-        InformarError(anfitrion_, estado_, inicio.error().descripcion + u"\r\n" + ruta);
-        return false;
+TrasInstalar ComandoInstalar::LanzarInstalador(const std::u16string& comando) {
+    const ComandoPartido partido = PartirComando(comando);
+    const std::u16string ruta = RutaInstalador(anfitrion_.CarpetaPrograma(), partido.archivo);
+    auto informar = [&](const Error& error) {
+        InformarError(anfitrion_, estado_, error.descripcion + u"\r\n" + ruta);
+        return TrasInstalar{};
+    };
+    if (partido.error) return informar(*partido.error);
+
+    if (!estado_.volver) {
+        auto inicio = IniciarInstalador(procesos_, ruta, partido.argumentos);
+        if (!inicio) return informar(inicio.error());
+        // Declining the administrator prompt leaves the menu open to choose again.
+        return {inicio.valor() == Inicio::Iniciado ? TrasInstalar::Paso::Cerrar : TrasInstalar::Paso::Quedarse, {}};
     }
-    // Declining the administrator prompt leaves the menu open to choose again.
-    return inicio.valor() == Inicio::Iniciado;
+
+    auto lanzamiento = IniciarYSeguir(procesos_, ruta, partido.argumentos);
+    if (!lanzamiento) return informar(lanzamiento.error());
+    // A document opened, or a start declined: nothing to wait for, and the
+    // menu stays as it is.
+    if (!lanzamiento.valor().proceso) return {};
+    return {TrasInstalar::Paso::Esperar, std::move(lanzamiento.valor().proceso)};
 }
 
 }  // namespace instalar

@@ -17,6 +17,11 @@ namespace instalar {
 
 enum class Alineacion { Izquierda, Derecha };
 
+// The mark an item gets once the setup it started has ended, drawn right of
+// its name in the name's own colour: a tick, a dash or a cross, told apart
+// by shape in every theme.
+enum class MarcaOpcion { Ninguna, Instalado, Cancelado, Fallido };
+
 // A windowless text label with a transparent background.
 struct Etiqueta {
     Rectangulo caja;
@@ -30,6 +35,7 @@ struct Etiqueta {
     bool ajustePalabras = false;          // keeps its width, wraps, grows down
     bool visible = true;
     bool cursorMano = false;
+    MarcaOpcion marca = MarcaOpcion::Ninguna;        // an item's
 };
 
 enum class Dibujo { Flecha, Icono };

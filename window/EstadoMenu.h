@@ -23,6 +23,11 @@ struct EstadoMenu {
     std::optional<int16_t> seleccionada;
     bool listaConFoco = false;
     bool opcionesDistribuidas = false;  // spread down the divider
+    // The menu file asks the menu to wait for each setup it starts and to
+    // come back when it ends.
+    bool volver = false;
+    // The item whose setup the menu is waiting for.
+    std::optional<int16_t> instalando;
 };
 
 // Errors of the selection and the launch are shown in a message box titled

@@ -50,6 +50,7 @@ private:
 void ListaOpciones::CargarMenu() {
     Relleno relleno(*this);
     const FinRecorrido fin = RecorrerMenu(archivos_, estado_.archivoMenu, relleno);
+    estado_.volver = fin.volver;
     Etiqueta& descripcion = estado_.controles.descripcion;
     if (fin.error) {
         // Reading ends at the error, which shows where the description goes;

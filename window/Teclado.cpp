@@ -6,15 +6,15 @@ RespuestaTecla Teclado::AlBajarTecla(Tecla tecla, int mayusculas, std::optional<
     const bool conCtrl = (mayusculas & kCtrl) != 0;
     // Alt with a key belongs to the system (Alt+Up and the like), as in any list.
     const bool enLista = estado_.listaConFoco && (mayusculas & kAlt) == 0;
-    switch (tecla) {
-    case Tecla::F4:
-        if (mayusculas & kAlt) return {Orden::Cerrar, true, std::nullopt};
-        break;
-    case Tecla::Tabulador: {
+    if (tecla == Tecla::F4 && (mayusculas & kAlt)) return {Orden::Cerrar, true, std::nullopt};
+    if (tecla == Tecla::Tabulador) {
         const bool atras = (mayusculas & kShift) != 0;
         const bool instalarHabilitado = estado_.controles.btnInstalar.habilitado;
         return {Orden::Ninguna, true, SiguienteParada(foco, atras, instalarHabilitado, estado_.totalOpciones > 0)};
     }
+    // While a setup runs, the selection stays on its item.
+    if (estado_.instalando) return {};
+    switch (tecla) {
     case Tecla::Arriba:
         if (conCtrl || enLista) seleccion_.SeleccionarAnterior();
         break;
@@ -37,7 +37,7 @@ RespuestaTecla Teclado::AlEscribir(char16_t caracter) {
     // second time.
     if (caracter == kCaracterEscape) return {Orden::Cerrar, true, std::nullopt};
     if (caracter == kCaracterIntro) return {Orden::Instalar, true, std::nullopt};
-    if (estado_.listaConFoco) seleccion_.SeleccionarPorTecla(caracter);
+    if (estado_.listaConFoco && !estado_.instalando) seleccion_.SeleccionarPorTecla(caracter);
     return {};
 }
 

@@ -37,7 +37,9 @@ public:
     RespuestaTecla AlEscribir(char16_t caracter);
     // A character typed with Alt: false when no item has it as its access
     // key, so that it goes on to the system (Alt+Space opens the window menu).
-    bool AlEscribirConAlt(char16_t caracter) { return seleccion_.SeleccionarPorTecla(caracter); }
+    bool AlEscribirConAlt(char16_t caracter) {
+        return !estado_.instalando && seleccion_.SeleccionarPorTecla(caracter);
+    }
 
 private:
     const EstadoMenu& estado_;

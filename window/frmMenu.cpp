@@ -12,7 +12,8 @@ frmMenu::frmMenu(const SistemaVentana& sistema)
       seleccion_(estado_, disposicion_, sistema.archivos, sistema.medida, sistema.anfitrion),
       lista_(estado_, disposicion_, seleccion_, sistema.archivos, sistema.medida),
       teclado_(estado_, seleccion_),
-      comando_(estado_, sistema.anfitrion, sistema.procesos) {
+      comando_(estado_, sistema.anfitrion, sistema.procesos),
+      instalacion_(estado_, sistema.medida) {
     // The hint below the list keeps its design text but sizes itself to it in
     // the fonts of this screen, which may be larger than the design's; it
     // grows to the right, away from the window's left border.
@@ -76,7 +77,14 @@ RespuestaTecla frmMenu::Obedecer(const RespuestaTecla& respuesta) {
 }
 
 void frmMenu::Instalar() {
-    if (comando_.Instalar()) Cerrar();
+    // One setup at a time: while one runs, "Instalar" and Enter do nothing.
+    if (instalacion_.EnCurso()) return;
+    TrasInstalar tras = comando_.Instalar();
+    switch (tras.paso) {
+    case TrasInstalar::Paso::Cerrar: Cerrar(); break;
+    case TrasInstalar::Paso::Esperar: instalacion_.Empezar(*estado_.seleccionada, std::move(tras.proceso)); break;
+    case TrasInstalar::Paso::Quedarse: break;
+    }
 }
 
 void frmMenu::CambiarEscala() {

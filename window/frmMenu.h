@@ -19,6 +19,7 @@
 #include "window/Disposicion.h"
 #include "window/EstadoMenu.h"
 #include "window/Foco.h"
+#include "window/Instalacion.h"
 #include "window/ListaOpciones.h"
 #include "window/Seleccion.h"
 #include "window/Teclado.h"
@@ -61,9 +62,16 @@ public:
     bool AlEscribirConAlt(char16_t caracter) { return teclado_.AlEscribirConAlt(caracter); }
     void ListaGanaFoco() { estado_.listaConFoco = true; }
     void ListaPierdeFoco() { estado_.listaConFoco = false; }
-    void ClicEnOpcion(int16_t indice) { seleccion_.SeleccionarOpcion(indice); }
-    // "Instalar" and Enter: the menu closes once the item's file started.
+    // While a setup runs, the selection stays on its item.
+    void ClicEnOpcion(int16_t indice) {
+        if (!instalacion_.EnCurso()) seleccion_.SeleccionarOpcion(indice);
+    }
+    // "Instalar" and Enter: the menu closes once the item's file started,
+    // or, in a menu that comes back, waits for the setup.
     void Instalar();
+    // Called from time to time while a setup runs: true when it has just
+    // ended and the window shows how.
+    bool MirarInstalacion() { return instalacion_.Mirar(); }
     // "Cerrar", Esc and Alt+F4.
     void Cerrar() { descargada_ = true; }
     // The window now stands on a screen of another resolution (the
@@ -72,13 +80,19 @@ public:
     // started on that screen with the same item selected.
     void CambiarEscala();
     // The window is going: the items made at load time go with it.
-    void Descargar() { lista_.Soltar(); }
+    void Descargar() {
+        instalacion_.Soltar();
+        estado_.instalando.reset();
+        lista_.Soltar();
+    }
 
     // --- What the host needs to paint, route the mouse and answer screen readers
     const Controles& Vista() const { return estado_.controles; }
     Impacto ControlEn(double x, double y) const;
     // Set once the window has been asked to close; the host then destroys it.
     bool Descargada() const { return descargada_; }
+    bool EsperandoInstalacion() const { return instalacion_.EnCurso(); }
+    std::optional<int16_t> Instalando() const { return estado_.instalando; }
     int16_t TotalOpciones() const { return estado_.totalOpciones; }
     std::optional<int16_t> Seleccionada() const { return estado_.seleccionada; }
     std::optional<std::u16string> DescripcionDeOpcion(int16_t indice) const {
@@ -101,6 +115,7 @@ private:
     ListaOpciones lista_;
     Teclado teclado_;
     ComandoInstalar comando_;
+    Instalacion instalacion_;
     struct Arrastre {
         bool activo = false;
         float x = 0, y = 0;  // where the button went down, in twips

@@ -44,9 +44,16 @@ namespace {
 
 using instalar::Fallo;
 using instalar::PeticionProceso;
+using instalar::Resultado;
 using instalar::win32::ProcesosWin32;
 using instalar::win32::U;
 using namespace arnes;
+
+// What a start failed with, if it did.
+Fallo FalloDe(const Resultado<instalar::ProcesoAEsperar>& inicio) {
+    if (inicio) return std::nullopt;
+    return inicio.error();
+}
 
 bool MismaRuta(const std::wstring& a, const std::wstring& b) {
     return CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) == CSTR_EQUAL;
@@ -65,14 +72,14 @@ std::string EsperarFinDeLoArrancado(DWORD milisegundos = 5000) {
 
 struct Via {
     const char* nombre;
-    Fallo (ProcesosWin32::*iniciar)(const PeticionProceso&);
+    Resultado<instalar::ProcesoAEsperar> (ProcesosWin32::*iniciar)(const PeticionProceso&);
 };
 
 void PrintTo(const Via& via, std::ostream* salida) { *salida << via.nombre; }
 
 class Arranques : public ::testing::TestWithParam<Via> {
 protected:
-    Fallo Iniciar(const PeticionProceso& peticion) { return (procesos_.*GetParam().iniciar)(peticion); }
+    Fallo Iniciar(const PeticionProceso& peticion) { return FalloDe((procesos_.*GetParam().iniciar)(peticion)); }
     Fallo Iniciar(const std::wstring& ruta) { return Iniciar(instalar::PeticionPara(U(ruta))); }
 
     // The one program that ran, once everything started has ended.
@@ -144,10 +151,10 @@ INSTANTIATE_TEST_SUITE_P(Plataforma, Arranques,
 class Documentos : public ::testing::Test {
 protected:
     Fallo Iniciar(const std::wstring& ruta) {
-        return procesos_.IniciarProceso(instalar::PeticionPara(instalar::win32::U(ruta)));
+        return FalloDe(procesos_.IniciarProceso(instalar::PeticionPara(instalar::win32::U(ruta))));
     }
     Fallo AbrirConShell(const std::wstring& ruta) {
-        return procesos_.EjecutarConShell(instalar::PeticionPara(instalar::win32::U(ruta)));
+        return FalloDe(procesos_.EjecutarConShell(instalar::PeticionPara(instalar::win32::U(ruta))));
     }
 
     const std::wstring manejador_ = Unir(CarpetaDelPrograma(), L"setup_falso.exe");
@@ -264,13 +271,15 @@ INSTANTIATE_TEST_SUITE_P(
 // The real host under the core's start, with each of its answers noted.
 class ProcesosObservados : public ProcesosWin32 {
 public:
-    Fallo IniciarProceso(const PeticionProceso& peticion) override {
-        directos.push_back(ProcesosWin32::IniciarProceso(peticion));
-        return directos.back();
+    Resultado<instalar::ProcesoAEsperar> IniciarProceso(const PeticionProceso& peticion) override {
+        auto inicio = ProcesosWin32::IniciarProceso(peticion);
+        directos.push_back(FalloDe(inicio));
+        return inicio;
     }
-    Fallo EjecutarConShell(const PeticionProceso& peticion) override {
-        porElShell.push_back(ProcesosWin32::EjecutarConShell(peticion));
-        return porElShell.back();
+    Resultado<instalar::ProcesoAEsperar> EjecutarConShell(const PeticionProceso& peticion) override {
+        auto inicio = ProcesosWin32::EjecutarConShell(peticion);
+        porElShell.push_back(FalloDe(inicio));
+        return inicio;
     }
 
     std::vector<Fallo> directos;

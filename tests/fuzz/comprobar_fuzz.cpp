@@ -21,6 +21,7 @@
 #include <utility>
 #include <vector>
 
+#include "ComandoEsperado.h"
 #include "MenuEnTrozos.h"
 #include "comprobar/Comprobador.h"
 #include "comprobar/Consola.h"
@@ -122,6 +123,7 @@ struct Esperado {
     std::optional<std::u16string> version;
     std::vector<std::pair<int, Entrada>> opciones;
     std::optional<int> lineaDelError;
+    bool volver = false;  // a ";@volver" line before the reading stops
 };
 
 Esperado Esperar(const std::vector<LineaDeReferencia>& lineas, std::optional<size_t> fallaTras) {
@@ -143,6 +145,7 @@ Esperado Esperar(const std::vector<LineaDeReferencia>& lineas, std::optional<siz
             return esperado;
         }
         if (clasificada.valor()) esperado.opciones.emplace_back(numero, *clasificada.valor());
+        else if (EsVolver(lineas[i].texto)) esperado.volver = true;
     }
     if (fallaTras) esperado.lineaDelError = static_cast<int>(legibles) + 1;
     else if (esperado.opciones.empty()) esperado.lineaDelError = 0;
@@ -167,8 +170,10 @@ void Probar(const Bytes& bytes) {
         auto clasificada = ClasificarLinea(lineas[i].texto, Lector::Descripcion);
         if (!clasificada.ok() || !clasificada.valor()) continue;
         const std::u16string& comando = clasificada.valor()->comando;
-        if ((existentes >> (n++ % 8)) & 1)
-            sistema.Anadir(comprobar::ComponentesDePrograma(comando.substr(0, comando.find(u' '))), TipoRuta::Archivo);
+        if (!((existentes >> (n++ % 8)) & 1)) continue;
+        sistema.Anadir(comprobar::ComponentesDePrograma(comando.substr(0, comando.find(u' '))), TipoRuta::Archivo);
+        // And the file between the quotes, where there are any.
+        sistema.Anadir(comprobar::ComponentesDePrograma(PartirComoSeEscribe(comando).archivo), TipoRuta::Archivo);
     }
 
     const Informe informe = comprobar::ComprobarMenu(kMenu, kCarpeta, sistema);
@@ -178,9 +183,11 @@ void Probar(const Bytes& bytes) {
     EXIGIR(informe.titulo == esperado.titulo);
     EXIGIR(informe.version == esperado.version);
     EXIGIR(informe.opciones.size() == esperado.opciones.size());
+    EXIGIR(informe.volver == esperado.volver);
     EXIGIR(sistema.busquedas <= kBusquedasMaximasPorOpcion * informe.opciones.size());
     if (esperado.lineaDelError) EXIGIR(HayHallazgo(informe, *esperado.lineaDelError, Gravedad::Error));
 
+    size_t lineasConArgumentos = 0;
     for (size_t i = 0; i < informe.opciones.size(); ++i) {
         const auto& opcion = informe.opciones[i];
         const auto& [numero, entrada] = esperado.opciones[i];
@@ -194,10 +201,14 @@ void Probar(const Bytes& bytes) {
             ++primera;
         EXIGIR(opcion.lineaDescripcion == esperado.opciones[primera].first);
         EXIGIR(opcion.descripcionMostrada == esperado.opciones[primera].second.descripcion);
-        // An entry line has an error exactly when its program is not a file.
-        const bool esArchivo = !comprobar::ComponentesDePrograma(entrada.comando).empty() &&
-                               sistema.TipoDe(comprobar::ComponentesDePrograma(entrada.comando)) == TipoRuta::Archivo;
+        // An entry line has an error exactly when its program is not a
+        // file: the whole command, or the file between its quotes.
+        const ComandoEsperado partes = PartirComoSeEscribe(entrada.comando);
+        const auto componentes = comprobar::ComponentesDePrograma(partes.archivo);
+        const bool esArchivo =
+            partes.BienFormado() && !componentes.empty() && sistema.TipoDe(componentes) == TipoRuta::Archivo;
         EXIGIR(HayHallazgo(informe, numero, Gravedad::Error) == !esArchivo);
+        if (partes.BienFormado() && !partes.argumentos.empty()) ++lineasConArgumentos;
     }
 
     // Findings in the order of the lines, each one line of text.
@@ -212,7 +223,8 @@ void Probar(const Bytes& bytes) {
         EXIGIR(EsLineaUtf8(h.mensaje));
     }
 
-    // The listing: title, version, then three lines an item.
+    // The listing: title, version, whether the menu comes back, then three
+    // lines an item and one more for its arguments.
     const std::string listado = comprobar::FormatearListado(informe);
     size_t saltos = 0;
     size_t inicio = 0;
@@ -221,7 +233,8 @@ void Probar(const Bytes& bytes) {
         ++saltos;
     }
     EXIGIR(inicio == listado.size());
-    EXIGIR(saltos == (informe.titulo ? 1u : 0u) + (informe.version ? 1u : 0u) + 3 * informe.opciones.size());
+    EXIGIR(saltos == (informe.titulo ? 1u : 0u) + (informe.version ? 1u : 0u) + (esperado.volver ? 1u : 0u) +
+                         3 * informe.opciones.size() + lineasConArgumentos);
 
     // The console: the same report, one finding a line and a summary.
     if ((forma & 0x30) == 0) {

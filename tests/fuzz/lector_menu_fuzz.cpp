@@ -26,6 +26,7 @@
 #include <utility>
 #include <vector>
 
+#include "ComandoEsperado.h"
 #include "MenuEnTrozos.h"
 #include "PlataformaFalsa.h"
 #include "common/Texto.h"
@@ -334,6 +335,13 @@ void ComprobarRutas(const std::u16string& a, const std::u16string& b) {
     const std::u16string instalador = RutaInstalador(a, b);
     EXIGIR(instalador == a + u"\\" + b);
 
+    // The second text as the arguments: after the quoted path and one space,
+    // as they are; nothing at all for none.
+    const PeticionProceso conArgumentos = PeticionPara(instalador, b);
+    EXIGIR(conArgumentos.aplicacion == instalador);
+    EXIGIR(conArgumentos.lineaComandos == u"\"" + instalador + u"\"" + (b.empty() ? u"" : u" " + b));
+    EXIGIR(conArgumentos.argumentos == b);
+
     for (const std::u16string* ruta : {&a, &instalador}) {
         const PeticionProceso peticion = PeticionPara(*ruta);
         EXIGIR(peticion.aplicacion == *ruta);
@@ -466,8 +474,10 @@ void Ventana::Preparar() {
     for (size_t i = 2; i < lineas_.size() && entradas < 64; ++i) {
         const auto& entrada = menu_.entero.clases[i].entrada;
         if (!entrada) continue;
-        if ((programas >> (entradas++ % 8)) & 1)
-            p_.archivos.emplace(RutaInstalador(p_.carpeta, entrada->comando), "MZ");
+        if (!((programas >> (entradas++ % 8)) & 1)) continue;
+        p_.archivos.emplace(RutaInstalador(p_.carpeta, entrada->comando), "MZ");
+        // And the file between its quotes, where there are any.
+        p_.archivos.emplace(RutaInstalador(p_.carpeta, PartirComoSeEscribe(entrada->comando).archivo), "MZ");
     }
 
     // How starting them goes: at once, through the shell after asking for
@@ -675,8 +685,17 @@ void Ventana::Instalar(bool conIntro) {
         EXIGIR(!ventana_->Descargada());
         return;
     }
-    const std::u16string ruta =
-        p_.carpeta + u"\\" + V().opciones[static_cast<size_t>(elegida)].comando;
+    const ComandoEsperado partes = PartirComoSeEscribe(V().opciones[static_cast<size_t>(elegida)].comando);
+    const std::u16string ruta = p_.carpeta + u"\\" + partes.archivo;
+    if (!partes.BienFormado()) {
+        // A quoted command that names no file: its own message, nothing checked or started.
+        const CodigoError codigo = partes.sinCierre ? CodigoError::ComillaSinCerrar : CodigoError::RutaVacia;
+        EXIGIR(p_.procesos.size() == procesosAntes && p_.ejecucionesShell.size() == shellAntes);
+        EXIGIR(p_.mensajes.size() == mensajesAntes + 1);
+        EXIGIR(p_.mensajes.back().texto == DescripcionDe(codigo) + u"\r\n" + ruta);
+        EXIGIR(!ventana_->Descargada());
+        return;
+    }
     if (!p_.archivos.count(ruta)) {
         EXIGIR(p_.procesos.size() == procesosAntes);
         EXIGIR(p_.mensajes.size() == mensajesAntes + 1);
@@ -684,21 +703,26 @@ void Ventana::Instalar(bool conIntro) {
         EXIGIR(!ventana_->Descargada());
         return;
     }
+    // The checked file, then its arguments exactly as written.
+    const std::u16string lineaComandos =
+        u"\"" + ruta + u"\"" + (partes.argumentos.empty() ? u"" : u" " + partes.argumentos);
     Fallo fallo;
     if (!EsPrograma(ruta)) {
         // A package or document: straight to the shell, never started itself.
         EXIGIR(p_.procesos.size() == procesosAntes);
         EXIGIR(p_.ejecucionesShell.size() == shellAntes + 1);
         EXIGIR(p_.ejecucionesShell.back().aplicacion == ruta);
+        EXIGIR(p_.ejecucionesShell.back().argumentos == partes.argumentos);
         fallo = resultadosShell.empty() ? Fallo{} : resultadosShell.front();
     } else {
         EXIGIR(p_.procesos.size() == procesosAntes + 1);
         EXIGIR(p_.procesos.back().aplicacion == ruta);
-        EXIGIR(p_.procesos.back().lineaComandos == u"\"" + ruta + u"\"");
+        EXIGIR(p_.procesos.back().lineaComandos == lineaComandos);
         fallo = resultadosProceso.empty() ? Fallo{} : resultadosProceso.front();
         if (fallo && fallo->codigo == CodigoError::RequiereElevacion) {
             EXIGIR(p_.ejecucionesShell.size() == shellAntes + 1);
             EXIGIR(p_.ejecucionesShell.back().aplicacion == ruta);
+            EXIGIR(p_.ejecucionesShell.back().argumentos == partes.argumentos);
             fallo = resultadosShell.empty() ? Fallo{} : resultadosShell.front();
         } else {
             EXIGIR(p_.ejecucionesShell.size() == shellAntes);

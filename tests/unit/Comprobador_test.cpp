@@ -8,6 +8,7 @@
 #include "PlataformaFalsa.h"
 #include "common/Texto.h"
 #include "comprobar/Comprobador.h"
+#include "comprobar/Listado.h"
 #include "comprobar/SistemaArchivosReal.h"
 #include "herramientas/CarpetaTemporal.h"
 
@@ -123,6 +124,14 @@ std::vector<CasoMenu> CasosSinHallazgos() {
         {"DescripcionVacia", Menu({"Alfa;alfa\\setup.exe;"}), kAlfa, {}, {}},
         {"OchoOpcionesCaben", MenuDe(8), {"p.exe"}, {}, {}},
         // The shell opens packages and documents with their programs.
+        // Arguments after a path in quotes, for a program, a script or a package.
+        {"ProgramaEntreComillas", Menu({"Alfa;\"alfa\\setup.exe\";d"}), kAlfa, {}, {}},
+        {"ArgumentosEntreComillas",
+         Menu({"Alfa;\"alfa\\setup.exe\" /S /D=\"C:\\Archivos de programa\" %TEMP%;d",
+               "Beta;\"mis programas\\setup beta.exe\" /lang=es;d", "Lotes;\"util\\instala.bat\" silencioso;d",
+               "Paquete;\"alfa\\alfa.msi\" /qb;d"}),
+         {"alfa/setup.exe", "mis programas/setup beta.exe", "util/instala.bat", "alfa/alfa.msi"}, {}, {}},
+        {"Volver", Menu({";@volver", kOpcionAlfa}), kAlfa, {}, {}},
         {"PaquetesYDocumentos", Menu({"Paquete;alfa\\alfa.msi;d", "Manual;docs\\manual.pdf;d", "Atajo;atajo.lnk;d"}),
          {"alfa/alfa.msi", "docs/manual.pdf", "atajo.lnk"}, {}, {}},
     };
@@ -141,7 +150,16 @@ std::vector<CasoMenu> CasosDeError() {
         {"ProgramaConArgumentos", Menu({"Alfa;alfa\\setup.exe /S /v;d"}), kAlfa, {},
          {{3, E, "«alfa\\setup.exe» lleva argumentos («/S /v»)"}}},
         {"ArgumentosDeUnProgramaQueFalta", Menu({"Alfa;falta.exe -q;d"}), {}, {}, {{3, E, "lleva argumentos («-q»)"}}},
-        {"ProgramaEntreComillas", Menu({"Alfa;\"alfa\\setup.exe\";d"}), kAlfa, {}, {{3, E, "entre comillas"}}},
+        // The suggestion is the same command with the path in quotes.
+        {"ArgumentosSinComillas", Menu({"Alfa;alfa\\setup.exe /S /v;d"}), kAlfa, {},
+         {{3, E, "pon la ruta entre comillas y los argumentos después: «\"alfa\\setup.exe\" /S /v»"}}},
+        // The path inside the quotes is checked like any other.
+        {"ProgramaEntreComillasQueFalta", Menu({"Alfa;\"falta.exe\" /S;d"}), kAlfa, {},
+         {{3, E, "no existe el programa de instalación «falta.exe»"}}},
+        {"CarpetaEntreComillas", Menu({"Alfa;\"alfa\" /S;d"}), kAlfa, {}, {{3, E, "«alfa» es una carpeta"}}},
+        {"ComillaSinCerrar", Menu({"Alfa;\"alfa\\setup.exe /S;d"}), kAlfa, {},
+         {{3, E, "falta la comilla que cierra la ruta del programa en «\"alfa\\setup.exe /S»"}}},
+        {"ComillasSinRuta", Menu({"Alfa;\"\" /S;d"}), kAlfa, {}, {{3, E, "no hay ninguna ruta entre las comillas"}}},
         {"ProgramaQueEsUnaCarpeta", Menu({"Alfa;alfa;d"}), kAlfa, {}, {{3, E, "«alfa» es una carpeta"}}},
         {"SinPrograma", Menu({"Alfa;;d"}), {}, {}, {{3, E, "no indica ningún programa"}}},
         // instalar.exe stops reading at the overflow: the missing program after it is never reached.
@@ -183,6 +201,15 @@ std::vector<CasoMenu> CasosDeAviso() {
         {"LineaConTabulador", Menu({"\t;alfa\\setup.exe;d"}), kAlfa, {}, {{3, A, "empieza por un tabulador"}}},
         // The extension is the file's, not its folder's; a dot at the end
         // is dropped by Windows.
+        {"ArgumentosDeUnDocumento", Menu({"Manual;\"docs\\manual.pdf\" /p;d", "Atajo;\"atajo.lnk\";d"}),
+         {"docs/manual.pdf", "atajo.lnk"}, {},
+         {{3, A, "«docs\\manual.pdf» no es un programa ni un paquete de Windows Installer y lleva argumentos («/p»)"}}},
+        {"SinExtensionEntreComillas", Menu({"Alfa;\"alfa\\setup\" /S;d"}), {"alfa/setup"}, {},
+         {{3, A, "«alfa\\setup» no tiene extensión"}}},
+        {"DirectivaDesconocida", Menu({";@Volver", ";@esperar 5", "; @volver no es directiva", kOpcionAlfa}), kAlfa,
+         {}, {{3, A, "directiva desconocida «;@Volver»"}, {4, A, "directiva desconocida «;@esperar 5»"}}},
+        {"VolverDosVeces", Menu({";@volver", kOpcionAlfa, "  ;@volver"}), kAlfa, {},
+         {{5, A, "«;@volver» ya está en la línea 3"}}},
         {"ArchivoSinExtension", Menu({"Alfa;alfa\\setup;d", "Beta;v2.0\\setup.;d"}), {"alfa/setup", "v2.0/setup"}, {},
          {{3, A, "«alfa\\setup» no tiene extensión"}, {4, A, "«v2.0\\setup.» no tiene extensión"}}},
     };
@@ -219,6 +246,43 @@ TEST(ComprobadorListadoTest, LasOpcionesMuestranLaDescripcionDelPrimerNombreIgua
     EXPECT_EQ(otra.entrada.descripcion, std::optional<std::u16string>(u"dos"));
     EXPECT_EQ(otra.lineaDescripcion, 3);
     EXPECT_EQ(otra.descripcionMostrada, std::optional<std::u16string>(u"uno"));
+}
+
+TEST(ComprobadorListadoTest, LosArgumentosAparteYSiElMenuVuelve) {
+    CarpetaTemporal carpeta{"comprobar-"};
+    const Informe informe = ComprobarCaso(
+        {"Listado",
+         Menu({";@volver", "Alfa;\"alfa\\setup.exe\"  /S /D=\"C:\\x y\";uno", "Beta;\"beta.exe\";dos",
+               "Gamma;beta.exe /S;tres", "Delta;\"beta.exe /S;cuatro"}),
+         {"alfa/setup.exe", "beta.exe"}, {}, {}},
+        carpeta);
+
+    EXPECT_TRUE(informe.volver);
+    EXPECT_EQ(FormatearListado(informe),
+              "Título: Menú\n"
+              "Versión 1.0\n"
+              "El menú espera a que termine cada instalación y vuelve (;@volver)\n"
+              "1. Alfa (línea 4)\n"
+              "   programa: alfa\\setup.exe\n"
+              "   argumentos: /S /D=\"C:\\x y\"\n"
+              "   descripción: uno\n"
+              "2. Beta (línea 5)\n"
+              "   programa: beta.exe\n"
+              "   descripción: dos\n"
+              // Without quotes, all of it is the file name, as instalar reads it.
+              "3. Gamma (línea 6)\n"
+              "   programa: beta.exe /S\n"
+              "   descripción: tres\n"
+              "4. Delta (línea 7)\n"
+              "   programa: \"beta.exe /S\n"
+              "   descripción: cuatro\n");
+}
+
+TEST(ComprobadorListadoTest, SinVolverNoLoDice) {
+    CarpetaTemporal carpeta{"comprobar-"};
+    const Informe informe = ComprobarCaso({"Listado", Menu({";@Volver", kOpcionAlfa}), kAlfa, {}, {}}, carpeta);
+    EXPECT_FALSE(informe.volver);
+    EXPECT_EQ(FormatearListado(informe).find("volver"), std::string::npos) << FormatearListado(informe);
 }
 
 // ---------------------------------------------------------------------------

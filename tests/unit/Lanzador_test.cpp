@@ -70,6 +70,28 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoCarpeta{"CarpetaSinArchivo", u"C:\\medio\\", u"C:\\medio"}),
     [](const auto& caso) { return std::string(caso.param.nombre); });
 
+// The arguments follow the quoted path after one space, exactly as given;
+// the shell gets them alone.  Without arguments the command line is the
+// quoted path and nothing more, as it always was.
+TEST(PeticionParaTest, LosArgumentosSiguenALaRutaTalCual) {
+    const struct {
+        const char16_t* argumentos;
+        const char16_t* lineaComandos;
+    } casos[] = {
+        {u"", u"\"C:\\Mis programas\\setup.exe\""},
+        {u"/S", u"\"C:\\Mis programas\\setup.exe\" /S"},
+        {u"/D=\"C:\\Archivos de programa\"  %TEMP% ", u"\"C:\\Mis programas\\setup.exe\" /D=\"C:\\Archivos de programa\"  %TEMP% "},
+    };
+    for (const auto& caso : casos) {
+        const PeticionProceso peticion = PeticionPara(u"C:\\Mis programas\\setup.exe", caso.argumentos);
+        EXPECT_EQ(peticion.aplicacion, u"C:\\Mis programas\\setup.exe");
+        EXPECT_EQ(peticion.lineaComandos, caso.lineaComandos);
+        EXPECT_EQ(peticion.argumentos, caso.argumentos);
+        EXPECT_EQ(peticion.carpetaTrabajo, u"C:\\Mis programas");
+        EXPECT_FALSE(peticion.seguir);
+    }
+}
+
 // ---------------------------------------------------------------------------
 // The install command on a loaded menu
 
@@ -299,6 +321,212 @@ TEST_F(InstalarTest, TrasUnFalloSePuedeElegirOtra) {
     ASSERT_EQ(p.procesos.size(), 1u);
     EXPECT_EQ(p.procesos[0].aplicacion, u"C:\\medio\\a1.exe");
     EXPECT_TRUE(ventana->Descargada());
+}
+
+// ---------------------------------------------------------------------------
+// Commands with arguments: "<file>" <arguments>
+
+struct CasoArgumentos {
+    const char* nombre;
+    std::string comando;
+    std::u16string ruta;  // the file that is checked and started
+    std::u16string argumentos;
+    std::vector<Fallo> resultadosProceso;
+    size_t procesos;
+    size_t shell;
+};
+
+void PrintTo(const CasoArgumentos& caso, std::ostream* os) { *os << caso.nombre; }
+
+class ArgumentosTest : public MenuDePrueba, public ::testing::WithParamInterface<CasoArgumentos> {};
+
+// Whichever way the file starts, it is the checked file, and it gets the
+// arguments exactly as written in the menu.
+TEST_P(ArgumentosTest, ElArchivoComprobadoRecibeLosArgumentosTalCual) {
+    const CasoArgumentos& caso = GetParam();
+    p.carpeta = u"C:\\mi medio";
+    p.archivos[u"C:\\mi medio\\instalar.inf"] = LineasCrLf({"T", "V", "Otro;otro.exe;x", "Elegido;" + caso.comando + ";y"});
+    p.archivos[caso.ruta] = "MZ";
+    p.resultadosProceso = caso.resultadosProceso;
+    Cargar();
+    ventana->ClicEnOpcion(1);
+
+    ventana->Instalar();
+
+    EXPECT_TRUE(p.mensajes.empty());
+    EXPECT_TRUE(ventana->Descargada());
+    ASSERT_EQ(p.procesos.size(), caso.procesos);
+    ASSERT_EQ(p.ejecucionesShell.size(), caso.shell);
+    std::vector<PeticionProceso> peticiones = p.procesos;
+    peticiones.insert(peticiones.end(), p.ejecucionesShell.begin(), p.ejecucionesShell.end());
+    for (const PeticionProceso& peticion : peticiones) {
+        EXPECT_EQ(peticion.aplicacion, caso.ruta);
+        EXPECT_EQ(peticion.lineaComandos, u"\"" + caso.ruta + u"\" " + caso.argumentos);
+        EXPECT_EQ(peticion.argumentos, caso.argumentos);
+        EXPECT_FALSE(peticion.seguir);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Comandos, ArgumentosTest,
+    ::testing::Values(
+        CasoArgumentos{"Programa", "\"conta\\setup.exe\" /S /lang=es", u"C:\\mi medio\\conta\\setup.exe",
+                       u"/S /lang=es", {}, 1, 0},
+        CasoArgumentos{"CarpetaConEspacios", "\"Conta 2000\\setup.exe\"  /D=\"C:\\Archivos de programa\" %TEMP%",
+                       u"C:\\mi medio\\Conta 2000\\setup.exe", u"/D=\"C:\\Archivos de programa\" %TEMP%", {}, 1, 0},
+        CasoArgumentos{"ProcesoPorLotes", "\"util\\instala.bat\" silencioso", u"C:\\mi medio\\util\\instala.bat",
+                       u"silencioso", {}, 1, 0},
+        // The shell gets them as the parameters of a package or document.
+        CasoArgumentos{"Paquete", "\"nominas\\nominas.msi\" /qb", u"C:\\mi medio\\nominas\\nominas.msi", u"/qb", {},
+                       0, 1},
+        CasoArgumentos{"Documento", "\"manual.txt\" /p", u"C:\\mi medio\\manual.txt", u"/p", {}, 0, 1},
+        // And so does the start through the shell that asks for consent.
+        CasoArgumentos{"Elevacion", "\"setup.exe\" /S", u"C:\\mi medio\\setup.exe", u"/S",
+                       {kRequiereElevacion}, 1, 1}),
+    [](const auto& caso) { return std::string(caso.param.nombre); });
+
+struct CasoMalFormado {
+    const char* nombre;
+    std::string comando;
+    std::u16string mensaje;
+};
+
+void PrintTo(const CasoMalFormado& caso, std::ostream* os) { *os << caso.nombre; }
+
+class ComandoMalFormadoTest : public MenuDePrueba, public ::testing::WithParamInterface<CasoMalFormado> {};
+
+// A quoted command that names no file says why, with the path, and starts
+// nothing, even where a file of that name exists; the menu stays to choose
+// again.
+TEST_P(ComandoMalFormadoTest, AvisaConLaRutaYNoIniciaNada) {
+    const CasoMalFormado& caso = GetParam();
+    Escribir({"T", "V", "Otro;otro.exe;x", "Elegido;" + caso.comando + ";y"});
+    p.archivos[u"C:\\medio\\conta\\setup.exe /S"] = "MZ";
+    p.archivos[u"C:\\medio\\\" /S"] = "MZ";
+    Cargar();
+    ventana->ClicEnOpcion(1);
+
+    ventana->Instalar();
+
+    ASSERT_EQ(p.mensajes.size(), 1u);
+    EXPECT_EQ(p.mensajes[0].texto, caso.mensaje);
+    EXPECT_EQ(p.mensajes[0].titulo, kTituloVentana);
+    EXPECT_TRUE(p.procesos.empty());
+    EXPECT_TRUE(p.ejecucionesShell.empty());
+    EXPECT_FALSE(ventana->Descargada());
+    EXPECT_EQ(Negritas(), Indices{1});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Comandos, ComandoMalFormadoTest,
+    ::testing::Values(CasoMalFormado{"SinComillaDeCierre", "\"conta\\setup.exe /S",
+                                     u"Falta la comilla que cierra la ruta del programa\r\nC:\\medio\\conta\\setup.exe /S"},
+                      CasoMalFormado{"RutaVacia", "\"\" /S",
+                                     u"No hay ninguna ruta de programa entre las comillas\r\nC:\\medio\\"}),
+    [](const auto& caso) { return std::string(caso.param.nombre); });
+
+// The existence check looks at the path alone: a file named like the whole
+// command does not make a missing program start.
+TEST_F(InstalarTest, LaComprobacionDeExistenciaMiraSoloLaRuta) {
+    p.archivos[u"C:\\medio\\falta.exe\" /S"] = "MZ";
+    Escribir({"T", "V", "Falta;\"falta.exe\" /S;x"});
+    Cargar();
+    ventana->Instalar();
+    EXPECT_TRUE(p.procesos.empty());
+    ASSERT_EQ(p.mensajes.size(), 1u);
+    EXPECT_EQ(p.mensajes[0].texto, u"No se encontró el archivo\r\nC:\\medio\\falta.exe");
+}
+
+// ---------------------------------------------------------------------------
+// Starting a setup to wait for it
+
+struct CasoSeguir {
+    const char* nombre;
+    std::u16string ruta;
+    std::vector<Fallo> resultadosProceso;
+    std::vector<Fallo> resultadosShell;
+    size_t procesos;
+    size_t shell;
+    bool seguir;  // the start asks to follow the process
+    Inicio inicio;
+};
+
+void PrintTo(const CasoSeguir& caso, std::ostream* os) { *os << caso.nombre; }
+
+class SeguirTest : public ::testing::TestWithParam<CasoSeguir> {};
+
+TEST_P(SeguirTest, DevuelveLoQueHayQueEsperar) {
+    const CasoSeguir& caso = GetParam();
+    PlataformaFalsa p;
+    p.archivos[caso.ruta] = "MZ";
+    p.resultadosProceso = caso.resultadosProceso;
+    p.resultadosShell = caso.resultadosShell;
+
+    auto arranque = IniciarYSeguir(p, caso.ruta, u"/S");
+
+    ASSERT_TRUE(arranque.ok()) << AUtf8(arranque.error().descripcion);
+    EXPECT_EQ(arranque.valor().inicio, caso.inicio);
+    ASSERT_EQ(p.procesos.size(), caso.procesos);
+    ASSERT_EQ(p.ejecucionesShell.size(), caso.shell);
+    for (const auto* peticiones : {&p.procesos, &p.ejecucionesShell})
+        for (const PeticionProceso& peticion : *peticiones) {
+            EXPECT_EQ(peticion.seguir, caso.seguir);
+            EXPECT_EQ(peticion.argumentos, u"/S");
+        }
+    // Declined, nothing started: nothing to wait for.
+    const bool conProceso = caso.seguir && caso.inicio == Inicio::Iniciado;
+    ASSERT_EQ(arranque.valor().proceso != nullptr, conProceso);
+    if (!conProceso) return;
+    // What comes back is the started process, as the platform reports it.
+    ASSERT_EQ(p.seguidos.size(), 1u);
+    EXPECT_FALSE(arranque.valor().proceso->Terminado());
+    p.seguidos[0]->terminado = true;
+    p.seguidos[0]->codigoSalida = 3010;
+    EXPECT_TRUE(arranque.valor().proceso->Terminado());
+    EXPECT_EQ(arranque.valor().proceso->CodigoSalida(), 3010u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arranques, SeguirTest,
+    ::testing::Values(
+        CasoSeguir{"Programa", kSetup, {}, {}, 1, 0, true, Inicio::Iniciado},
+        CasoSeguir{"Paquete", kPaquete, {}, {}, 0, 1, true, Inicio::Iniciado},
+        CasoSeguir{"ElevacionAceptada", kSetup, {kRequiereElevacion}, {}, 1, 1, true, Inicio::Iniciado},
+        // A document is not waited for: the menu simply stays.
+        CasoSeguir{"Documento", kManual, {}, {}, 0, 1, false, Inicio::Iniciado},
+        CasoSeguir{"ElevacionRechazada", kSetup, {kRequiereElevacion}, {kCancelado}, 1, 1, true,
+                   Inicio::RechazadoPorUsuario}),
+    [](const auto& caso) { return std::string(caso.param.nombre); });
+
+TEST(SeguirTest, UnProgramaQueNoExisteEsUnErrorSinArranque) {
+    PlataformaFalsa p;
+    auto arranque = IniciarYSeguir(p, u"C:\\medio\\falta.exe", u"/S");
+    ASSERT_FALSE(arranque.ok());
+    EXPECT_EQ(arranque.error().codigo, CodigoError::ArchivoNoEncontrado);
+    EXPECT_TRUE(p.procesos.empty());
+    EXPECT_TRUE(p.ejecucionesShell.empty());
+}
+
+// The menu that closes after the start follows nothing.
+TEST(SeguirTest, SinEsperaNoSeSigueNada) {
+    PlataformaFalsa p;
+    p.archivos[kSetup] = "MZ";
+    ASSERT_TRUE(IniciarInstalador(p, kSetup, u"/S").ok());
+    ASSERT_EQ(p.procesos.size(), 1u);
+    EXPECT_FALSE(p.procesos[0].seguir);
+    EXPECT_TRUE(p.seguidos.empty());
+}
+
+TEST(EsPaqueteTest, SoloLosDeWindowsInstaller) {
+    const struct {
+        const char16_t* ruta;
+        bool paquete;
+    } casos[] = {
+        {u"C:\\medio\\nominas.msi", true},  {u"C:\\medio\\PARCHE.MSP", true},
+        {u"C:\\medio\\setup.exe", false},   {u"C:\\medio\\manual.pdf", false},
+        {u"C:\\medio.msi\\setup", false},   {u"C:\\medio\\msi", false},
+    };
+    for (const auto& caso : casos) EXPECT_EQ(EsPaquete(caso.ruta), caso.paquete) << AUtf8(caso.ruta);
 }
 
 }  // namespace

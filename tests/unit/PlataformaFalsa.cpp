@@ -89,16 +89,33 @@ Fallo Siguiente(std::vector<Fallo>& resultados) {
     return resultado;
 }
 
+class ProcesoFalso : public ProcesoIniciado {
+public:
+    explicit ProcesoFalso(std::shared_ptr<EstadoProceso> estado) : estado_(std::move(estado)) {}
+    bool Terminado() override { return estado_->terminado; }
+    uint32_t CodigoSalida() override { return estado_->codigoSalida; }
+
+private:
+    std::shared_ptr<EstadoProceso> estado_;
+};
+
 }  // namespace
 
-Fallo PlataformaFalsa::IniciarProceso(const PeticionProceso& peticion) {
-    procesos.push_back(peticion);
-    return Siguiente(resultadosProceso);
+Resultado<ProcesoAEsperar> PlataformaFalsa::Iniciar(const PeticionProceso& peticion, std::vector<Fallo>& resultados) {
+    if (Fallo fallo = Siguiente(resultados)) return *fallo;
+    if (!peticion.seguir) return ProcesoAEsperar{};
+    seguidos.push_back(std::make_shared<EstadoProceso>());
+    return ProcesoAEsperar{std::make_unique<ProcesoFalso>(seguidos.back())};
 }
 
-Fallo PlataformaFalsa::EjecutarConShell(const PeticionProceso& peticion) {
+Resultado<ProcesoAEsperar> PlataformaFalsa::IniciarProceso(const PeticionProceso& peticion) {
+    procesos.push_back(peticion);
+    return Iniciar(peticion, resultadosProceso);
+}
+
+Resultado<ProcesoAEsperar> PlataformaFalsa::EjecutarConShell(const PeticionProceso& peticion) {
     ejecucionesShell.push_back(peticion);
-    return Siguiente(resultadosShell);
+    return Iniciar(peticion, resultadosShell);
 }
 
 }  // namespace instalar::prueba

@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -17,6 +18,13 @@
 #include "window/frmMenu.h"
 
 namespace instalar::prueba {
+
+// A setup the fake started and hands back for waiting: the test says when
+// it ends and with which code.
+struct EstadoProceso {
+    bool terminado = false;
+    uint32_t codigoSalida = 0;
+};
 
 struct Mensaje {
     std::u16string texto;
@@ -49,6 +57,9 @@ public:
     std::vector<Mensaje> mensajes;
     std::vector<PeticionProceso> procesos;
     std::vector<PeticionProceso> ejecucionesShell;
+    // The processes handed back (for requests that ask to follow them), in
+    // order of their starts, directly or through the shell.
+    std::vector<std::shared_ptr<EstadoProceso>> seguidos;
     std::vector<std::u16string> fondosCargados;
     Punto posicion{3000, 2000};
     int aperturas = 0;
@@ -91,8 +102,11 @@ public:
     }
     Punto PosicionVentana() override { return posicion; }
     void MoverVentana(Punto nueva) override { posicion = nueva; }
-    Fallo IniciarProceso(const PeticionProceso& peticion) override;
-    Fallo EjecutarConShell(const PeticionProceso& peticion) override;
+    Resultado<ProcesoAEsperar> IniciarProceso(const PeticionProceso& peticion) override;
+    Resultado<ProcesoAEsperar> EjecutarConShell(const PeticionProceso& peticion) override;
+
+private:
+    Resultado<ProcesoAEsperar> Iniciar(const PeticionProceso& peticion, std::vector<Fallo>& resultados);
 };
 
 // Menu file text with CR LF line ends, as the end-to-end tests write it.

@@ -6,6 +6,7 @@
 
 #include "PlataformaFalsa.h"
 #include "common/Texto.h"
+#include "menufile/Directiva.h"
 #include "menufile/RecorridoMenu.h"
 
 namespace instalar {
@@ -23,6 +24,9 @@ public:
     void Linea(const LineaLeida& l) override { Anotar(l, l.ultima ? "linea ultima" : "linea"); }
     void Titulo(const LineaLeida& l) override { Anotar(l, "titulo " + AUtf8(l.texto)); }
     void Version(const LineaLeida& l) override { Anotar(l, "version " + AUtf8(l.texto)); }
+    void Directiva(const LineaLeida& l, std::u16string_view nombre) override {
+        Anotar(l, "directiva " + AUtf8(nombre));
+    }
     void Ignorada(const LineaLeida& l) override { Anotar(l, "ignorada"); }
     void Opcion(const LineaLeida& l, Entrada&& e) override { Anotar(l, "opcion " + Campos(e)); }
     void OpcionDeMas(const LineaLeida& l, Entrada&& e) override { Anotar(l, "de mas " + Campos(e)); }
@@ -132,6 +136,79 @@ TEST(RecorridoLimiteTest, LaOpcionDeMasSeEntregaYDetieneLaLectura) {
     EXPECT_EQ(fin.linea, 32770);
     ASSERT_TRUE(fin.error.has_value());
     EXPECT_EQ(fin.error->descripcion, u"Desbordamiento");
+}
+
+// ---------------------------------------------------------------------------
+// Directives
+
+TEST(DirectivaDeTest, ComentariosQueEmpiezanPorPuntoYComaArroba) {
+    const struct {
+        const char* linea;
+        const char* nombre;  // nullptr: no directive
+    } casos[] = {
+        {";@volver", "volver"},
+        {"   ;@volver  ", "volver"},  // trimmed as every line is
+        {";@Volver", "Volver"},       // letter case is kept, for the checker to name
+        {";@volver;x", "volver;x"},
+        {";@", ""},
+        {"; @volver", nullptr},
+        {";volver", nullptr},
+        {"@volver", nullptr},
+        {"\t;@volver", nullptr},  // a tab stays: an entry, not a comment
+        {"Alfa;@volver", nullptr},
+        {"", nullptr},
+    };
+    for (const auto& caso : casos) {
+        const std::u16string linea = DesdeUtf8(caso.linea);
+        const auto nombre = DirectivaDe(linea);
+        ASSERT_EQ(nombre.has_value(), caso.nombre != nullptr) << caso.linea;
+        if (nombre) EXPECT_EQ(AUtf8(*nombre), caso.nombre) << caso.linea;
+    }
+}
+
+struct CasoVolver {
+    const char* nombre;
+    std::string archivo;
+    bool volver;
+};
+
+void PrintTo(const CasoVolver& caso, std::ostream* os) { *os << caso.nombre; }
+
+class VolverTest : public ::testing::TestWithParam<CasoVolver> {};
+
+TEST_P(VolverTest, LoDiceElFinDelRecorrido) {
+    PlataformaFalsa p;
+    p.archivos[kRuta] = GetParam().archivo;
+    Registro registro;
+    EXPECT_EQ(RecorrerMenu(p, kRuta, registro).volver, GetParam().volver);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Menus, VolverTest,
+    ::testing::Values(CasoVolver{"Delante", "T\r\nV\r\n;@volver\r\nAlfa;a.exe;uno", true},
+                      CasoVolver{"AlFinal", "T\r\nV\r\nAlfa;a.exe;uno\r\n  ;@volver ", true},
+                      CasoVolver{"Dos", "T\r\nV\r\n;@volver\r\nAlfa;a.exe;uno\r\n;@volver", true},
+                      CasoVolver{"Sin", "T\r\nV\r\n;volver\r\nAlfa;a.exe;uno", false},
+                      CasoVolver{"Mayusculas", "T\r\nV\r\n;@VOLVER\r\nAlfa;a.exe;uno", false},
+                      CasoVolver{"ConMasTexto", "T\r\nV\r\n;@volver ya\r\nAlfa;a.exe;uno", false},
+                      // The two header lines are the title and the version.
+                      CasoVolver{"EnLaCabecera", ";@volver\r\n;@volver\r\nAlfa;a.exe;uno", false},
+                      CasoVolver{"TrasUnTabulador", "T\r\nV\r\n\t;@volver\r\nAlfa;a.exe;uno", false}),
+    [](const auto& caso) { return std::string(caso.param.nombre); });
+
+// A directive is still an ignored comment: the walk tells it as such too,
+// right after naming it, and nothing else of the reading changes.
+TEST(VolverTest, LaDirectivaSigueSiendoUnComentario) {
+    PlataformaFalsa p;
+    p.archivos[kRuta] = "T\r\nV\r\n;@volver\r\n;@otra cosa\r\nAlfa;a.exe;uno";
+    Registro registro;
+    const FinRecorrido fin = RecorrerMenu(p, kRuta, registro);
+    EXPECT_EQ(registro.eventos,
+              (std::vector<std::string>{"1 linea", "1 titulo T", "2 linea", "2 version V", "3 linea",
+                                        "3 directiva volver", "3 ignorada", "4 linea", "4 directiva otra cosa",
+                                        "4 ignorada", "5 linea ultima", "5 opcion Alfa|a.exe"}));
+    EXPECT_EQ(fin.parada, Parada::FinDelArchivo);
+    EXPECT_FALSE(fin.error.has_value());
 }
 
 }  // namespace

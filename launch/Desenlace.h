@@ -1,0 +1,26 @@
+#pragma once
+// How a setup that the menu waited for ended, in the words of the hint
+// line below the list.
+
+#include <cstdint>
+#include <string>
+
+namespace instalar {
+
+// The outcome told by the setup's exit code: success, success that needs a
+// restart, cancelled, or the code itself.  The codes are those of Windows
+// Installer, which most setup programs follow.
+std::u16string TextoDesenlace(uint32_t codigoSalida);
+
+// The same outcome in three kinds, for the mark beside the item: the
+// restart-needed successes are successes.
+enum class ClaseDesenlace { Instalado, Cancelado, Fallido };
+ClaseDesenlace ClaseDeDesenlace(uint32_t codigoSalida);
+
+// While the setup of the item `nombre` runs: Instalando «nombre»…
+std::u16string TextoInstalando(const std::u16string& nombre);
+
+// Once it has ended: «nombre»: <outcome>
+std::u16string TextoTerminado(const std::u16string& nombre, uint32_t codigoSalida);
+
+}  // namespace instalar

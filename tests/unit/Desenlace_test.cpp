@@ -1,0 +1,45 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "common/Texto.h"
+#include "launch/Desenlace.h"
+
+namespace instalar {
+namespace {
+
+TEST(DesenlaceTest, ElCodigoDeSalidaEnPalabras) {
+    const struct {
+        uint32_t codigo;
+        const char* texto;
+    } casos[] = {
+        {0, "Instalado"},
+        {3010, "Instalado; hay que reiniciar el equipo"},
+        {1641, "Instalado; hay que reiniciar el equipo"},
+        {1602, "Cancelado"},
+        {1223, "Cancelado"},
+        {1, "Terminó con el código 1"},
+        {7, "Terminó con el código 7"},
+        {10, "Terminó con el código 10"},
+        {1603, "Terminó con el código 1603"},
+        {3011, "Terminó con el código 3011"},
+        {0x7FFFFFFF, "Terminó con el código 2147483647"},
+        // From 0x80000000 on, the hexadecimal form too, all eight digits.
+        {0x80000000, "Terminó con el código 2147483648 (0x80000000)"},
+        {0xC0000005, "Terminó con el código 3221225477 (0xC0000005)"},
+        {0x8007000E, "Terminó con el código 2147942414 (0x8007000E)"},
+        {0xFFFFFFFF, "Terminó con el código 4294967295 (0xFFFFFFFF)"},
+    };
+    for (const auto& caso : casos) EXPECT_EQ(AUtf8(TextoDesenlace(caso.codigo)), caso.texto) << caso.codigo;
+}
+
+TEST(DesenlaceTest, LasIndicacionesNombranLaOpcion) {
+    EXPECT_EQ(TextoInstalando(u"Nóminas"), u"Instalando \u00abNóminas\u00bb\u2026");
+    EXPECT_EQ(TextoTerminado(u"Nóminas", 0), u"\u00abNóminas\u00bb: Instalado");
+    EXPECT_EQ(TextoTerminado(u"Conta", 3010), u"\u00abConta\u00bb: Instalado; hay que reiniciar el equipo");
+    EXPECT_EQ(TextoTerminado(u"Conta", 7), u"\u00abConta\u00bb: Terminó con el código 7");
+    EXPECT_EQ(TextoTerminado(u"", 1602), u"\u00ab\u00bb: Cancelado");
+}
+
+}  // namespace
+}  // namespace instalar

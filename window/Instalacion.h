@@ -1,0 +1,39 @@
+#pragma once
+// A setup the menu waits for, in a menu that comes back after each setup:
+// while it runs, the hint line names it and the menu takes no input but
+// closing; when it ends, the hint line tells how, and the item keeps a
+// mark of it for as long as the menu is open.
+
+#include <cstdint>
+
+#include "interfaces/MedidaTexto.h"
+#include "interfaces/Procesos.h"
+#include "window/EstadoMenu.h"
+
+namespace instalar {
+
+class Instalacion {
+public:
+    Instalacion(EstadoMenu& estado, MedidaTexto& medida) : estado_(estado), medida_(medida) {}
+
+    // The setup of item `opcion` has started.
+    void Empezar(int16_t opcion, ProcesoAEsperar proceso);
+    bool EnCurso() const { return proceso_ != nullptr; }
+    // Looks, without waiting, whether the setup has ended, and if it has,
+    // shows how.  True when it has just ended.
+    bool Mirar();
+    // The menu is going: the setup goes on without it.
+    void Soltar() { proceso_.reset(); }
+
+private:
+    Etiqueta& Opcion(int16_t indice) { return estado_.controles.opciones[static_cast<size_t>(indice)]; }
+
+    EstadoMenu& estado_;
+    MedidaTexto& medida_;
+    ProcesoAEsperar proceso_;
+};
+
+// The item's name as a reader sees it, for the hint line.
+std::u16string NombreVisible(const Etiqueta& opcion);
+
+}  // namespace instalar
