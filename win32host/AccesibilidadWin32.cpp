@@ -11,6 +11,7 @@ DWORD EventoDe(Anuncio::Tipo tipo) {
     case Anuncio::Tipo::Seleccion: return EVENT_OBJECT_SELECTION;
     case Anuncio::Tipo::Foco: return EVENT_OBJECT_FOCUS;
     case Anuncio::Tipo::CambioDeNombre: return EVENT_OBJECT_NAMECHANGE;
+    case Anuncio::Tipo::CambioDeEstado: return EVENT_OBJECT_STATECHANGE;
     }
     return EVENT_OBJECT_NAMECHANGE;
 }

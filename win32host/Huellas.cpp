@@ -1,6 +1,7 @@
 #include "win32host/Huellas.h"
 
 #include "common/Sobrecarga.h"
+#include "window/Disposicion.h"
 
 namespace instalar::win32 {
 
@@ -20,7 +21,19 @@ uint64_t AspectoDe(const Etiqueta& e) {
     h = Mezclar(h, e.fuente.negrita);
     h = Mezclar(h, static_cast<uint64_t>(e.fuente.puntos * 100));
     h = Mezclar(h, e.color ? (uint64_t{1} << 24 | ValorDe(*e.color)) : 0);
+    h = Mezclar(h, static_cast<uint64_t>(e.marca));
     return Mezclar(h, static_cast<uint64_t>(e.alineacion));
+}
+
+// A label's place, with its mark's when it has one.
+RECT CajaPintada(const Etiqueta& e, const Escala& escala) {
+    RECT caja = escala.APixeles(e.caja);
+    if (e.marca == MarcaOpcion::Ninguna) return caja;
+    const RECT marca = escala.APixeles(CajaDeMarca(e.caja, escala.TwipsPorPixelX()));
+    // The pen's width reaches past the box; a pixel or two more keep it.
+    const RECT holgada{marca.left - 2, marca.top - 2, marca.right + 2, marca.bottom + 2};
+    ::UnionRect(&caja, &caja, &holgada);
+    return caja;
 }
 
 // Everything the colours of the picture come from: a change of any of them
@@ -40,7 +53,7 @@ uint64_t AspectoDe(const Apariencia& a) {
 std::vector<Huella> HuellasDe(const Controles& c, const Apariencia& apariencia, const Escala& escala) {
     std::vector<Huella> huellas;
     huellas.reserve(c.opciones.size() + 10);
-    auto etiqueta = [&](const Etiqueta& e) { huellas.push_back({escala.APixeles(e.caja), AspectoDe(e)}); };
+    auto etiqueta = [&](const Etiqueta& e) { huellas.push_back({CajaPintada(e, escala), AspectoDe(e)}); };
     DeAbajoArriba(c, Sobrecarga{etiqueta, [&](const OpcionDeLista& o) { etiqueta(o.etiqueta); },
                                 [&](const Imagen& i) { huellas.push_back({escala.APixeles(i.caja), i.visible ? 1u : 0u}); },
                                 [&](const Barra& b) { huellas.push_back({escala.APixeles(b.caja), ValorDe(b.fondo)}); },

@@ -45,7 +45,7 @@ long EstadosMsaa(unsigned estados) {
         {kSeleccionable, STATE_SYSTEM_SELECTABLE}, {kSeleccionado, STATE_SYSTEM_SELECTED},
         {kEnfocable, STATE_SYSTEM_FOCUSABLE},      {kEnfocado, STATE_SYSTEM_FOCUSED},
         {kNoDisponible, STATE_SYSTEM_UNAVAILABLE}, {kInvisible, STATE_SYSTEM_INVISIBLE},
-        {kSoloLectura, STATE_SYSTEM_READONLY},
+        {kSoloLectura, STATE_SYSTEM_READONLY},     {kOcupado, STATE_SYSTEM_BUSY},
     };
     long sistema = 0;
     for (const auto& e : equivalencias) {

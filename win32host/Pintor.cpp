@@ -1,11 +1,13 @@
 #include "win32host/Pintor.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "common/Sobrecarga.h"
 #include "win32host/Manejadores.h"
 #include "win32host/MedidaTextoWin32.h"
 #include "win32host/TextoWin32.h"
+#include "window/Disposicion.h"
 
 namespace instalar::win32 {
 
@@ -104,6 +106,36 @@ void PintarEtiqueta(HDC dc, const Etiqueta& etiqueta, const Escala& escala, Fuen
     ::DrawTextW(dc, W(etiqueta.texto), static_cast<int>(etiqueta.texto.size()), &caja, formato);
 }
 
+// A tick, a dash or a cross, in the item's text colour, with strokes that
+// grow with the resolution.
+void PintarMarca(HDC dc, const Etiqueta& opcion, COLORREF color, const Escala& escala) {
+    const RECT caja = escala.APixeles(CajaDeMarca(opcion.caja, escala.TwipsPorPixelX()));
+    const int ancho = caja.right - caja.left;
+    const int alto = caja.bottom - caja.top;
+    Pluma pluma(::CreatePen(PS_SOLID, (std::max)(2, ancho / 6), color));
+    ObjetoEnDc seleccion(dc, pluma.get());
+    switch (opcion.marca) {
+    case MarcaOpcion::Instalado: {
+        const POINT tic[] = {{caja.left, caja.top + alto / 2},
+                             {caja.left + ancho / 3, caja.bottom - 1},
+                             {caja.right - 1, caja.top}};
+        ::Polyline(dc, tic, 3);
+        break;
+    }
+    case MarcaOpcion::Cancelado:
+        ::MoveToEx(dc, caja.left, caja.top + alto / 2, nullptr);
+        ::LineTo(dc, caja.right, caja.top + alto / 2);
+        break;
+    case MarcaOpcion::Fallido:
+        ::MoveToEx(dc, caja.left, caja.top, nullptr);
+        ::LineTo(dc, caja.right - 1, caja.bottom - 1);
+        ::MoveToEx(dc, caja.right - 1, caja.top, nullptr);
+        ::LineTo(dc, caja.left, caja.bottom - 1);
+        break;
+    case MarcaOpcion::Ninguna: break;
+    }
+}
+
 void PintarImagen(HDC dc, const Imagen& imagen, const RecursosPintura& r, const Escala& escala) {
     HICON icono = imagen.dibujo == Dibujo::Flecha ? r.flecha : r.icono;
     if (!imagen.visible || !icono) return;
@@ -143,7 +175,12 @@ void PintarContenido(HDC dc, SIZE tamano, const Controles& c, const Apariencia& 
     EstadoTexto e{a, nullptr, CLR_INVALID, Zonas(dc, tamano)};
     const HGDIOBJ fuenteOriginal = ::GetCurrentObject(dc, OBJ_FONT);
     auto etiqueta = [&](const Etiqueta& et) { PintarEtiqueta(dc, et, escala, fuentes, e); };
-    DeAbajoArriba(c, Sobrecarga{etiqueta, [&](const OpcionDeLista& o) { etiqueta(o.etiqueta); },
+    auto opcion = [&](const OpcionDeLista& o) {
+        etiqueta(o.etiqueta);
+        if (o.etiqueta.marca != MarcaOpcion::Ninguna && o.etiqueta.visible)
+            PintarMarca(dc, o.etiqueta, a.paleta(colores.TextoDe(o.etiqueta)), escala);
+    };
+    DeAbajoArriba(c, Sobrecarga{etiqueta, opcion,
                                 [&](const Imagen& i) { PintarImagen(dc, i, r, escala); },
                                 [&](const Linea& l) { PintarLinea(dc, l, a.paleta(colores.divisoria), escala); },
                                 [&](const Barra& b) { PintarBarra(dc, b, a.paleta(colores.barra), escala); }});

@@ -437,11 +437,44 @@ void VentanaWin32::TrasEvento() {
     Actualizar();
 }
 
+void VentanaWin32::MirarInstalacion() noexcept {
+    Protegido([&] {
+        if (!ventana_ || !modelo_.MirarInstalacion()) return true;
+        Actualizar();
+        VolverAlFrente();
+        return true;
+    }, true);
+}
+
+// The setup has had the screen and, most likely, the focus: the menu asks to
+// come back in front, and where Windows keeps the focus where the user has
+// it now, the taskbar button flashes until the user comes back.
+void VentanaWin32::VolverAlFrente() {
+    if (::GetForegroundWindow() == ventana_) return;
+    if (::SetForegroundWindow(ventana_)) return;
+    FLASHWINFO destello{};
+    destello.cbSize = sizeof(destello);
+    destello.hwnd = ventana_;
+    destello.dwFlags = FLASHW_TRAY | FLASHW_TIMERNOFG;
+    ::FlashWindowEx(&destello);
+}
+
+// "Instalar" is disabled while a setup runs; the focus it held goes to
+// "Cerrar", the one button left working.
+void VentanaWin32::SincronizarBotones() {
+    const bool habilitado = modelo_.Vista().btnInstalar.habilitado;
+    if ((::IsWindowEnabled(btnInstalar_) != FALSE) == habilitado) return;
+    const bool teniaFoco = ::GetFocus() == btnInstalar_;
+    ::EnableWindow(btnInstalar_, habilitado ? TRUE : FALSE);
+    if (teniaFoco) Enfocar(ParadaFoco::Cerrar);
+}
+
 // Repaints what changed and tells screen readers about it.  Messages also
 // come while the window is going (it loses the focus then): there is
 // nothing left to repaint or tell.
 void VentanaWin32::Actualizar() {
     if (!ventana_ || modelo_.Descargada()) return;
+    SincronizarBotones();
     lienzo_.InvalidarCambios(ventana_, Huellas());
     accesibilidad_.Anunciar();
 }

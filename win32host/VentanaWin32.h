@@ -47,6 +47,13 @@ public:
     // has been dealt with and must not be dispatched.
     bool PrevisualizarTecla(const MSG& mensaje) noexcept;
 
+    // Whether a setup the window waits for is running: the message loop then
+    // wakes from time to time to call MirarInstalacion.
+    bool EsperandoInstalacion() const { return ventana_ && modelo_.EsperandoInstalacion(); }
+    // Looks whether that setup has ended, and if so shows how and comes to
+    // the front, or flashes where it may not.
+    void MirarInstalacion() noexcept;
+
 private:
     VentanaWin32(HINSTANCE instancia, int dpi);
     Fallo CrearVentana();
@@ -75,6 +82,8 @@ private:
     void MostrarFoco(ParadaFoco parada);
     void Enfocar(ParadaFoco parada);
     void TrasEvento();
+    void SincronizarBotones();
+    void VolverAlFrente();
     void Actualizar();
     Punto ATwips(LPARAM l) const;
     void Pintar(HDC dc);

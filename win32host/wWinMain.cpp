@@ -46,6 +46,23 @@ private:
     VentanaWin32* ventana_ = nullptr;
 };
 
+// How often the loop looks at a setup the menu waits for.  The processes
+// that a setup starts signal nothing when they end, so the loop looks.
+constexpr DWORD kMilisegundosEntreMiradas = 100;
+
+// The next message for the loop; false once the loop is to end.  While a
+// setup runs, it waits for messages and for the setup together, never
+// longer than a moment, without blocking the window or starting a thread.
+bool SiguienteMensaje(VentanaWin32& ventana, MSG& mensaje) {
+    while (ventana.EsperandoInstalacion()) {
+        ventana.MirarInstalacion();
+        if (::PeekMessageW(&mensaje, nullptr, 0, 0, PM_REMOVE)) return mensaje.message != WM_QUIT;
+        if (!ventana.EsperandoInstalacion()) break;
+        ::MsgWaitForMultipleObjectsEx(0, nullptr, kMilisegundosEntreMiradas, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    }
+    return ::GetMessageW(&mensaje, nullptr, 0, 0) > 0;
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instancia, HINSTANCE, PWSTR, int) {
@@ -55,7 +72,7 @@ int WINAPI wWinMain(HINSTANCE instancia, HINSTANCE, PWSTR, int) {
     if (!instalar::ventanaMenu) return 0;
 
     MSG mensaje{};
-    while (::GetMessageW(&mensaje, nullptr, 0, 0) > 0) {
+    while (SiguienteMensaje(*arranque.Ventana(), mensaje)) {
         if (arranque.Ventana()->PrevisualizarTecla(mensaje)) continue;
         ::TranslateMessage(&mensaje);
         ::DispatchMessageW(&mensaje);

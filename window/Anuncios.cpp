@@ -3,7 +3,10 @@
 namespace instalar {
 
 EstadoAnunciado EstadoAnunciadoDe(const frmMenu& menu, const ArbolAccesible& arbol) {
-    return EstadoAnunciado{arbol.HijoSeleccionado(), menu.ListaConFoco(), menu.Vista().descripcion.texto};
+    const auto instalando = menu.Instalando();
+    return EstadoAnunciado{arbol.HijoSeleccionado(), menu.ListaConFoco(), menu.Vista().descripcion.texto,
+                           menu.Vista().indicacion.texto,
+                           instalando ? std::optional<long>(arbol.IdDeOpcion(*instalando)) : std::nullopt};
 }
 
 std::vector<Anuncio> AnunciosEntre(const EstadoAnunciado& antes, const EstadoAnunciado& ahora,
@@ -17,6 +20,14 @@ std::vector<Anuncio> AnunciosEntre(const EstadoAnunciado& antes, const EstadoAnu
     }
     if (ahora.descripcion != antes.descripcion)
         anuncios.push_back({Anuncio::Tipo::CambioDeNombre, arbol.IdDe(Parte::Descripcion)});
+    if (ahora.instalando != antes.instalando) {
+        // The item that started installing, or the one that has just ended.
+        const long opcion = ahora.instalando ? *ahora.instalando : *antes.instalando;
+        anuncios.push_back({Anuncio::Tipo::CambioDeNombre, opcion});
+        anuncios.push_back({Anuncio::Tipo::CambioDeEstado, opcion});
+    }
+    if (ahora.indicacion != antes.indicacion)
+        anuncios.push_back({Anuncio::Tipo::CambioDeNombre, arbol.IdDe(Parte::Indicacion)});
     return anuncios;
 }
 

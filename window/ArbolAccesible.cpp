@@ -1,5 +1,6 @@
 #include "window/ArbolAccesible.h"
 
+#include "launch/Desenlace.h"
 #include "window/TeclasAcceso.h"
 
 namespace instalar {
@@ -65,10 +66,16 @@ ElementoAccesible ArbolAccesible::Opcion(int16_t indice) const {
     ElementoAccesible opcion;
     opcion.rol = RolAccesible::OpcionDeLista;
     opcion.nombre = TextoSinMarcas(etiqueta.texto);
+    if (menu_.Instalando() == indice) {
+        opcion.nombre += u": instalando";
+        opcion.estados |= kOcupado;
+    } else if (const auto codigo = menu_.DesenlaceDe(indice)) {
+        opcion.nombre += u": " + TextoDesenlace(*codigo);
+    }
     if (const auto tecla = TeclaDeAcceso(etiqueta.texto)) opcion.atajo = u"Alt+" + std::u16string(1, *tecla);
     opcion.accion = kAccionSeleccionar;
     opcion.caja = etiqueta.caja;
-    opcion.estados = kSeleccionable | kEnfocable;
+    opcion.estados |= kSeleccionable | kEnfocable;
     if (!etiqueta.visible) opcion.estados |= kInvisible;
     if (menu_.Seleccionada() == indice) {
         opcion.estados |= kSeleccionado;

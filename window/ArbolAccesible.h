@@ -26,6 +26,7 @@ enum EstadoAccesible : unsigned {
     kNoDisponible = 1u << 4,
     kInvisible = 1u << 5,
     kSoloLectura = 1u << 6,
+    kOcupado = 1u << 7,  // its setup is running
 };
 
 // The window's children, in the order of their numbers.
@@ -33,7 +34,9 @@ enum class Parte { Opcion, Descripcion, Titulo, Version, Indicacion, Instalar, C
 
 struct ElementoAccesible {
     RolAccesible rol = RolAccesible::Texto;
-    std::u16string nombre;  // the text as shown: access-key marks removed
+    // The text as shown, access-key marks removed; an item's tells also of
+    // its setup, once one has started: "Contabilidad: instalando".
+    std::u16string nombre;
     std::u16string atajo;   // "Alt+x" for an item with an access key
     std::u16string accion;  // the name of the default action; empty for none
     Rectangulo caja;        // as painted, from the window's inner top-left

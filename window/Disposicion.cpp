@@ -4,6 +4,13 @@
 
 namespace instalar {
 
+Rectangulo CajaDeMarca(const Rectangulo& opcion, double px) {
+    const double lado = double(opcion.alto) / 2;
+    return Rectangulo{static_cast<float>(double(opcion.izquierda) + opcion.ancho + 6 * px),
+                      static_cast<float>(opcion.arriba + (double(opcion.alto) - lado) / 2), static_cast<float>(lado),
+                      static_cast<float>(lado)};
+}
+
 void Disposicion::AjustarBarra(double anchoInterior, double altoInterior) {
     const double px = medida_.TwipsPorPixelX();
     Rectangulo& barra = estado_.controles.barra.caja;

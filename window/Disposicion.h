@@ -9,6 +9,10 @@
 
 namespace instalar {
 
+// Where an item's mark stands: a square half the item's height, six pixels
+// right of its name, centred on its height.
+Rectangulo CajaDeMarca(const Rectangulo& opcion, double twipsPorPixelX);
+
 class Disposicion {
 public:
     Disposicion(EstadoMenu& estado, MedidaTexto& medida) : estado_(estado), medida_(medida) {}

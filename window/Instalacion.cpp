@@ -37,6 +37,7 @@ bool Instalacion::Mirar() {
     estado_.instalando.reset();
     Controles& c = estado_.controles;
     Opcion(opcion).marca = MarcaDe(codigo);
+    estado_.desenlaces[opcion] = codigo;
     FijarTexto(c.indicacion, TextoTerminado(NombreVisible(Opcion(opcion)), codigo), medida_);
     c.btnInstalar.habilitado = true;
     return true;
