@@ -202,6 +202,72 @@ INSTANTIATE_TEST_SUITE_P(
         Destino{"programa_vacio", "Producto B;", {}, std::nullopt, L"", false, false}),
     [](const ::testing::TestParamInfo<Destino>& caso) { return std::string(caso.param.nombre); });
 
+// ------------------------------------------------------------- arguments
+
+// The path in quotes, then the arguments: the program gets them exactly as
+// written, after its own path in quotes, from a folder whose name has a
+// space (beside a decoy that a careless command line would start).
+TEST_F(Instalacion, LosArgumentosLleganTalCualTrasLaRutaEntreComillas) {
+    CopiarSetup(L"Mis Programas\\setup.exe");
+    CopiarSetup(L"Mis.exe");
+    const std::string argumentos = "/S  /D=\"C:\\Archivos de programa\\Conta\" 100% %TEMP% \"\" \\\"x\\\" fin ";
+    Menu& menu = Abrir(LineasCrLf({"Oficina 2024", "1.0",
+                                   "Producto A;\"Mis Programas\\setup.exe\"   " + argumentos + ";Instala el producto A"}));
+    EsperarLista(menu, ConMarca(1, 0));
+
+    PulsarIntro(menu);
+    if (HasFatalFailure()) return;
+
+    const std::vector<Ejecucion> ejecuciones = EjecucionesTrasCerrarse();
+    ASSERT_EQ(ejecuciones.size(), 1u) << Describir(ejecuciones);
+    const std::wstring programa = medio_.RutaDe(L"Mis Programas\\setup.exe");
+    EXPECT_EQ(Utf8(ejecuciones[0].programa), Utf8(programa));
+    EXPECT_EQ(Utf8(ejecuciones[0].lineaDeOrdenes), Utf8(L"\"" + programa + L"\" ") + argumentos);
+    EXPECT_EQ(Utf8(ejecuciones[0].carpeta), Utf8(medio_.RutaDe(L"Mis Programas")));
+}
+
+// A command in quotes that names no file gets its own message with the
+// path, starts nothing and leaves the menu open.
+struct ComillasMal {
+    const char* nombre;
+    const char* opcion;
+    std::wstring mensaje;
+    std::wstring ruta;  // relative to the medium
+};
+
+void PrintTo(const ComillasMal& caso, std::ostream* salida) { *salida << caso.nombre; }
+
+class ComandoEntreComillasMal : public Instalacion, public ::testing::WithParamInterface<ComillasMal> {};
+
+TEST_P(ComandoEntreComillasMal, AvisaConLaRutaYElMenuSigueAbierto) {
+    const ComillasMal& caso = GetParam();
+    CopiarSetup(L"programas\\setup.exe");
+    Menu& menu = Abrir(LineasCrLf({"Oficina 2024", "1.0", caso.opcion}));
+    EsperarLista(menu, ConMarca(1, 0));
+
+    PulsarIntro(menu);
+    if (HasFatalFailure()) return;
+
+    const CuadroMensaje cuadro = EsperarCuadroMensaje(menu.Id());
+    EXPECT_EQ(cuadro.titulo, diseno::kTituloW);
+    EXPECT_EQ(Nombre(cuadro.icono), std::string("exclamation"));
+    EXPECT_TRUE(cuadro.soloAceptar) << "not an OK-only box";
+    EXPECT_EQ(Utf8(cuadro.texto), Utf8(caso.mensaje + L"\r\n" + medio_.RutaDe(caso.ruta)));
+    Aceptar(cuadro);
+    ASSERT_TRUE(Esperar([&] { return BuscarCuadroMensaje(menu.Id()).ventana == nullptr; }, 3000));
+    EXPECT_FALSE(menu.Terminado()) << "the menu closed after the error";
+    const std::vector<Ejecucion> ejecuciones = EjecucionesHastaAhora();
+    EXPECT_TRUE(ejecuciones.empty()) << Describir(ejecuciones);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, ComandoEntreComillasMal,
+    ::testing::Values(ComillasMal{"sin_comilla_de_cierre", "Producto A;\"programas\\setup.exe /S;Instala",
+                                  L"Falta la comilla que cierra la ruta del programa", L"programas\\setup.exe /S"},
+                      ComillasMal{"sin_ruta", "Producto A;\"\" /S;Instala",
+                                  L"No hay ninguna ruta de programa entre las comillas", L""}),
+    [](const ::testing::TestParamInfo<ComillasMal>& caso) { return std::string(caso.param.nombre); });
+
 // ------------------------------------------------------------------ keys
 
 

@@ -34,6 +34,7 @@
 #include "win32host/Manejadores.h"
 #include "win32host/MedidaTextoWin32.h"
 #include "win32host/Pintor.h"
+#include "win32host/ProcesoSeguido.h"
 #include "win32host/ProcesosWin32.h"
 #include "win32host/TextoWin32.h"
 #include "win32host/VentanaWin32.h"
@@ -220,6 +221,135 @@ TEST_F(Documentos, TheShellOpensItWithItsProgramInItsFolder) {
     EXPECT_EQ(Utf8(ejecuciones[0].carpeta), Utf8(medio_.RutaDe(L"Manual de uso")));
 }
 
+
+// The shell gets an item's arguments as the parameters of a document: the
+// program registered for its type receives them where its command line
+// says "%*".
+TEST_F(Documentos, TheShellPassesTheArgumentsToTheDocumentsProgram) {
+    const TipoDeArchivo conArgumentos{L".conargs", L"\"" + manejador_ + L"\" \"%1\" %*"};
+    medio_.Escribir(L"guia.conargs", "no es un programa");
+    const std::wstring documento = medio_.RutaDe(L"guia.conargs");
+
+    const Fallo fallo =
+        FalloDe(procesos_.EjecutarConShell(instalar::PeticionPara(U(documento), u"/p \"a b\"")));
+
+    ASSERT_FALSE(fallo.has_value()) << "error " << fallo->codigoSistema << ": " << instalar::AUtf8(fallo->descripcion);
+    ASSERT_TRUE(registro_.EsperarEjecuciones(1)) << "the document's program did not start";
+    ASSERT_EQ(EsperarFinDeLoArrancado(), "");
+    const auto ejecuciones = registro_.Ejecuciones();
+    ASSERT_EQ(ejecuciones.size(), 1u);
+    EXPECT_EQ(Utf8(ejecuciones[0].lineaDeOrdenes), Utf8(L"\"" + manejador_ + L"\" \"" + documento + L"\" /p \"a b\""));
+}
+
+// ------------------------------------------------------- waiting for a setup
+
+// A setup started to be waited for, the way the menu that comes back starts
+// it: the stand-in runs for the time and ends with the code it is told.
+class Seguimiento : public ::testing::TestWithParam<Via> {
+protected:
+    instalar::ProcesoAEsperar Iniciar(const std::wstring& programa) {
+        PeticionProceso peticion = instalar::PeticionPara(U(programa));
+        peticion.seguir = true;
+        auto inicio = (procesos_.*GetParam().iniciar)(peticion);
+        if (!inicio) {
+            ADD_FAILURE() << "error " << inicio.error().codigoSistema << ": " << instalar::AUtf8(inicio.error().descripcion);
+            return nullptr;
+        }
+        EXPECT_NE(inicio.valor(), nullptr) << "no process to wait for";
+        return std::move(inicio.valor());
+    }
+
+    Medio medio_;
+    Registro registro_;
+    ProcesosWin32 procesos_;
+};
+
+struct Desenlace {
+    const char* nombre;
+    const wchar_t* salida;
+    uint32_t codigo;
+};
+
+TEST_P(Seguimiento, TerminaConElProgramaYDaSuCodigoDeSalida) {
+    for (const Desenlace& caso : {Desenlace{"cero", L"0", 0}, Desenlace{"reiniciar", L"3010", 3010},
+                                  Desenlace{"violacion_de_acceso", L"3221225477", 0xC0000005u}}) {
+        SCOPED_TRACE(caso.nombre);
+        const std::wstring programa = L"Salida " + std::wstring(caso.salida) + L"\\setup.exe";
+        medio_.CopiarPrograma(L"setup_falso.exe", programa);
+        const VariableDeEntorno espera(L"INSTALAR_PRUEBA_ESPERA", L"1500");
+        const VariableDeEntorno salida(L"INSTALAR_PRUEBA_SALIDA", caso.salida);
+
+        const auto proceso = Iniciar(medio_.RutaDe(programa));
+        ASSERT_NE(proceso, nullptr);
+
+        EXPECT_FALSE(proceso->Terminado()) << "ended while the program still runs";
+        ASSERT_TRUE(Esperar([&] { return proceso->Terminado(); }, 10000)) << "never ended";
+        EXPECT_EQ(proceso->CodigoSalida(), caso.codigo);
+    }
+}
+
+// A bootstrapper starts the real setup and ends at once: the setup has not
+// ended until the process it started has.
+TEST_P(Seguimiento, UnArrancadorNoTerminaHastaQueTermineSuHijo) {
+    medio_.CopiarPrograma(L"setup_falso.exe", L"setup.exe");
+    const VariableDeEntorno arrancador(L"INSTALAR_PRUEBA_ARRANCADOR", L"2000");
+    const VariableDeEntorno salida(L"INSTALAR_PRUEBA_SALIDA", L"7");
+
+    const auto proceso = Iniciar(medio_.RutaDe(L"setup.exe"));
+    ASSERT_NE(proceso, nullptr);
+    auto* seguido = dynamic_cast<instalar::win32::ProcesoSeguido*>(proceso.get());
+    ASSERT_NE(seguido, nullptr);
+
+    ASSERT_EQ(WaitForSingleObject(seguido->Proceso(), 10000), WAIT_OBJECT_0) << "the bootstrapper did not end";
+    ASSERT_TRUE(registro_.EsperarEjecuciones(2)) << "the child did not start: " << Describir(registro_.Ejecuciones());
+    EXPECT_FALSE(proceso->Terminado()) << "ended with the bootstrapper, while its child still runs";
+    ASSERT_TRUE(Esperar([&] { return proceso->Terminado(); }, 10000)) << "never ended";
+    EXPECT_EQ(proceso->CodigoSalida(), 7u);
+    const auto ejecuciones = registro_.Ejecuciones();
+    ASSERT_EQ(ejecuciones.size(), 2u) << Describir(ejecuciones);
+    EXPECT_EQ(Utf8(ejecuciones[1].lineaDeOrdenes), Utf8(L"\"" + medio_.RutaDe(L"setup.exe") + L"\" hijo"));
+}
+
+// The menu closed while the setup runs: it stops following the setup,
+// which goes on to its own end.
+TEST_P(Seguimiento, DejarDeSeguirloNoTerminaElPrograma) {
+    medio_.CopiarPrograma(L"setup_falso.exe", L"setup.exe");
+    const VariableDeEntorno espera(L"INSTALAR_PRUEBA_ESPERA", L"1500");
+    const VariableDeEntorno salida(L"INSTALAR_PRUEBA_SALIDA", L"5");
+    auto proceso = Iniciar(medio_.RutaDe(L"setup.exe"));
+    ASSERT_NE(proceso, nullptr);
+    HANDLE copia = nullptr;
+    ASSERT_TRUE(DuplicateHandle(GetCurrentProcess(), dynamic_cast<instalar::win32::ProcesoSeguido&>(*proceso).Proceso(),
+                                GetCurrentProcess(), &copia, 0, FALSE, DUPLICATE_SAME_ACCESS));
+    const instalar::win32::ManejadorProceso programa(copia);
+
+    proceso.reset();
+
+    ASSERT_EQ(WaitForSingleObject(programa.get(), 10000), WAIT_OBJECT_0) << "never ended";
+    DWORD codigo = 0;
+    ASSERT_TRUE(GetExitCodeProcess(programa.get(), &codigo));
+    EXPECT_EQ(codigo, 5u) << "it did not run to its own end";
+}
+
+INSTANTIATE_TEST_SUITE_P(Plataforma, Seguimiento,
+                         ::testing::Values(Via{"CreateProcess", &ProcesosWin32::IniciarProceso},
+                                           Via{"ShellExecuteEx", &ProcesosWin32::EjecutarConShell}),
+                         [](const auto& caso) { return std::string(caso.param.nombre); });
+
+// The menu that closes after the start keeps nothing of the setup.
+TEST(SinSeguimiento, NoDevuelveNingunProceso) {
+    Medio medio;
+    Registro registro;
+    medio.CopiarPrograma(L"setup_falso.exe", L"setup.exe");
+    ProcesosWin32 procesos;
+
+    auto inicio = procesos.IniciarProceso(instalar::PeticionPara(U(medio.RutaDe(L"setup.exe"))));
+
+    ASSERT_TRUE(inicio.ok());
+    EXPECT_EQ(inicio.valor(), nullptr);
+    ASSERT_TRUE(registro.EsperarEjecuciones(1));
+    EXPECT_EQ(EsperarFinDeLoArrancado(), "");
+}
 
 // The system's texts for the errors starting an item can meet, as the menu
 // shows them: never with a "%" insert, the file's name where the text has

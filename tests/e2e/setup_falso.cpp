@@ -2,13 +2,24 @@
 //
 // It appends one line to the log file named by the environment variable
 // INSTALAR_PRUEBA_REGISTRO (which the menu inherits from the test and passes
-// on) and ends.  The line is, in UTF-8:
+// on) as soon as it starts.  The line is, in UTF-8:
 //
 //     <its command line> TAB <its working folder> TAB <its own path> CR LF
 //
 // Its own path tells apart copies of it placed in different folders.
+// Without the variable it logs nothing.
 //
-// Without the variable it does nothing.
+// More variables, each read when set, make it behave as a real setup would:
+//
+//   INSTALAR_PRUEBA_ESPERA      milliseconds it runs before it ends
+//   INSTALAR_PRUEBA_SALIDA      its exit code, in decimal (0 when not set,
+//                               or 1 when the log cannot be written)
+//   INSTALAR_PRUEBA_ARRANCADOR  milliseconds its child runs: it starts a copy
+//                               of itself as a bootstrapper starts the real
+//                               setup, and ends at once.  The child, whose
+//                               command line is the path in quotes followed
+//                               by " hijo", logs its own line, waits that
+//                               long and ends with code 0.
 
 #include <windows.h>
 
@@ -21,12 +32,22 @@ namespace {
 
 using herramientas::Utf8;
 
+const wchar_t* const kEspera = L"INSTALAR_PRUEBA_ESPERA";
+const wchar_t* const kSalida = L"INSTALAR_PRUEBA_SALIDA";
+const wchar_t* const kArrancador = L"INSTALAR_PRUEBA_ARRANCADOR";
+
 std::wstring Variable(const wchar_t* nombre) {
     const DWORD n = GetEnvironmentVariableW(nombre, nullptr, 0);
     if (n == 0) return {};
     std::wstring valor(n, L'\0');
     valor.resize(GetEnvironmentVariableW(nombre, valor.data(), n));
     return valor;
+}
+
+// The variable as an unsigned number, or `omision` when it is not set.
+DWORD Numero(const wchar_t* nombre, DWORD omision) {
+    const std::wstring valor = Variable(nombre);
+    return valor.empty() ? omision : static_cast<DWORD>(std::stoul(valor));
 }
 
 std::wstring CarpetaActual() {
@@ -42,19 +63,46 @@ std::wstring RutaPropia() {
     return ruta;
 }
 
-}  // namespace
-
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    const std::wstring registro = Variable(L"INSTALAR_PRUEBA_REGISTRO");
-    if (registro.empty()) return 0;
-
+bool Anotar(const std::wstring& registro) {
     const std::string linea =
         Utf8(std::wstring(GetCommandLineW()) + L"\t" + CarpetaActual() + L"\t" + RutaPropia()) + "\r\n";
     const HANDLE abierto = CreateFileW(registro.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                        OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (abierto == INVALID_HANDLE_VALUE) return 1;
+    if (abierto == INVALID_HANDLE_VALUE) return false;
     const instalar::win32::Archivo archivo(abierto);
     DWORD escritos = 0;
     const BOOL bien = WriteFile(archivo.get(), linea.data(), static_cast<DWORD>(linea.size()), &escritos, nullptr);
-    return bien && escritos == linea.size() ? 0 : 1;
+    return bien && escritos == linea.size();
+}
+
+// Starts the child that outlives this process: a copy of this program that
+// runs `milisegundos` and is no bootstrapper itself.
+bool ArrancarHijo(const std::wstring& milisegundos) {
+    SetEnvironmentVariableW(kArrancador, nullptr);
+    SetEnvironmentVariableW(kSalida, nullptr);
+    SetEnvironmentVariableW(kEspera, milisegundos.c_str());
+    const std::wstring programa = RutaPropia();
+    std::wstring linea = L"\"" + programa + L"\" hijo";
+    STARTUPINFOW inicio{};
+    inicio.cb = sizeof(inicio);
+    PROCESS_INFORMATION proceso{};
+    if (!CreateProcessW(programa.c_str(), linea.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &inicio,
+                        &proceso))
+        return false;
+    instalar::win32::ManejadorProceso hilo(proceso.hThread);
+    instalar::win32::ManejadorProceso hijo(proceso.hProcess);
+    return true;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    const std::wstring registro = Variable(L"INSTALAR_PRUEBA_REGISTRO");
+    if (!registro.empty() && !Anotar(registro)) return 1;
+
+    const DWORD salida = Numero(kSalida, 0);
+    const std::wstring hijo = Variable(kArrancador);
+    if (!hijo.empty()) return ArrancarHijo(hijo) ? static_cast<int>(salida) : 1;
+    Sleep(Numero(kEspera, 0));
+    return static_cast<int>(salida);
 }
