@@ -446,12 +446,15 @@ void VentanaWin32::MirarInstalacion() noexcept {
     }, true);
 }
 
-// The setup has had the screen and, most likely, the focus: the menu asks to
-// come back in front, and where Windows keeps the focus where the user has
-// it now, the taskbar button flashes until the user comes back.
+// The setup has had the screen, and its windows are gone.  Where nothing
+// else holds the focus now, the menu comes back in front; where the user
+// has gone on in another program, the focus stays there and the menu's
+// taskbar button flashes until the user comes back.
 void VentanaWin32::VolverAlFrente() {
-    if (::GetForegroundWindow() == ventana_) return;
-    if (::SetForegroundWindow(ventana_)) return;
+    const HWND frente = ::GetForegroundWindow();
+    if (frente == ventana_) return;
+    const bool libre = !frente || frente == ::GetDesktopWindow() || frente == ::GetShellWindow();
+    if (libre && ::SetForegroundWindow(ventana_)) return;
     FLASHWINFO destello{};
     destello.cbSize = sizeof(destello);
     destello.hwnd = ventana_;

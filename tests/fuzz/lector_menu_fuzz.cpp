@@ -32,12 +32,14 @@
 #include "common/Texto.h"
 #include "comprobar/Windows1252.h"
 #include "herramientas/Diseno.h"
+#include "launch/Desenlace.h"
 #include "launch/Lanzador.h"
 #include "menufile/ArchivoMenu.h"
 #include "menufile/BuscarDescripcion.h"
 #include "menufile/LineaMenu.h"
 #include "menufile/RutaMenu.h"
 #include "window/ArbolAccesible.h"
+#include "window/TeclasAcceso.h"
 #include "window/frmMenu.h"
 
 namespace instalar::fuzz {
@@ -370,6 +372,7 @@ struct CargaEsperada {
     std::vector<Entrada> opciones;  // one item label each, in order
     int16_t totalOpciones = 0;
     std::optional<std::u16string> error;  // shown in descripcion
+    bool volver = false;  // a ";@volver" line before the reading stopped
 };
 
 CargaEsperada CargaEsperadaDe(const Legibles& legibles) {
@@ -390,6 +393,7 @@ CargaEsperada CargaEsperadaDe(const Legibles& legibles) {
             esperada.error = DescripcionDe(CodigoError::Desbordamiento);
             return esperada;
         }
+        if (EsVolver(legibles.Texto(i))) esperada.volver = true;
         if (!clase.entrada) continue;
         esperada.opciones.push_back(*clase.entrada);
         // The count is a signed 16-bit number: the entry after the largest
@@ -427,6 +431,9 @@ private:
     void Seleccionar(int16_t indice, bool conRaton);
     void Pulsar(Tecla tecla, int mayusculas);
     void Instalar(bool conIntro);
+    // The setup the menu waits for: nothing starts meanwhile, and its end
+    // is told in the hint line and marked on the item.
+    void TerminarInstalacion(int16_t elegida);
     void Impactos();
     // What opening number `apertura` of the menu file reads, by the failures
     // set for it, and the description it finds under `nombre`.
@@ -728,7 +735,17 @@ void Ventana::Instalar(bool conIntro) {
             EXIGIR(p_.ejecucionesShell.size() == shellAntes);
         }
     }
-    if (!fallo) {
+    // A menu that comes back follows the setups it starts, never a document.
+    const bool seguir = carga_.volver && (EsPrograma(ruta) || EsPaquete(ruta));
+    for (const auto* peticiones : {&p_.procesos, &p_.ejecucionesShell})
+        if (peticiones->size() > (peticiones == &p_.procesos ? procesosAntes : shellAntes))
+            EXIGIR(peticiones->back().seguir == seguir);
+    if (!fallo && carga_.volver) {
+        EXIGIR(!ventana_->Descargada());
+        EXIGIR(p_.mensajes.size() == mensajesAntes);
+        EXIGIR(ventana_->EsperandoInstalacion() == seguir);
+        if (seguir) TerminarInstalacion(elegida);
+    } else if (!fallo) {
         EXIGIR(ventana_->Descargada());
         EXIGIR(p_.mensajes.size() == mensajesAntes);
     } else if (fallo->codigo == CodigoError::CanceladoPorUsuario) {
@@ -740,6 +757,29 @@ void Ventana::Instalar(bool conIntro) {
         EXIGIR(p_.mensajes.size() == mensajesAntes + 1);
         EXIGIR(p_.mensajes.back().texto == fallo->descripcion + u"\r\n" + ruta);
     }
+}
+
+void Ventana::TerminarInstalacion(int16_t elegida) {
+    const std::u16string nombre = TextoSinMarcas(V().opciones[static_cast<size_t>(elegida)].texto);
+    EXIGIR(V().indicacion.texto == TextoInstalando(nombre));
+    EXIGIR(!V().btnInstalar.habilitado);
+    const size_t procesos = p_.procesos.size();
+    const size_t shell = p_.ejecucionesShell.size();
+    ventana_->AlEscribir(kCaracterIntro);
+    ventana_->Instalar();
+    EXIGIR(p_.procesos.size() == procesos && p_.ejecucionesShell.size() == shell);
+    EXIGIR(!ventana_->MirarInstalacion());
+
+    // The code comes from the menu's own bytes: any value may come back.
+    const uint32_t codigo = static_cast<uint32_t>(nombre.size() * 2654435761u);
+    p_.seguidos.back()->codigoSalida = codigo;
+    p_.seguidos.back()->terminado = true;
+    EXIGIR(ventana_->MirarInstalacion());
+    EXIGIR(!ventana_->EsperandoInstalacion());
+    EXIGIR(V().indicacion.texto == TextoTerminado(nombre, codigo));
+    EXIGIR(V().opciones[static_cast<size_t>(elegida)].marca != MarcaOpcion::Ninguna);
+    EXIGIR(V().btnInstalar.habilitado);
+    EXIGIR(Seleccionada() == elegida);
 }
 
 void Ventana::Impactos() {
