@@ -1,5 +1,7 @@
 #include "win32host/ArchivosWin32.h"
 
+#include <vector>
+
 #include "win32host/ErroresWin32.h"
 #include "win32host/Manejadores.h"
 #include "win32host/TextoWin32.h"
@@ -52,6 +54,22 @@ std::u16string ArchivosWin32::DesdeAnsi(std::string_view bytes) {
 bool ArchivosWin32::IgualesSinMayusculas(const std::u16string& a, const std::u16string& b) {
     return ::CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, W(a), static_cast<int>(a.size()), W(b),
                             static_cast<int>(b.size())) == CSTR_EQUAL;
+}
+
+// Windows documents that comparing two sort keys gives what CompareString
+// gives for the strings, with the same flags.  Without a key (the call
+// failed) every name falls in one group, which is slower but still right.
+std::u16string ArchivosWin32::GrupoDeNombre(const std::u16string& nombre) {
+    const DWORD banderas = LCMAP_SORTKEY | NORM_IGNORECASE;
+    const int largoNombre = static_cast<int>(nombre.size());
+    const int largo = ::LCMapStringW(LOCALE_USER_DEFAULT, banderas, W(nombre), largoNombre, nullptr, 0);
+    if (largo <= 0) return {};
+    std::vector<unsigned char> clave(static_cast<size_t>(largo));
+    // A sort key is bytes, though the call's buffer is typed as wide characters.
+    if (::LCMapStringW(LOCALE_USER_DEFAULT, banderas, W(nombre), largoNombre, reinterpret_cast<wchar_t*>(clave.data()),
+                       largo) != largo)
+        return {};
+    return std::u16string(clave.begin(), clave.end());
 }
 
 Resultado<std::string> ArchivosWin32::LeerEntero(const std::u16string& ruta, size_t maximo) {

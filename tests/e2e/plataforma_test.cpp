@@ -774,6 +774,31 @@ TEST_F(TextoDelAnfitrion, ComparaCadaLetraSinMayusculasComoElComprobador) {
     EXPECT_EQ(parejas, 2 * (26 + 4 + 30));
 }
 
+// The host groups a menu's names by their sort keys, so that a screen
+// reader's descriptions are found without comparing every name with every
+// other: two names the host finds equal must share a group, and, for the
+// grouping to spare anything, two it finds different must not.
+TEST_F(TextoDelAnfitrion, CadaLetraTieneElGrupoDeSusIguales) {
+    const std::vector<unsigned char> bytes = LetrasYBloque80();
+    std::string diferencias;
+    for (const unsigned char x : bytes) {
+        for (const unsigned char y : bytes) {
+            const std::u16string a = Decodificado(x);
+            const std::u16string b = Decodificado(y);
+            const bool iguales = archivos_.IgualesSinMayusculas(a, b);
+            const bool mismoGrupo = archivos_.GrupoDeNombre(a) == archivos_.GrupoDeNombre(b);
+            if (iguales == mismoGrupo) continue;
+            char cual[96];
+            std::snprintf(cual, sizeof cual, "\n  0x%02X and 0x%02X: %s, %s", static_cast<unsigned>(x),
+                          static_cast<unsigned>(y), iguales ? "the same" : "different",
+                          mismoGrupo ? "one group" : "two groups");
+            diferencias += cual;
+        }
+    }
+    EXPECT_EQ(diferencias, "");
+    EXPECT_FALSE(archivos_.GrupoDeNombre(u"Contabilidad").empty());
+}
+
 struct Nombres {
     const char* nombre;
     std::string a;  // Windows-1252 bytes, as in a menu file
@@ -791,6 +816,7 @@ TEST_P(NombresDelMenu, SonElMismoNombreSoloSiSoloCambianLasMayusculas) {
     const std::u16string b = archivos_.DesdeAnsi(caso.b);
     EXPECT_EQ(archivos_.IgualesSinMayusculas(a, b), caso.mismoNombre) << Hex(a) << " / " << Hex(b);
     EXPECT_EQ(archivos_.IgualesSinMayusculas(b, a), caso.mismoNombre) << Hex(b) << " / " << Hex(a);
+    EXPECT_EQ(archivos_.GrupoDeNombre(a) == archivos_.GrupoDeNombre(b), caso.mismoNombre) << "their groups";
     const auto comprobador = instalar::comprobar::SinMayusculas;
     EXPECT_EQ(comprobador(instalar::comprobar::DesdeWindows1252(caso.a)) ==
                   comprobador(instalar::comprobar::DesdeWindows1252(caso.b)),

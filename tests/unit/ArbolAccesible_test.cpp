@@ -180,6 +180,28 @@ TEST_F(ArbolTest, LasDescripcionesDeTodasSalenDeUnaLectura) {
     EXPECT_EQ(p.aperturas - aperturasAntes, 2);
 }
 
+// Finding each item's description among the file's entries costs a
+// comparison of names or two, not one against every other entry: the
+// platform's groups of names (the host's sort keys) narrow it down.
+TEST_F(ArbolTest, CadaDescripcionSeHallaSinCompararConTodas) {
+    constexpr int kOpciones = 2000;
+    std::vector<std::string> lineas = {"Men\xC3\xBA", "1.0"};
+    for (int i = 0; i < kOpciones; ++i)
+        lineas.push_back("Producto " + std::to_string(i) + ";p.exe;Instala el " + std::to_string(i));
+    // A repeated name, in other letters: its first entry's description.
+    lineas.push_back("PRODUCTO 7;q.exe;Otra");
+    Escribir(lineas);
+    Cargar();
+    ASSERT_EQ(ventana->TotalOpciones(), kOpciones + 1);
+    p.comparaciones = 0;
+
+    const ArbolAccesible arbol = Arbol();
+    for (long id = 1; id <= kOpciones; ++id)
+        ASSERT_EQ(arbol.Descripcion(id), DesdeUtf8("Instala el " + std::to_string(id - 1))) << id;
+    EXPECT_EQ(arbol.Descripcion(kOpciones + 1), std::u16string(u"Instala el 7"));
+    EXPECT_LE(p.comparaciones, size_t{3} * kOpciones);
+}
+
 struct CasoCajas {
     const char* nombre;
     double twipsPorPixel;
@@ -365,10 +387,13 @@ TEST_F(ArbolTest, TrasDescargarNoQuedanOpciones) {
     EXPECT_EQ(arbol.OpcionDe(1), std::nullopt);
     EXPECT_EQ(arbol.ParteDe(1), Parte::Descripcion);
     for (long id = 0; id <= 9; ++id) {
-        if (const auto elemento = arbol.Elemento(id)) EXPECT_NE(elemento->rol, RolAccesible::OpcionDeLista) << id;
+        if (const auto elemento = arbol.Elemento(id)) {
+            EXPECT_NE(elemento->rol, RolAccesible::OpcionDeLista) << id;
+        }
         EXPECT_EQ(arbol.Descripcion(id), std::nullopt) << id;
-        if (const auto peticion = arbol.AccionPredeterminada(id))
+        if (const auto peticion = arbol.AccionPredeterminada(id)) {
             EXPECT_EQ(peticion->tipo, Peticion::Tipo::PresionarBoton) << id;
+        }
     }
 }
 

@@ -75,6 +75,8 @@ Tamano PlataformaFalsa::MedirTexto(const Fuente& fuente, const std::u16string& t
     return {std::min(ancho, anchoAjuste), lineas * alto};
 }
 
+std::u16string PlataformaFalsa::GrupoDeNombre(const std::u16string& nombre) { return comprobar::SinMayusculas(nombre); }
+
 bool PlataformaFalsa::IgualesEnWindows1252(const std::u16string& a, const std::u16string& b) {
     return comprobar::SinMayusculas(a) == comprobar::SinMayusculas(b);
 }
