@@ -213,6 +213,7 @@ TEST_F(Volver, MientrasInstalaSigueAbiertoYNoAtiendeAOtraCosa) {
         << "the hint line reads: " << Utf8(Leer(kIndicacion));
     EXPECT_TRUE(IsWindowEnabled(Hijo(menu, kIdInstalar))) << "\"Instalar\" stayed disabled";
     ASSERT_TRUE(TraerAlFrente(menu.Ventana()));
+    EXPECT_TRUE(EsperarFoco(menu, kIdInstalar)) << "the focus did not come back to \"Instalar\"";
     PulsarTecla(VK_DOWN, {VK_CONTROL});
     const Lista despues = EsperarLista(menu, ConMarca(3, 1));
     EXPECT_EQ(despues.Marcada(), 1u) << "the selection moved while the setup ran: " << despues.Describir();
