@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -133,6 +134,17 @@ std::string CambiosFuera(const Captura& antes, const Captura& despues, const std
     return std::to_string(cambiados) + " pixels changed within x " + std::to_string(donde.left) + ".." +
            std::to_string(donde.right) + ", y " + std::to_string(donde.top) + ".." + std::to_string(donde.bottom) +
            primero;
+}
+
+// The colour most of a zone's ink has, or the background when it has none.
+COLORREF ColorDeLaTinta(const Captura& captura, const RECT& zona, COLORREF fondo) {
+    std::map<COLORREF, int> cuantos;
+    for (int y = std::max(0L, zona.top); y < std::min<LONG>(captura.Alto(), zona.bottom); ++y)
+        for (int x = std::max(0L, zona.left); x < std::min<LONG>(captura.Ancho(), zona.right); ++x)
+            if (captura.En(x, y) != fondo) ++cuantos[captura.En(x, y)];
+    const auto mayor = std::max_element(cuantos.begin(), cuantos.end(),
+                                        [](const auto& a, const auto& b) { return a.second < b.second; });
+    return mayor == cuantos.end() ? fondo : mayor->first;
 }
 
 // The window as it is once its painting has settled: two captures alike.
@@ -402,6 +414,10 @@ TEST_F(Volver, LaMarcaApareceJuntoAlNombreYNadaMasCambia) {
         EXPECT_TRUE(Esperar([&] { return HayTinta(Captura(menu.Rectangulo()), marca, fondo); }, 3000))
             << "no mark right of " << Utf8(nombre);
         const Captura despues = CapturaQuieta(menu);
+        // In the name's colour: the mark's main colour is one the name has.
+        const COLORREF tinta = ColorDeLaTinta(despues, marca, fondo);
+        EXPECT_TRUE(ContieneColor(despues, AVentana(menu, Ubicacion(DelMenu(id))), tinta))
+            << Utf8(nombre) << "'s mark is " << TextoColor(tinta) << ", a colour its name has not";
         const RECT indicacion = Union(indicacionAntes, AVentana(menu, Ubicacion(DelMenu(kIndicacion))));
         EXPECT_EQ(CambiosFuera(antes, despues, {marca, Ensanchar(indicacion, 1)}), "")
             << "after " << Utf8(nombre) << "'s setup";
