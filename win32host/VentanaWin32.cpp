@@ -463,13 +463,25 @@ void VentanaWin32::VolverAlFrente() {
 }
 
 // "Instalar" is disabled while a setup runs; the focus it held goes to
-// "Cerrar", the one button left working.
+// "Cerrar", the one button left working, and comes back when the setup has
+// ended, so that the menu is as the user left it.
 void VentanaWin32::SincronizarBotones() {
     const bool habilitado = modelo_.Vista().btnInstalar.habilitado;
     if ((::IsWindowEnabled(btnInstalar_) != FALSE) == habilitado) return;
     const bool teniaFoco = ::GetFocus() == btnInstalar_;
     ::EnableWindow(btnInstalar_, habilitado ? TRUE : FALSE);
     if (teniaFoco) Enfocar(ParadaFoco::Cerrar);
+    if (habilitado && focoPrestado_ && ultimoFoco_ == btnCerrar_) DevolverFocoAInstalar();
+    focoPrestado_ = teniaFoco;
+}
+
+// Only while the window is active: an inactive one takes the focus back
+// when it is activated, and must not be activated for it.
+void VentanaWin32::DevolverFocoAInstalar() {
+    if (::GetFocus() == btnCerrar_)
+        Enfocar(ParadaFoco::Instalar);
+    else
+        ultimoFoco_ = btnInstalar_;
 }
 
 // Repaints what changed and tells screen readers about it.  Messages also

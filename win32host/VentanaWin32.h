@@ -83,6 +83,7 @@ private:
     void Enfocar(ParadaFoco parada);
     void TrasEvento();
     void SincronizarBotones();
+    void DevolverFocoAInstalar();
     void VolverAlFrente();
     void Actualizar();
     Punto ATwips(LPARAM l) const;
@@ -110,6 +111,8 @@ private:
     HWND btnInstalar_ = nullptr;
     HWND btnCerrar_ = nullptr;
     HWND ultimoFoco_ = nullptr;
+    // "Cerrar" holds the focus because "Instalar", which had it, was disabled.
+    bool focoPrestado_ = false;
     int opcionPresionada_ = -1;
     bool altoContraste_ = false;
 };

@@ -20,6 +20,10 @@
 //                               command line is the path in quotes followed
 //                               by " hijo", logs its own line, waits that
 //                               long and ends with code 0.
+//
+// The menu's environment is the same for every item, so an item can give
+// its own values as arguments of the form NAME=value (the names above);
+// they count as if they were in the environment.
 
 #include <windows.h>
 
@@ -94,9 +98,29 @@ bool ArrancarHijo(const std::wstring& milisegundos) {
     return true;
 }
 
+// Arguments NAME=value after the program's own path, for one of the
+// variables above, set that variable for this run and its child.
+void TomarArgumentos() {
+    const std::wstring linea = GetCommandLineW();
+    const std::size_t finDelPrograma = linea.empty() ? std::wstring::npos
+                                       : linea[0] == L'"' ? linea.find(L'"', 1)
+                                                          : linea.find(L' ');
+    if (finDelPrograma == std::wstring::npos) return;
+    for (std::size_t inicio = finDelPrograma + 1; inicio < linea.size();) {
+        std::size_t fin = linea.find(L' ', inicio);
+        if (fin == std::wstring::npos) fin = linea.size();
+        const std::wstring argumento = linea.substr(inicio, fin - inicio);
+        const std::size_t igual = argumento.find(L'=');
+        if (igual != std::wstring::npos && argumento.rfind(L"INSTALAR_PRUEBA_", 0) == 0)
+            SetEnvironmentVariableW(argumento.substr(0, igual).c_str(), argumento.substr(igual + 1).c_str());
+        inicio = fin + 1;
+    }
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    TomarArgumentos();
     const std::wstring registro = Variable(L"INSTALAR_PRUEBA_REGISTRO");
     if (!registro.empty() && !Anotar(registro)) return 1;
 
