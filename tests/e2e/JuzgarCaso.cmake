@@ -67,6 +67,11 @@ if(NOT resultado STREQUAL "0")
     message(FATAL_ERROR "[ JUEZ     ] the program ended with ${resultado} after reporting its case done: "
                         "a fault after the test (a destructor, the exit)")
   endif()
+  if(NOT salida MATCHES "Running main\\(\\)")
+    # Not even GoogleTest's first line: the case never ran.
+    message(FATAL_ERROR "[ JUEZ     ] the program ended with ${resultado} before it printed anything: "
+                        "Wine did not start it (its loader or its server failed), so no case ran")
+  endif()
   message(FATAL_ERROR "[ JUEZ     ] the program ended with ${resultado}")
 endif()
 if(omitido)
