@@ -21,14 +21,14 @@ uint64_t AspectoDe(const Etiqueta& e) {
     h = Mezclar(h, e.fuente.negrita);
     h = Mezclar(h, static_cast<uint64_t>(e.fuente.puntos * 100));
     h = Mezclar(h, e.color ? (uint64_t{1} << 24 | ValorDe(*e.color)) : 0);
-    h = Mezclar(h, static_cast<uint64_t>(e.marca));
+    h = Mezclar(h, static_cast<uint64_t>(MarcaDe(e)));
     return Mezclar(h, static_cast<uint64_t>(e.alineacion));
 }
 
 // A label's place, with its mark's when it has one.
 RECT CajaPintada(const Etiqueta& e, const Escala& escala) {
     RECT caja = escala.APixeles(e.caja);
-    if (e.marca == MarcaOpcion::Ninguna) return caja;
+    if (MarcaDe(e) == MarcaOpcion::Ninguna) return caja;
     const RECT marca = escala.APixeles(CajaDeMarca(e.caja, escala.TwipsPorPixelX()));
     // The pen's width reaches past the box; a pixel or two more keep it.
     const RECT holgada{marca.left - 2, marca.top - 2, marca.right + 2, marca.bottom + 2};

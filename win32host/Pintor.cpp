@@ -108,13 +108,13 @@ void PintarEtiqueta(HDC dc, const Etiqueta& etiqueta, const Escala& escala, Fuen
 
 // A tick, a dash or a cross, in the item's text colour, with strokes that
 // grow with the resolution.
-void PintarMarca(HDC dc, const Etiqueta& opcion, COLORREF color, const Escala& escala) {
+void PintarMarca(HDC dc, const Etiqueta& opcion, MarcaOpcion marca, COLORREF color, const Escala& escala) {
     const RECT caja = escala.APixeles(CajaDeMarca(opcion.caja, escala.TwipsPorPixelX()));
     const int ancho = caja.right - caja.left;
     const int alto = caja.bottom - caja.top;
     Pluma pluma(::CreatePen(PS_SOLID, (std::max)(2, ancho / 6), color));
     ObjetoEnDc seleccion(dc, pluma.get());
-    switch (opcion.marca) {
+    switch (marca) {
     case MarcaOpcion::Instalado: {
         const POINT tic[] = {{caja.left, caja.top + alto / 2},
                              {caja.left + ancho / 3, caja.bottom - 1},
@@ -177,8 +177,9 @@ void PintarContenido(HDC dc, SIZE tamano, const Controles& c, const Apariencia& 
     auto etiqueta = [&](const Etiqueta& et) { PintarEtiqueta(dc, et, escala, fuentes, e); };
     auto opcion = [&](const OpcionDeLista& o) {
         etiqueta(o.etiqueta);
-        if (o.etiqueta.marca != MarcaOpcion::Ninguna && o.etiqueta.visible)
-            PintarMarca(dc, o.etiqueta, a.paleta(colores.TextoDe(o.etiqueta)), escala);
+        const MarcaOpcion marca = MarcaDe(o.etiqueta);
+        if (marca != MarcaOpcion::Ninguna && o.etiqueta.visible)
+            PintarMarca(dc, o.etiqueta, marca, a.paleta(colores.TextoDe(o.etiqueta)), escala);
     };
     DeAbajoArriba(c, Sobrecarga{etiqueta, opcion,
                                 [&](const Imagen& i) { PintarImagen(dc, i, r, escala); },

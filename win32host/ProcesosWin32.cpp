@@ -21,7 +21,13 @@ DWORD CodigoDelShell(const SHELLEXECUTEINFOW& ejecucion) {
     return CodigoDelFalloDelShell(ultimo, reinterpret_cast<INT_PTR>(ejecucion.hInstApp));
 }
 
-ProcesoAEsperar Seguir(ManejadorProceso proceso, std::optional<GrupoDeProcesos> grupo) {
+// The started process to wait for, with every process it starts where the
+// system lets a group hold it; where it does not (on Windows 7 for a
+// process already in a job, or for one started elevated), the process
+// alone is waited for.
+ProcesoAEsperar Seguir(ManejadorProceso proceso) {
+    auto grupo = GrupoDeProcesos::Crear();
+    if (grupo && !grupo->Anadir(proceso.get())) grupo.reset();
     return ProcesoAEsperar{std::make_unique<ProcesoSeguido>(std::move(proceso), std::move(grupo))};
 }
 
@@ -53,15 +59,15 @@ Resultado<ProcesoAEsperar> ProcesosWin32::IniciarProceso(const PeticionProceso& 
     ManejadorProceso hiloPrincipal(proceso.hThread);
     ManejadorProceso procesoIniciado(proceso.hProcess);
     if (!peticion.seguir) return ProcesoAEsperar{};
-    auto grupo = GrupoDeProcesos::Crear();
-    if (grupo && !grupo->Anadir(procesoIniciado.get())) grupo.reset();
+    ProcesoAEsperar seguido = Seguir(std::move(procesoIniciado));
     if (::ResumeThread(hiloPrincipal.get()) == static_cast<DWORD>(-1)) {
-        // Never leave a suspended setup behind.
+        // Never leave a suspended setup behind (its handle is still open,
+        // held by `seguido`).
         const Error error = UltimoError(peticion.aplicacion);
-        ::TerminateProcess(procesoIniciado.get(), 1);
+        ::TerminateProcess(proceso.hProcess, 1);
         return error;
     }
-    return Seguir(std::move(procesoIniciado), std::move(grupo));
+    return seguido;
 }
 
 Resultado<ProcesoAEsperar> ProcesosWin32::EjecutarConShell(const PeticionProceso& peticion) {
@@ -79,12 +85,8 @@ Resultado<ProcesoAEsperar> ProcesosWin32::EjecutarConShell(const PeticionProceso
     // The shell hands no process back when it passed the file to a program
     // that was already running.
     if (!ejecucion.hProcess) return ProcesoAEsperar{};
-    ManejadorProceso procesoIniciado(ejecucion.hProcess);
-    // Already running, and perhaps elevated, which no group of a process
-    // that is not may hold: then the process alone is waited for.
-    auto grupo = GrupoDeProcesos::Crear();
-    if (grupo && !grupo->Anadir(procesoIniciado.get())) grupo.reset();
-    return Seguir(std::move(procesoIniciado), std::move(grupo));
+    // Already running, so what it started before this goes unseen.
+    return Seguir(ManejadorProceso(ejecucion.hProcess));
 }
 
 // Only a setup program that asks to be elevated, a package or a document

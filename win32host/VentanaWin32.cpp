@@ -158,7 +158,7 @@ void VentanaWin32::CargarModelo() {
     modelo_.Cargar();
     const Controles& c = modelo_.Vista();
     ::SetWindowTextW(ventana_, W(c.tituloVentana));
-    ::EnableWindow(btnInstalar_, c.btnInstalar.habilitado ? TRUE : FALSE);
+    SincronizarBotones();
     const SIZE tamano = TamanoCliente(ventana_);
     const Punto interior = escala_.ATwips(tamano.cx, tamano.cy);
     modelo_.AjustarATamano(interior.x, interior.y);

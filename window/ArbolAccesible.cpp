@@ -69,7 +69,7 @@ ElementoAccesible ArbolAccesible::Opcion(int16_t indice) const {
     if (menu_.Instalando() == indice) {
         opcion.nombre += u": instalando";
         opcion.estados |= kOcupado;
-    } else if (const auto codigo = menu_.DesenlaceDe(indice)) {
+    } else if (const auto codigo = etiqueta.desenlace) {
         opcion.nombre += u": " + TextoDesenlace(*codigo);
     }
     if (const auto tecla = TeclaDeAcceso(etiqueta.texto)) opcion.atajo = u"Alt+" + std::u16string(1, *tecla);

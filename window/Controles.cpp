@@ -1,5 +1,6 @@
 #include "window/Controles.h"
 
+#include "launch/Desenlace.h"
 #include "window/Distribucion.h"
 
 #include <utility>
@@ -96,6 +97,16 @@ void FijarTexto(Etiqueta& etiqueta, std::u16string texto, MedidaTexto& medida) {
 void FijarNegrita(Etiqueta& etiqueta, bool negrita, MedidaTexto& medida) {
     etiqueta.fuente.negrita = negrita;
     AjustarATexto(etiqueta, medida);
+}
+
+MarcaOpcion MarcaDe(const Etiqueta& opcion) {
+    if (!opcion.desenlace) return MarcaOpcion::Ninguna;
+    switch (ClaseDeDesenlace(*opcion.desenlace)) {
+    case ClaseDesenlace::Instalado: return MarcaOpcion::Instalado;
+    case ClaseDesenlace::Cancelado: return MarcaOpcion::Cancelado;
+    case ClaseDesenlace::Fallido: break;
+    }
+    return MarcaOpcion::Fallido;
 }
 
 }  // namespace instalar

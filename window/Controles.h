@@ -35,7 +35,8 @@ struct Etiqueta {
     bool ajustePalabras = false;          // keeps its width, wraps, grows down
     bool visible = true;
     bool cursorMano = false;
-    MarcaOpcion marca = MarcaOpcion::Ninguna;        // an item's
+    // An item's: the exit code of its last setup that the menu waited for.
+    std::optional<uint32_t> desenlace;
 };
 
 enum class Dibujo { Flecha, Icono };
@@ -107,5 +108,8 @@ void DeAbajoArriba(const Controles& c, Visita&& visita) {
 // its left edge, or its right edge where the label says so.
 void FijarTexto(Etiqueta& etiqueta, std::u16string texto, MedidaTexto& medida);
 void FijarNegrita(Etiqueta& etiqueta, bool negrita, MedidaTexto& medida);
+
+// The mark an item shows for how its last setup ended; none before any.
+MarcaOpcion MarcaDe(const Etiqueta& opcion);
 
 }  // namespace instalar

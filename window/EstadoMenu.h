@@ -5,7 +5,6 @@
 // only what its own header says it does.
 
 #include <cstdint>
-#include <map>
 #include <optional>
 #include <string>
 
@@ -29,8 +28,6 @@ struct EstadoMenu {
     bool volver = false;
     // The item whose setup the menu is waiting for.
     std::optional<int16_t> instalando;
-    // How the setups the menu waited for ended: item and exit code.
-    std::map<int16_t, uint32_t> desenlaces;
 };
 
 // Errors of the selection and the launch are shown in a message box titled

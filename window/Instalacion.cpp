@@ -5,19 +5,6 @@
 
 namespace instalar {
 
-namespace {
-
-MarcaOpcion MarcaDe(uint32_t codigoSalida) {
-    switch (ClaseDeDesenlace(codigoSalida)) {
-    case ClaseDesenlace::Instalado: return MarcaOpcion::Instalado;
-    case ClaseDesenlace::Cancelado: return MarcaOpcion::Cancelado;
-    case ClaseDesenlace::Fallido: break;
-    }
-    return MarcaOpcion::Fallido;
-}
-
-}  // namespace
-
 std::u16string NombreVisible(const Etiqueta& opcion) { return TextoSinMarcas(opcion.texto); }
 
 void Instalacion::Empezar(int16_t opcion, ProcesoAEsperar proceso) {
@@ -36,8 +23,7 @@ bool Instalacion::Mirar() {
     const int16_t opcion = *estado_.instalando;
     estado_.instalando.reset();
     Controles& c = estado_.controles;
-    Opcion(opcion).marca = MarcaDe(codigo);
-    estado_.desenlaces[opcion] = codigo;
+    Opcion(opcion).desenlace = codigo;
     FijarTexto(c.indicacion, TextoTerminado(NombreVisible(Opcion(opcion)), codigo), medida_);
     c.btnInstalar.habilitado = true;
     return true;

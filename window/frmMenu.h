@@ -82,8 +82,6 @@ public:
     // The window is going: the items made at load time go with it.
     void Descargar() {
         instalacion_.Soltar();
-        estado_.instalando.reset();
-        estado_.desenlaces.clear();
         lista_.Soltar();
     }
 
@@ -94,12 +92,6 @@ public:
     bool Descargada() const { return descargada_; }
     bool EsperandoInstalacion() const { return instalacion_.EnCurso(); }
     std::optional<int16_t> Instalando() const { return estado_.instalando; }
-    // The exit code of the last setup of item `indice` the menu waited for.
-    std::optional<uint32_t> DesenlaceDe(int16_t indice) const {
-        const auto desenlace = estado_.desenlaces.find(indice);
-        if (desenlace == estado_.desenlaces.end()) return std::nullopt;
-        return desenlace->second;
-    }
     int16_t TotalOpciones() const { return estado_.totalOpciones; }
     std::optional<int16_t> Seleccionada() const { return estado_.seleccionada; }
     std::optional<std::u16string> DescripcionDeOpcion(int16_t indice) const {

@@ -777,7 +777,7 @@ void Ventana::TerminarInstalacion(int16_t elegida) {
     EXIGIR(ventana_->MirarInstalacion());
     EXIGIR(!ventana_->EsperandoInstalacion());
     EXIGIR(V().indicacion.texto == TextoTerminado(nombre, codigo));
-    EXIGIR(V().opciones[static_cast<size_t>(elegida)].marca != MarcaOpcion::Ninguna);
+    EXIGIR(MarcaDe(V().opciones[static_cast<size_t>(elegida)]) != MarcaOpcion::Ninguna);
     EXIGIR(V().btnInstalar.habilitado);
     EXIGIR(Seleccionada() == elegida);
 }

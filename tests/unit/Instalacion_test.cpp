@@ -119,8 +119,8 @@ TEST_P(DesenlaceEnVentanaTest, LaIndicacionLaMarcaYElLectorDicenComoTermino) {
 
     EXPECT_FALSE(ventana->EsperandoInstalacion());
     EXPECT_EQ(V().indicacion.texto, caso.indicacion);
-    EXPECT_EQ(V().opciones[1].marca, caso.marca);
-    EXPECT_EQ(V().opciones[0].marca, MarcaOpcion::Ninguna);
+    EXPECT_EQ(MarcaDe(V().opciones[1]), caso.marca);
+    EXPECT_EQ(MarcaDe(V().opciones[0]), MarcaOpcion::Ninguna);
     EXPECT_TRUE(V().btnInstalar.habilitado);
     EXPECT_FALSE(ventana->Descargada());
     const std::u16string desenlace = caso.indicacion.substr(caso.indicacion.find(u": ") + 2);
@@ -145,9 +145,9 @@ TEST_F(InstalacionTest, ElegirOtraVezInstalaOtraVezYLaMarcaSeQueda) {
     Terminar(7);
     EmpezarYEsperar();
     EXPECT_EQ(p.procesos.size(), 2u);
-    EXPECT_EQ(V().opciones[0].marca, MarcaOpcion::Fallido) << "the mark stays while the setup runs again";
+    EXPECT_EQ(MarcaDe(V().opciones[0]), MarcaOpcion::Fallido) << "the mark stays while the setup runs again";
     Terminar(0);
-    EXPECT_EQ(V().opciones[0].marca, MarcaOpcion::Instalado);
+    EXPECT_EQ(MarcaDe(V().opciones[0]), MarcaOpcion::Instalado);
     EXPECT_EQ(V().indicacion.texto, u"«Uno»: Instalado");
 }
 
