@@ -16,6 +16,8 @@
 #   INSTALAR_JOBS    parallel build jobs (default 2)
 #   INSTALAR_DPI     screen resolution of the Wine prefix (default 96)
 set -euo pipefail
+# shellcheck source=fallo.sh
+. "$(dirname "${BASH_SOURCE[0]}")/fallo.sh" demo
 
 raiz=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$raiz"
@@ -64,7 +66,7 @@ captura="$INSTALAR_WINE_TMP/pantalla.png"
 for ((i = 0; i < 300; i++)); do
     sleep 0.2
     import -window root "$captura"
-    caja=$(convert "$captura" -format '%@' info:)  # e.g. 451x366+286+201
+    caja=$(convert "$captura" -format '%@' info: 2>/dev/null)  # e.g. 451x366+286+201; nothing while the screen is black
     [ "${caja%%x*}" -ge 300 ] 2>/dev/null && break
 done
 sleep 0.5  # let it finish painting

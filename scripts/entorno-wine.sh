@@ -132,112 +132,29 @@ _instalar_mantener_escritorio() {
 
 # --- Which loader runs which programs ------------------------------------
 
-_instalar_cargador64=/usr/lib/wine/wine64
-_instalar_cargador32=/usr/lib/wine/wine
-_instalar_binfmt=/proc/sys/fs/binfmt_misc
+# shellcheck source=decidir-x86.sh
+. "$_instalar_entorno_raiz/scripts/decidir-x86.sh"
 
 _instalar_sin_x86() {
     INSTALAR_X86=no
     INSTALAR_X86_MOTIVO=$1
 }
 
-# Runs a command as root: directly, or through sudo without a password.
-_instalar_como_root() {
-    if [ "$(id -u)" = 0 ]; then
-        "$@"
-    else
-        command -v sudo >/dev/null && sudo -n "$@"
-    fi
-}
-
-# shellcheck source=manejador-i386.sh
-. "$_instalar_entorno_raiz/scripts/manejador-i386.sh"
-
-# qemu-user before version 8 keeps its page flags per page, and Wine's
-# 32-bit loader reserves nearly 4 GiB at start: each x86 program then takes
-# about a minute to start.  From version 8 on it takes a fraction of a second.
-_instalar_qemu_suficiente() {
-    local version
-    version=$("$1" --version 2>/dev/null | sed -n '1s/.*version \([0-9][0-9]*\)\..*/\1/p')
-    [ -n "$version" ] && [ "$version" -ge 8 ]
-}
-
-# Registers qemu-i386 for 32-bit x86 ELF files.  The flags: F opens the
-# emulator now, so it is found from any mount namespace; P passes the
-# program's own name on, which Wine's loader needs.  Left registered
-# afterwards, as Debian's qemu-user-binfmt does on other machines: other
-# runs on this machine may be using it (remove it with
-# "echo -1 > /proc/sys/fs/binfmt_misc/qemu-i386").
-_instalar_registrar_qemu() {
-    local qemu magia mascara
-    qemu=$(command -v qemu-i386-static || command -v qemu-i386) || {
-        _instalar_sin_x86 "this kernel cannot run 32-bit programs (Exec format error) and qemu-i386 is missing: install qemu-user-static (scripts/paquetes.sh does)"
-        return 1
-    }
-    qemu=$(readlink -f "$qemu")
-    _instalar_qemu_suficiente "$qemu" || {
-        _instalar_sin_x86 "this kernel cannot run 32-bit programs, and $qemu ($("$qemu" --version | head -n 1)) takes about a minute to start each x86 program under Wine: install qemu-user-static 8 or newer from bookworm-backports (scripts/paquetes.sh does)"
-        return 1
-    }
-    if [ ! -e "$_instalar_binfmt/register" ] &&
-        ! _instalar_como_root mount -t binfmt_misc binfmt_misc "$_instalar_binfmt" 2>/dev/null; then
-        _instalar_sin_x86 "this kernel cannot run 32-bit programs, and $_instalar_binfmt could not be mounted to register qemu-i386 for them: run as root, or mount it (mount -t binfmt_misc binfmt_misc $_instalar_binfmt)"
-        return 1
-    fi
-    magia='\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00'
-    mascara='\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff'
-    if ! _instalar_como_root sh -c "echo ':qemu-i386:M::$magia:$mascara:$qemu:FP' >$_instalar_binfmt/register" 2>/dev/null; then
-        _instalar_sin_x86 "this kernel cannot run 32-bit programs, and qemu-i386 could not be registered for them in $_instalar_binfmt/register: run as root"
-        return 1
-    fi
-}
-
-# Decides how x86 programs run here: nativo, emulado or no.
-_instalar_decidir_x86() {
-    local manejador
-    if [ "${INSTALAR_SIN_X86:-0}" = 1 ]; then
-        _instalar_sin_x86 "INSTALAR_SIN_X86=1 asks for no x86 program to run"
-        return 0
-    fi
-    if [ ! -x "$_instalar_cargador32" ]; then
-        _instalar_sin_x86 "Wine's 32-bit loader $_instalar_cargador32 is missing: install wine32:i386 (scripts/paquetes.sh does)"
-        return 0
-    fi
-    manejador=$(instalar_manejador_i386)
-    if [ -z "$manejador" ] && /lib/ld-linux.so.2 --help >/dev/null 2>&1; then
-        INSTALAR_X86=nativo
-        INSTALAR_X86_MOTIVO="this kernel runs 32-bit programs: x86 programs run natively"
-        return 0
-    fi
-    if [ -z "$manejador" ]; then
-        _instalar_registrar_qemu || return 0
-        manejador=qemu-i386
-    fi
-    INSTALAR_X86=emulado
-    INSTALAR_X86_MOTIVO="this kernel cannot run 32-bit programs: x86 programs run emulated ($(sed -n 's/^interpreter //p' "$_instalar_binfmt/$manejador"), binfmt_misc handler $manejador), many times slower"
-}
-
-# Where 32-bit programs do not run natively, Debian's `wine` would still
-# pick the 32-bit loader, and fail; `wine` on the PATH then calls the 64-bit
-# loader, which hands x86 programs to the 32-bit one by itself.
+# `wine` on the PATH calls the loader decided on.
 _instalar_elegir_cargador() {
     local orden
-    [ "$INSTALAR_X86" = nativo ] && return 0
-    [ -x "$_instalar_cargador64" ] || {
-        _instalar_fallo "Wine's 64-bit loader $_instalar_cargador64 is missing: install wine64 (scripts/paquetes.sh does)"
-        return 1
-    }
+    [ "$INSTALAR_CARGADOR" = wine ] && return 0
     mkdir -p "$INSTALAR_WINE_TMP/bin"
     for orden in wine wine-stable; do
-        printf '#!/bin/sh\nexec %s "$@"\n' "$_instalar_cargador64" >"$INSTALAR_WINE_TMP/bin/$orden"
+        printf '#!/bin/sh\nexec %s "$@"\n' "$INSTALAR_CARGADOR" >"$INSTALAR_WINE_TMP/bin/$orden"
         chmod +x "$INSTALAR_WINE_TMP/bin/$orden"
     done
     export PATH="$INSTALAR_WINE_TMP/bin:$PATH"
-    export WINELOADER=$_instalar_cargador64
+    export WINELOADER=$INSTALAR_CARGADOR
 }
 
 _instalar_cargador_usado() {
-    if [ "$INSTALAR_X86" = nativo ]; then echo "Debian's wine"; else echo "$_instalar_cargador64"; fi
+    if [ "$INSTALAR_CARGADOR" = wine ]; then echo "Debian's wine"; else echo "$INSTALAR_CARGADOR"; fi
 }
 
 # Runs the probe for BITS (32 or 64) and checks that it ran as such.
@@ -257,7 +174,7 @@ _instalar_comprobar_arquitecturas() {
     local salida
     salida=$(tail -n 3 "$INSTALAR_WINE_TMP/sonda32.log")
     if [ "$INSTALAR_X86" = nativo ]; then
-        _instalar_fallo "Wine's 32-bit loader $_instalar_cargador32 did not run an x86 program, although this kernel runs 32-bit programs: $salida"
+        _instalar_fallo "Wine's 32-bit loader $instalar_wine32 did not run an x86 program, although this kernel runs 32-bit programs: $salida"
         return 1
     fi
     _instalar_sin_x86 "x86 programs were to run emulated, but Wine's 32-bit loader did not run the x86 probe under the emulator: ${salida:-no output}"
@@ -277,9 +194,9 @@ instalar_wine_iniciar() {
     trap 'exit 130' INT
     trap 'exit 143' TERM
 
-    _instalar_decidir_x86
-    export INSTALAR_X86 INSTALAR_X86_MOTIVO
-    _instalar_elegir_cargador || return 1
+    instalar_decidir_maquina || { _instalar_fallo "x64 programs cannot run here"; return 1; }
+    export INSTALAR_X86 INSTALAR_X86_MOTIVO INSTALAR_CARGADOR
+    _instalar_elegir_cargador
     command -v wineserver >/dev/null ||
         { _instalar_fallo "wineserver is missing: install wine (scripts/paquetes.sh does)"; return 1; }
 

@@ -10,6 +10,8 @@
 # Settings read from the environment:
 #   INSTALAR_JOBS   parallel build jobs (default 2)
 set -euo pipefail
+# shellcheck source=fallo.sh
+. "$(dirname "${BASH_SOURCE[0]}")/fallo.sh" publicar
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 scripts/paquetes.sh >&2
