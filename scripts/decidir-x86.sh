@@ -83,8 +83,7 @@ _instalar_registrar_qemu() {
     }
     magia='\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00'
     mascara='\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff'
-    printf '%s' ":qemu-i386:M::$magia:$mascara:$qemu:FP" |
-        instalar_escribir_como_root "$instalar_binfmt/register" 2>/dev/null || {
+    instalar_escribir_como_root "$instalar_binfmt/register" ":qemu-i386:M::$magia:$mascara:$qemu:FP" 2>/dev/null || {
         _instalar_x86 no "this kernel cannot run 32-bit programs, and qemu-i386 could not be registered for them in $instalar_binfmt/register: run as root"
         return 1
     }
@@ -115,6 +114,11 @@ _instalar_decidir_x86() {
     # Someone turned it off; registering another would overrule that.
     if manejador=$(instalar_manejador_i386 disabled); then
         _instalar_x86 no "this kernel cannot run 32-bit programs, and the binfmt_misc handler $manejador for them is disabled: enable it (echo 1 > $instalar_binfmt/$manejador)"
+        return 0
+    fi
+    # Without the 64-bit loader nothing runs: change nothing for it.
+    if [ ! -x "$instalar_wine64" ]; then
+        _instalar_x86 no "Wine's 64-bit loader $instalar_wine64, which runs x86 programs where the kernel cannot, is missing: install wine64 (scripts/paquetes.sh does)"
         return 0
     fi
     _instalar_registrar_qemu || true

@@ -55,13 +55,14 @@ instalar_como_root() {
     fi
 }
 
-# instalar_escribir_como_root FILE: writes standard input to FILE as root.
-# No command line is built from the text, so nothing in it is ever run.
+# instalar_escribir_como_root FILE TEXT: writes TEXT to FILE as root, in one
+# write (binfmt_misc takes a registration only so).  No command line is
+# built from the text, so nothing in it is ever run.
 instalar_escribir_como_root() {
     if instalar_es_root; then
-        cat >"$1"
+        printf '%s' "$2" >"$1"
     else
-        instalar_orden sudo -n tee "$1" >/dev/null
+        printf '%s' "$2" | instalar_orden sudo -n tee "$1" >/dev/null
     fi
 }
 

@@ -113,9 +113,8 @@ if [ -z "$(fuente_de "$backports" "Debian Backports")" ]; then
     espejo=$(fuente_de "$VERSION_CODENAME" Debian)
     [ -n "$espejo" ] || { echo "paquetes: no Debian mirror for $VERSION_CODENAME found in apt's sources, to take qemu-user-static from $backports" >&2; exit 1; }
     fuente="$instalar_fuentes_apt/instalar-$backports.sources"
-    printf '%s\n' 'Types: deb' "URIs: $espejo" "Suites: $backports" 'Components: main' \
-        'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' |
-        instalar_escribir_como_root "$fuente"
+    instalar_escribir_como_root "$fuente" "$(printf '%s\n' 'Types: deb' "URIs: $espejo" "Suites: $backports" \
+        'Components: main' 'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg')"$'\n'
     echo "paquetes: added $backports from $espejo to apt's sources, for qemu-user-static 8 or newer (undo: rm $fuente && apt-get update)"
     if ! instalar_como_root apt-get update; then
         instalar_como_root rm -f "$fuente"
