@@ -7,8 +7,9 @@
 #      (scripts/comprobar-exe.sh);
 #   4. the release: built, unpacked, smoke-tested, signed and verified
 #      (scripts/probar-publicacion.sh);
-#   5. the release built twice from clean clones, byte for byte the same
-#      (scripts/probar-reproducible.sh).
+#   5. the Wine set-up as a fresh machine meets it (tests/maquinas/entorno-fresco.sh);
+#   6. the release built again from a clean clone elsewhere, byte for byte the
+#      same as this run's (scripts/probar-reproducible.sh).
 # Where the kernel cannot run 32-bit programs, the x86 programs run
 # emulated (see scripts/entorno-wine.sh); where they cannot run at all,
 # their cases are skipped, counted as such and named with the reason.
@@ -100,17 +101,33 @@ omitir() {
     echo "==> skipped: $2"
 }
 
-# e2e PRESET DPI: the end-to-end suite of PRESET, or for x86 where x86
-# programs cannot run, its cases counted as skipped (as many as the x64
-# suite has, which is built from the same sources).
+# The x86 cases that run at the first resolution only: a CTest pattern for
+# all of them, and a line for each group with its reason and its cases.
+una_resolucion=tests/e2e/una_resolucion.txt
+patron_una_resolucion() {
+    grep -v '^#' "$una_resolucion" | cut -f 1 | paste -sd '|'
+}
+decir_una_resolucion() {  # PRESET DPI
+    local patron motivo casos
+    echo "==> $1 at $2 dpi leaves out the cases whose results do not depend on the resolution (they ran at ${INSTALAR_DPI:-96} dpi; see $una_resolucion):"
+    while IFS=$'\t' read -r patron motivo; do
+        casos=$(ctest --preset "$1" -N -R "$patron" 2>/dev/null | sed -n 's/^ *Test *#[0-9]*: //p' | paste -sd ' ')
+        echo "    $motivo: ${casos:-(none)}"
+    done < <(grep -v '^#' "$una_resolucion")
+}
+
+# e2e PRESET DPI [CTEST OPTIONS...]: the end-to-end suite of PRESET, or for
+# x86 where x86 programs cannot run, its cases counted as skipped (as many
+# as the x64 suite has, which is built from the same sources).
 casos_x64=1
 e2e() {
     local preset=$1 dpi=$2
+    shift 2
     if [ "$preset" = windows-x86 ] && [ "$INSTALAR_X86" = no ]; then
         omitir "$casos_x64" "$casos_x64 x86 end-to-end cases at $dpi dpi: $INSTALAR_X86_MOTIVO"
         return 0
     fi
-    paso "end-to-end tests $preset at $dpi dpi" ctest_contado "$preset"
+    paso "end-to-end tests $preset at $dpi dpi" ctest_contado "$preset" "$@"
     anotar_reintentos "$preset" "$dpi"
     [ "$preset" = windows-x64 ] && [ "$ultimo_total" -gt 0 ] && casos_x64=$ultimo_total
     if [ "$preset" = windows-x86 ] && [ "$INSTALAR_X86" = emulado ]; then
@@ -182,7 +199,12 @@ if [ ${#windows[@]} -gt 0 ]; then
         for dpi in ${INSTALAR_DPI_OTROS-144}; do
             instalar_wine_dpi "$dpi"
             for preset in "${windows[@]}"; do
-                e2e "$preset" "$dpi"
+                if [ "$preset" = windows-x86 ] && [ "$INSTALAR_X86" != no ]; then
+                    decir_una_resolucion "$preset" "$dpi"
+                    e2e "$preset" "$dpi" -E "$(patron_una_resolucion)"
+                else
+                    e2e "$preset" "$dpi"
+                fi
             done
         done
         instalar_wine_parar
@@ -191,7 +213,13 @@ if [ ${#windows[@]} -gt 0 ]; then
     fi
 fi
 
-paso "reproducible release" scripts/probar-reproducible.sh
+# The Wine set-up once more, as a fresh machine meets it: this one keeps
+# what earlier runs mounted and registered.
+paso "Wine set-up on a fresh machine" comprobaciones_contadas tests/maquinas/entorno-fresco.sh
+
+# The release built once more in a clean clone elsewhere, compared with the
+# one this run built.
+paso "reproducible release" scripts/probar-reproducible.sh --con-esta-construccion
 
 for linea in "${emuladas[@]}"; do
     echo "$linea"
