@@ -141,6 +141,7 @@ TEST_F(ListaMenu, AlAbrirEligeLaPrimeraOpcion) {
 void ClicTembloroso(POINT p) {
     const POINT temblor{p.x + 3, p.y + 1};
     MoverRaton(p);
+    AsentarRaton(p);
     PulsarRaton(p);
     MoverRaton(temblor);
     SoltarRaton(temblor);

@@ -1,6 +1,7 @@
 #include "Entrada.h"
 
 #include <iterator>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -56,12 +57,38 @@ INPUT Tecla(WORD tecla, bool soltar) {
 
 }  // namespace
 
+bool RatonEn(POINT pantalla) {
+    POINT actual{};
+    return GetCursorPos(&actual) && actual.x == pantalla.x && actual.y == pantalla.y;
+}
+
 void MoverRaton(POINT pantalla) {
     EventoRaton(pantalla, 0);
-    Esperar([&] {
-        POINT actual{};
-        return GetCursorPos(&actual) && actual.x == pantalla.x && actual.y == pantalla.y;
-    }, 1000);
+    if (!Esperar([&] { return RatonEn(pantalla); }, 3000))
+        Fallar("the pointer did not reach " + std::to_string(pantalla.x) + "," + std::to_string(pantalla.y));
+}
+
+// Under Wine, every move of the pointer that this process sends reaches the
+// window under it twice: as the input sent, and again from the X server,
+// which reports the pointer's new place to the window's process whenever
+// that process next reads its X events.  Coming late, such a report of where
+// the pointer was moves it back there, and a drag begun meanwhile follows it.
+// So before a button goes down, every report so far is handed over: the
+// pointer is left still for longer than Wine trusts its own record of it
+// (100 ms), so that reading it asks the X server, after every move sent
+// before; then the window's thread answers a message, reading its X events
+// on the way.  On Windows this costs a moment and changes nothing.
+void AsentarRaton(POINT pantalla) {
+    const DWORD quieto = GetTickCount();
+    while (GetTickCount() - quieto < 150) {
+        if (!RatonEn(pantalla)) Fallar("the pointer left " + std::to_string(pantalla.x) + "," + std::to_string(pantalla.y));
+        Sleep(10);
+    }
+    HWND debajo = WindowFromPoint(pantalla);
+    if (debajo == nullptr) return;
+    DWORD_PTR respuesta = 0;
+    if (!SendMessageTimeoutW(GetAncestor(debajo, GA_ROOT), WM_NULL, 0, 0, SMTO_NORMAL, 5000, &respuesta))
+        Fallar("the window under the pointer did not answer");
 }
 
 void AparcarRaton() { MoverRaton({0, GetSystemMetrics(SM_CYSCREEN) / 2}); }
@@ -82,6 +109,7 @@ void Clic(POINT pantalla) {
 
 void Arrastrar(POINT desde, POINT hasta) {
     MoverRaton(desde);
+    AsentarRaton(desde);
     PulsarRaton(desde);
     MoverRaton(hasta);
     SoltarRaton(hasta);

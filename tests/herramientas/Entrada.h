@@ -8,8 +8,12 @@
 
 namespace herramientas {
 
-// Moves the pointer and waits until it is there.
+// Moves the pointer and waits until it is there; fails if it does not get there.
 void MoverRaton(POINT pantalla);
+// Waits, with the pointer resting at `pantalla`, until the window under it
+// has been told of every earlier move: then a button pressed there starts
+// from there (see Entrada.cpp).
+void AsentarRaton(POINT pantalla);
 // Moves the pointer to the middle of the screen's left edge, away from any
 // window under test: a window that appears under the pointer gets a pointer
 // event for the old position, which may come late, after a test moved the
@@ -18,7 +22,8 @@ void AparcarRaton();
 void PulsarRaton(POINT pantalla, bool derecho = false);
 void SoltarRaton(POINT pantalla, bool derecho = false);
 void Clic(POINT pantalla);
-// Press at `desde`, move to `hasta`, release.
+// Press at `desde` once the pointer has settled there, move to `hasta`,
+// release.
 void Arrastrar(POINT desde, POINT hasta);
 
 // Makes the window the foreground window; false if that did not happen.
