@@ -26,7 +26,7 @@ como_root=()
 [ "$(id -u)" = 0 ] || como_root=(fakeroot)
 {
     cmake --preset windows-x86 >/dev/null
-    cmake --build --preset windows-x86 --parallel "${INSTALAR_JOBS:-2}"
+    cmake --build --preset windows-x86 --parallel "${INSTALAR_JOBS:-2}" --target publicacion
     "${como_root[@]}" cpack --preset publicacion
 } >&2
 ls -1 build/windows-x86/publicacion/instalar-*-windows.zip | tail -n 1
