@@ -55,7 +55,7 @@ void PintarBarra(HDC dc, const Barra& barra, COLORREF color, const Escala& escal
 // What painting text keeps from one label to the next.
 struct EstadoTexto {
     const Apariencia& apariencia;
-    HFONT fuente = nullptr;
+    ObjetoEnDc fuente;
     COLORREF color = CLR_INVALID;
     std::vector<RECT> zonas;  // the parts of the DC that are painted
 };
@@ -83,11 +83,7 @@ void PintarEtiqueta(HDC dc, const Etiqueta& etiqueta, const Escala& escala, Fuen
         }
     }
     if (!tocada) return;
-    HFONT fuente = fuentes.Obtener(etiqueta.fuente);
-    if (fuente != e.fuente) {
-        ::SelectObject(dc, fuente);
-        e.fuente = fuente;
-    }
+    e.fuente.Elegir(fuentes.Obtener(etiqueta.fuente));
     const COLORREF color = e.apariencia.paleta(e.apariencia.colores.TextoDe(etiqueta));
     if (color != e.color) {
         ::SetTextColor(dc, color);
@@ -172,8 +168,7 @@ void PintarContenido(HDC dc, SIZE tamano, const Controles& c, const Apariencia& 
     PintarBorde(dc, tamano, a.paleta(colores.bordeClaro), a.paleta(colores.bordeOscuro));
 
     ::SetBkMode(dc, TRANSPARENT);
-    EstadoTexto e{a, nullptr, CLR_INVALID, Zonas(dc, tamano)};
-    const HGDIOBJ fuenteOriginal = ::GetCurrentObject(dc, OBJ_FONT);
+    EstadoTexto e{a, ObjetoEnDc(dc), CLR_INVALID, Zonas(dc, tamano)};
     auto etiqueta = [&](const Etiqueta& et) { PintarEtiqueta(dc, et, escala, fuentes, e); };
     auto opcion = [&](const OpcionDeLista& o) {
         etiqueta(o.etiqueta);
@@ -185,7 +180,7 @@ void PintarContenido(HDC dc, SIZE tamano, const Controles& c, const Apariencia& 
                                 [&](const Imagen& i) { PintarImagen(dc, i, r, escala); },
                                 [&](const Linea& l) { PintarLinea(dc, l, a.paleta(colores.divisoria), escala); },
                                 [&](const Barra& b) { PintarBarra(dc, b, a.paleta(colores.barra), escala); }});
-    ::SelectObject(dc, fuenteOriginal);
+    e.fuente.Devolver();
     if (a.marcoFoco) PintarMarcoFoco(dc, *a.marcoFoco, escala);
 }
 

@@ -21,13 +21,17 @@ DWORD CodigoDelShell(const SHELLEXECUTEINFOW& ejecucion) {
     return CodigoDelFalloDelShell(ultimo, reinterpret_cast<INT_PTR>(ejecucion.hInstApp));
 }
 
-// The started process to wait for, with every process it starts where the
-// system lets a group hold it; where it does not (on Windows 7 for a
-// process already in a job, or for one started elevated), the process
-// alone is waited for.
-ProcesoAEsperar Seguir(ManejadorProceso proceso) {
+// A group that holds the started process and every process it starts,
+// where the system lets one hold it; where it does not (on Windows 7 for a
+// process already in a job, or for one started elevated), none, and the
+// process alone is waited for.
+std::optional<GrupoDeProcesos> GrupoPara(const ManejadorProceso& proceso) {
     auto grupo = GrupoDeProcesos::Crear();
     if (grupo && !grupo->Anadir(proceso.get())) grupo.reset();
+    return grupo;
+}
+
+ProcesoAEsperar Seguir(ManejadorProceso proceso, std::optional<GrupoDeProcesos> grupo) {
     return ProcesoAEsperar{std::make_unique<ProcesoSeguido>(std::move(proceso), std::move(grupo))};
 }
 
@@ -56,18 +60,17 @@ Resultado<ProcesoAEsperar> ProcesosWin32::IniciarProceso(const PeticionProceso& 
     if (!::CreateProcessW(W(peticion.aplicacion), reinterpret_cast<wchar_t*>(linea.data()), nullptr, nullptr, FALSE,
                           creacion, nullptr, carpeta, &inicio, &proceso))
         return UltimoError(peticion.aplicacion);
-    ManejadorProceso hiloPrincipal(proceso.hThread);
+    ManejadorHilo hiloPrincipal(proceso.hThread);
     ManejadorProceso procesoIniciado(proceso.hProcess);
     if (!peticion.seguir) return ProcesoAEsperar{};
-    ProcesoAEsperar seguido = Seguir(std::move(procesoIniciado));
+    auto grupo = GrupoPara(procesoIniciado);
     if (::ResumeThread(hiloPrincipal.get()) == static_cast<DWORD>(-1)) {
-        // Never leave a suspended setup behind (its handle is still open,
-        // held by `seguido`).
+        // Never leave a suspended setup behind.
         const Error error = UltimoError(peticion.aplicacion);
-        ::TerminateProcess(proceso.hProcess, 1);
+        ::TerminateProcess(procesoIniciado.get(), 1);
         return error;
     }
-    return seguido;
+    return Seguir(std::move(procesoIniciado), std::move(grupo));
 }
 
 Resultado<ProcesoAEsperar> ProcesosWin32::EjecutarConShell(const PeticionProceso& peticion) {
@@ -86,7 +89,9 @@ Resultado<ProcesoAEsperar> ProcesosWin32::EjecutarConShell(const PeticionProceso
     // that was already running.
     if (!ejecucion.hProcess) return ProcesoAEsperar{};
     // Already running, so what it started before this goes unseen.
-    return Seguir(ManejadorProceso(ejecucion.hProcess));
+    ManejadorProceso procesoIniciado(ejecucion.hProcess);
+    auto grupo = GrupoPara(procesoIniciado);
+    return Seguir(std::move(procesoIniciado), std::move(grupo));
 }
 
 // Only a setup program that asks to be elevated, a package or a document

@@ -121,8 +121,7 @@ void VentanaWin32::CambiarDpi(int dpiPedido, const RECT* sugerido) {
     if (dpiPedido <= 0 || !ventana_) return;
     const int dpi = DpiAdmitido(dpiPedido);
     if (dpi != escala_.Dpi()) {
-        medida_.SoltarFuente();
-        fuentes_.FijarDpi(dpi);
+        medida_.CambiarDpi(dpi);
         escala_.FijarDpi(dpi);
         modelo_.CambiarEscala();
         // The buttons let go of their font before it goes.
@@ -269,24 +268,12 @@ LRESULT VentanaWin32::ManejarMensaje(UINT mensaje, WPARAM w, LPARAM l) {
         modelo_.ListaPierdeFoco();
         Actualizar();
         return 0;
-    case WM_UPDATEUISTATE: {
-        const LRESULT resultado = ::DefWindowProcW(ventana_, mensaje, w, l);
-        Actualizar();  // the focus frame may have been shown or hidden
-        return resultado;
-    }
+    case WM_UPDATEUISTATE: return AlCambiarEstadoUi(w, l);
     case WM_GETOBJECT:
         if (const auto objeto = accesibilidad_.AlPedirObjeto(w, l)) return *objeto;
         break;
     case kMensajePeticion: AlPedir(PeticionDelMensaje(w, l)); return 0;
-    case WM_SYSCOLORCHANGE:
-        // Buttons draw in the system's colours too; they hear of a change
-        // only from their parent.
-        for (HWND boton : {btnInstalar_, btnCerrar_}) {
-            ::SendMessageW(boton, WM_SYSCOLORCHANGE, 0, 0);
-            ::InvalidateRect(boton, nullptr, TRUE);
-        }
-        AlCambiarColores();
-        return 0;
+    case WM_SYSCOLORCHANGE: AlCambiarColoresDelSistema(); return 0;
     case WM_SETTINGCHANGE: AlCambiarColores(); return 0;
     case WM_CLOSE:
         modelo_.Cerrar();
@@ -402,6 +389,23 @@ void VentanaWin32::AlActivar(WPARAM w) {
         return;
     }
     if (ultimoFoco_ && ::IsWindowEnabled(ultimoFoco_)) ::SetFocus(ultimoFoco_);
+}
+
+// The focus frame may have been shown or hidden.
+LRESULT VentanaWin32::AlCambiarEstadoUi(WPARAM w, LPARAM l) {
+    const LRESULT resultado = ::DefWindowProcW(ventana_, WM_UPDATEUISTATE, w, l);
+    Actualizar();
+    return resultado;
+}
+
+// Buttons draw in the system's colours too; they hear of a change only
+// from their parent.
+void VentanaWin32::AlCambiarColoresDelSistema() {
+    for (HWND boton : {btnInstalar_, btnCerrar_}) {
+        ::SendMessageW(boton, WM_SYSCOLORCHANGE, 0, 0);
+        ::InvalidateRect(boton, nullptr, TRUE);
+    }
+    AlCambiarColores();
 }
 
 // A theme was switched or a system colour changed: the window takes the

@@ -77,6 +77,8 @@ private:
     bool AlFijarCursor();
     void AlComando(WPARAM w);
     void AlActivar(WPARAM w);
+    LRESULT AlCambiarEstadoUi(WPARAM w, LPARAM l);
+    void AlCambiarColoresDelSistema();
     void AlCambiarColores();
     void AlPedir(const Peticion& peticion);
     void MostrarFoco(ParadaFoco parada);

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "Errores.h"
+#include "Espera.h"
 
 namespace herramientas {
 
@@ -119,6 +120,19 @@ std::string DiferenciaDePixeles(const Captura& vista, const Captura& esperada, P
     }
     if (distintos == 0) return "";
     return std::to_string(distintos) + " pixels differ, " + primero;
+}
+
+Captura CapturaQuieta(const std::function<RECT()>& zona, DWORD milisegundos) {
+    Captura anterior(zona());
+    Esperar(
+        [&] {
+            Captura ahora(zona());
+            const bool quieta = ahora == anterior;
+            anterior = std::move(ahora);
+            return quieta;
+        },
+        milisegundos);
+    return anterior;
 }
 
 }  // namespace herramientas

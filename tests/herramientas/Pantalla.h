@@ -81,6 +81,10 @@ private:
 
 COLORREF PixelDePantalla(POINT pantalla);
 
+// What the screen rectangle `zona()` shows once its painting has settled:
+// two captures alike in a row, or the last one when the time is up.
+Captura CapturaQuieta(const std::function<RECT()>& zona, DWORD milisegundos);
+
 // "RGB(r,g,b)" for messages.
 std::string TextoColor(COLORREF color);
 
