@@ -118,6 +118,7 @@ void Comprobacion::AlParar(const FinRecorrido& fin) {
         return Anotar(fin.linea, Gravedad::Error,
                       "más de 32.767 opciones: instalar deja de leer el menú aquí con el error «" +
                           AUtf8(fin.error->descripcion) + "»");
+    case Parada::Hallado: return;  // the checker walks to the end
     }
 }
 

@@ -7,15 +7,22 @@
 
 namespace instalar {
 
-// The outcome told by the setup's exit code: success, success that needs a
-// restart, cancelled, or the code itself.  The codes are those of Windows
-// Installer, which most setup programs follow.
-std::u16string TextoDesenlace(uint32_t codigoSalida);
-
-// The same outcome in three kinds, for the mark beside the item: the
+// The outcome in three kinds, for the mark beside the item: the
 // restart-needed successes are successes.
 enum class ClaseDesenlace { Instalado, Cancelado, Fallido };
-ClaseDesenlace ClaseDeDesenlace(uint32_t codigoSalida);
+
+// The outcome told by the setup's exit code, in words and in kind:
+// success, success that needs a restart, cancelled, or the code itself.
+// The codes are those of Windows Installer, which most setup programs
+// follow.  One table gives both, so that no code can have the words of one
+// kind and the mark of another.
+struct Desenlace {
+    std::u16string texto;
+    ClaseDesenlace clase;
+};
+Desenlace DesenlaceDe(uint32_t codigoSalida);
+
+inline std::u16string TextoDesenlace(uint32_t codigoSalida) { return DesenlaceDe(codigoSalida).texto; }
 
 // While the setup of the item `nombre` runs: Instalando «nombre»…
 std::u16string TextoInstalando(const std::u16string& nombre);

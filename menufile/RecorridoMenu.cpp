@@ -1,5 +1,6 @@
 #include "menufile/RecorridoMenu.h"
 
+#include <optional>
 #include <utility>
 
 #include "menufile/ArchivoMenu.h"
@@ -14,8 +15,10 @@ public:
     Recorrido(ArchivoMenu& archivo, VisitaMenu& visita) : archivo_(archivo), visita_(visita) {}
 
     FinRecorrido Recorrer();
+    FinRecorrido RecorrerDescripciones();
 
 private:
+    std::optional<FinRecorrido> Cabecera();
     // Reads the next line and tells the visit; false when it could not.
     bool Leer();
     FinRecorrido Fin(Parada parada, Fallo error) { return {parada, numero_, std::move(error), volver_}; }
@@ -56,11 +59,17 @@ bool Recorrido::Leer() {
     return true;
 }
 
-FinRecorrido Recorrido::Recorrer() {
+// The two header lines: the end of the walk when one cannot be read.
+std::optional<FinRecorrido> Recorrido::Cabecera() {
     if (!Leer()) return Fin(Parada::LineaIlegible, error_);
     visita_.Titulo(linea_);
     if (!Leer()) return Fin(Parada::LineaIlegible, error_);
     visita_.Version(linea_);
+    return std::nullopt;
+}
+
+FinRecorrido Recorrido::Recorrer() {
+    if (auto fin = Cabecera()) return std::move(*fin);
 
     int16_t opciones = 0;
     while (!archivo_.FinDeArchivo()) {
@@ -81,12 +90,34 @@ FinRecorrido Recorrido::Recorrer() {
     return Fin(Parada::FinDelArchivo, std::nullopt);
 }
 
+FinRecorrido Recorrido::RecorrerDescripciones() {
+    if (auto fin = Cabecera()) return std::move(*fin);
+    do {
+        if (!Leer()) return Fin(Parada::LineaIlegible, error_);
+        auto clasificada = ClasificarLinea(linea_.texto, Lector::Descripcion);
+        if (!clasificada) return Fin(Parada::PosicionExcesiva, clasificada.error());
+        if (!clasificada.valor()) {
+            Ignorar();
+            continue;
+        }
+        visita_.Opcion(linea_, std::move(*clasificada.valor()));
+        if (visita_.Hallado()) return Fin(Parada::Hallado, std::nullopt);
+    } while (!archivo_.FinDeArchivo());
+    return Fin(Parada::FinDelArchivo, std::nullopt);
+}
+
 }  // namespace
 
 FinRecorrido RecorrerMenu(Archivos& archivos, const std::u16string& ruta, VisitaMenu& visita) {
     auto abierto = ArchivoMenu::Abrir(archivos, ruta);
     if (!abierto) return FinRecorrido{Parada::NoSeAbre, 0, abierto.error()};
     return Recorrido(abierto.valor(), visita).Recorrer();
+}
+
+FinRecorrido RecorrerDescripciones(Archivos& archivos, const std::u16string& ruta, VisitaMenu& visita) {
+    auto abierto = ArchivoMenu::Abrir(archivos, ruta);
+    if (!abierto) return FinRecorrido{Parada::NoSeAbre, 0, abierto.error()};
+    return Recorrido(abierto.valor(), visita).RecorrerDescripciones();
 }
 
 }  // namespace instalar

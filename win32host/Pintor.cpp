@@ -1,13 +1,12 @@
 #include "win32host/Pintor.h"
 
-#include <algorithm>
 #include <vector>
 
 #include "common/Sobrecarga.h"
 #include "win32host/Manejadores.h"
 #include "win32host/MedidaTextoWin32.h"
 #include "win32host/TextoWin32.h"
-#include "window/Disposicion.h"
+#include "win32host/TrazoDeMarca.h"
 
 namespace instalar::win32 {
 
@@ -105,10 +104,11 @@ void PintarEtiqueta(HDC dc, const Etiqueta& etiqueta, const Escala& escala, Fuen
 // A tick, a dash or a cross, in the item's text colour, with strokes that
 // grow with the resolution.
 void PintarMarca(HDC dc, const Etiqueta& opcion, MarcaOpcion marca, COLORREF color, const Escala& escala) {
-    const RECT caja = escala.APixeles(CajaDeMarca(opcion.caja, escala.TwipsPorPixelX()));
+    const TrazoMarca trazo = TrazoDeMarca(opcion, escala);
+    const RECT& caja = trazo.caja;
     const int ancho = caja.right - caja.left;
     const int alto = caja.bottom - caja.top;
-    Pluma pluma(::CreatePen(PS_SOLID, (std::max)(2, ancho / 6), color));
+    Pluma pluma(::CreatePen(PS_SOLID, trazo.grosor, color));
     ObjetoEnDc seleccion(dc, pluma.get());
     switch (marca) {
     case MarcaOpcion::Instalado: {

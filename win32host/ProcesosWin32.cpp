@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "win32host/BibliotecasSistema.h"
+#include "win32host/Com.h"
 #include "win32host/ErroresWin32.h"
 #include "win32host/GrupoDeProcesos.h"
 #include "win32host/Manejadores.h"
@@ -103,10 +104,7 @@ Resultado<ProcesoAEsperar> ProcesosWin32::EjecutarConShell(const PeticionProceso
 ProcesosWin32::ShellExecuteExWFn ProcesosWin32::PrepararShell() {
     if (ejecutarConShell_) return ejecutarConShell_;
     Biblioteca ole = CargarBibliotecaDeSistema(L"ole32.dll");
-    using CoInitializeExFn = HRESULT(WINAPI*)(void*, DWORD);
-    const auto coInitializeEx = FuncionDe<CoInitializeExFn>(ole, "CoInitializeEx");
-    if (!coInitializeEx) return nullptr;
-    coInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    if (!IniciarCom(ole, COINIT_DISABLE_OLE1DDE)) return nullptr;
     Biblioteca shell = CargarBibliotecaDeSistema(L"shell32.dll");
     ejecutarConShell_ = FuncionDe<ShellExecuteExWFn>(shell, "ShellExecuteExW");
     if (!ejecutarConShell_) return nullptr;

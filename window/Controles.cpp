@@ -101,7 +101,7 @@ void FijarNegrita(Etiqueta& etiqueta, bool negrita, MedidaTexto& medida) {
 
 MarcaOpcion MarcaDe(const Etiqueta& opcion) {
     if (!opcion.desenlace) return MarcaOpcion::Ninguna;
-    switch (ClaseDeDesenlace(*opcion.desenlace)) {
+    switch (DesenlaceDe(*opcion.desenlace).clase) {
     case ClaseDesenlace::Instalado: return MarcaOpcion::Instalado;
     case ClaseDesenlace::Cancelado: return MarcaOpcion::Cancelado;
     case ClaseDesenlace::Fallido: break;
