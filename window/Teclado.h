@@ -38,7 +38,7 @@ public:
     // A character typed with Alt: false when no item has it as its access
     // key, so that it goes on to the system (Alt+Space opens the window menu).
     bool AlEscribirConAlt(char16_t caracter) {
-        return !estado_.instalando && seleccion_.SeleccionarPorTecla(caracter);
+        return !SeleccionCongelada(estado_) && seleccion_.SeleccionarPorTecla(caracter);
     }
 
 private:

@@ -41,10 +41,8 @@ void frmMenu::Cargar() {
 
     estado_.archivoMenu = ResolverArchivoMenu(anfitrion_.LineaComandos(), anfitrion_.CarpetaPrograma());
     lista_.CargarMenu();
-    if (estado_.totalOpciones < 1) {
-        FijarTexto(c.indicacion, u"", medida_);
-        c.btnInstalar.habilitado = false;
-    }
+    if (estado_.totalOpciones < 1) FijarTexto(c.indicacion, u"", medida_);
+    DerivarBotones();
 }
 
 void frmMenu::AjustarATamano(double anchoInterior, double altoInterior) {
@@ -85,6 +83,7 @@ void frmMenu::Instalar() {
     case TrasInstalar::Paso::Esperar: instalacion_.Empezar(*estado_.seleccionada, std::move(tras.proceso)); break;
     case TrasInstalar::Paso::Quedarse: break;
     }
+    DerivarBotones();
 }
 
 void frmMenu::CambiarEscala() {
