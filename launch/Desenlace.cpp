@@ -60,4 +60,10 @@ std::u16string TextoTerminado(const std::u16string& nombre, uint32_t codigoSalid
     return u"«" + nombre + u"»: " + TextoDesenlace(codigoSalida);
 }
 
+std::u16string NombreInstalando(const std::u16string& nombre) { return nombre + u": instalando"; }
+
+std::u16string NombreTerminado(const std::u16string& nombre, uint32_t codigoSalida) {
+    return nombre + u": " + TextoDesenlace(codigoSalida);
+}
+
 }  // namespace instalar

@@ -1,6 +1,7 @@
 #pragma once
-// How a setup that the menu waited for ended, in the words of the hint
-// line below the list.
+// Every text about a setup the menu waits for, as it runs and once it has
+// ended: the hint line below the list, and the item's name as screen
+// readers hear it.
 
 #include <cstdint>
 #include <string>
@@ -29,5 +30,11 @@ std::u16string TextoInstalando(const std::u16string& nombre);
 
 // Once it has ended: «nombre»: <outcome>
 std::u16string TextoTerminado(const std::u16string& nombre, uint32_t codigoSalida);
+
+// The item's name for screen readers while its setup runs: nombre: instalando
+std::u16string NombreInstalando(const std::u16string& nombre);
+
+// The same once it has ended: nombre: <outcome>
+std::u16string NombreTerminado(const std::u16string& nombre, uint32_t codigoSalida);
 
 }  // namespace instalar

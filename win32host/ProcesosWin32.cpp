@@ -6,9 +6,9 @@
 #include "win32host/BibliotecasSistema.h"
 #include "win32host/Com.h"
 #include "win32host/ErroresWin32.h"
+#include "win32host/EsperaInstalacion.h"
 #include "win32host/GrupoDeProcesos.h"
 #include "win32host/Manejadores.h"
-#include "win32host/ProcesoSeguido.h"
 #include "win32host/TextoWin32.h"
 #include "launch/FalloDelShell.h"
 

@@ -14,6 +14,7 @@
 #include "win32host/AnfitrionWin32.h"
 #include "win32host/ArchivosWin32.h"
 #include "win32host/Escala.h"
+#include "win32host/EsperaInstalacion.h"
 #include "win32host/Fuentes.h"
 #include "win32host/Lienzo.h"
 #include "win32host/Manejadores.h"
@@ -32,7 +33,7 @@ struct OpcionesVentana {
     std::optional<std::u16string> lineaComandos;  // else the program's own
 };
 
-class VentanaWin32 : public VentanaMenu {
+class VentanaWin32 : public VentanaMenu, public VentanaQueEspera {
 public:
     static Resultado<std::unique_ptr<VentanaWin32>> Crear(HINSTANCE instancia, const OpcionesVentana& opciones = {});
     ~VentanaWin32() override;
@@ -48,11 +49,11 @@ public:
     bool PrevisualizarTecla(const MSG& mensaje) noexcept;
 
     // Whether a setup the window waits for is running: the message loop then
-    // wakes from time to time to call MirarInstalacion.
-    bool EsperandoInstalacion() const { return ventana_ && modelo_.EsperandoInstalacion(); }
+    // wakes from time to time to call MirarInstalacion (EsperaInstalacion.h).
+    bool EsperandoInstalacion() const override { return ventana_ && modelo_.EsperandoInstalacion(); }
     // Looks whether that setup has ended, and if so shows how and comes to
     // the front, or flashes where it may not.
-    void MirarInstalacion() noexcept;
+    void MirarInstalacion() noexcept override;
 
 private:
     VentanaWin32(HINSTANCE instancia, int dpi);

@@ -67,10 +67,10 @@ ElementoAccesible ArbolAccesible::Opcion(int16_t indice) const {
     opcion.rol = RolAccesible::OpcionDeLista;
     opcion.nombre = TextoSinMarcas(etiqueta.texto);
     if (menu_.Instalando() == indice) {
-        opcion.nombre += u": instalando";
+        opcion.nombre = NombreInstalando(opcion.nombre);
         opcion.estados |= kOcupado;
     } else if (const auto codigo = etiqueta.desenlace) {
-        opcion.nombre += u": " + TextoDesenlace(*codigo);
+        opcion.nombre = NombreTerminado(opcion.nombre, *codigo);
     }
     if (const auto tecla = TeclaDeAcceso(etiqueta.texto)) opcion.atajo = u"Alt+" + std::u16string(1, *tecla);
     opcion.accion = kAccionSeleccionar;

@@ -34,7 +34,7 @@
 #include "win32host/Manejadores.h"
 #include "win32host/MedidaTextoWin32.h"
 #include "win32host/Pintor.h"
-#include "win32host/ProcesoSeguido.h"
+#include "win32host/EsperaInstalacion.h"
 #include "win32host/ProcesosWin32.h"
 #include "win32host/TextoWin32.h"
 #include "win32host/VentanaWin32.h"

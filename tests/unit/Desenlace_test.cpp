@@ -64,5 +64,12 @@ TEST(DesenlaceTest, LasIndicacionesNombranLaOpcion) {
     EXPECT_EQ(TextoTerminado(u"", 1602), u"\u00ab\u00bb: Cancelado");
 }
 
+TEST(DesenlaceTest, LosLectoresOyenElNombreConElEstado) {
+    EXPECT_EQ(NombreInstalando(u"Nóminas"), u"Nóminas: instalando");
+    EXPECT_EQ(NombreTerminado(u"Nóminas", 0), u"Nóminas: Instalado");
+    EXPECT_EQ(NombreTerminado(u"Conta", 1223), u"Conta: Cancelado");
+    EXPECT_EQ(NombreTerminado(u"Conta", 7), u"Conta: Terminó con el código 7");
+}
+
 }  // namespace
 }  // namespace instalar
