@@ -13,14 +13,4 @@ uint32_t ProcesoSeguido::CodigoSalida() {
     return codigo;
 }
 
-bool SiguienteMensaje(VentanaQueEspera& ventana, MSG& mensaje) {
-    while (ventana.EsperandoInstalacion()) {
-        ventana.MirarInstalacion();
-        if (::PeekMessageW(&mensaje, nullptr, 0, 0, PM_REMOVE)) return mensaje.message != WM_QUIT;
-        if (!ventana.EsperandoInstalacion()) break;
-        ::MsgWaitForMultipleObjectsEx(0, nullptr, kMilisegundosEntreMiradas, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-    }
-    return ::GetMessageW(&mensaje, nullptr, 0, 0) > 0;
-}
-
 }  // namespace instalar::win32
