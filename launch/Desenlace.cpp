@@ -1,14 +1,28 @@
 #include "launch/Desenlace.h"
 
+#include <utility>
+
 namespace instalar {
 
 namespace {
 
-constexpr uint32_t kExito = 0;
-constexpr uint32_t kReiniciar = 3010;            // ERROR_SUCCESS_REBOOT_REQUIRED
-constexpr uint32_t kReinicioIniciado = 1641;     // ERROR_SUCCESS_REBOOT_INITIATED
-constexpr uint32_t kInstalacionCancelada = 1602; // ERROR_INSTALL_USEREXIT
-constexpr uint32_t kCancelado = 1223;            // ERROR_CANCELLED
+constexpr char16_t kInstalado[] = u"Instalado";
+constexpr char16_t kReiniciar[] = u"Instalado; hay que reiniciar el equipo";
+constexpr char16_t kCancelado[] = u"Cancelado";
+
+struct Conocido {
+    uint32_t codigo;
+    const char16_t* texto;
+    ClaseDesenlace clase;
+};
+
+constexpr Conocido kConocidos[] = {
+    {0, kInstalado, ClaseDesenlace::Instalado},
+    {3010, kReiniciar, ClaseDesenlace::Instalado},  // ERROR_SUCCESS_REBOOT_REQUIRED
+    {1641, kReiniciar, ClaseDesenlace::Instalado},  // ERROR_SUCCESS_REBOOT_INITIATED
+    {1602, kCancelado, ClaseDesenlace::Cancelado},  // ERROR_INSTALL_USEREXIT
+    {1223, kCancelado, ClaseDesenlace::Cancelado},  // ERROR_CANCELLED
+};
 
 std::u16string EnDecimal(uint32_t valor) {
     std::u16string cifras;
@@ -29,37 +43,27 @@ std::u16string EnHexadecimal(uint32_t valor) {
 
 }  // namespace
 
-std::u16string TextoDesenlace(uint32_t codigoSalida) {
-    switch (codigoSalida) {
-    case kExito: return u"Instalado";
-    case kReiniciar:
-    case kReinicioIniciado: return u"Instalado; hay que reiniciar el equipo";
-    case kInstalacionCancelada:
-    case kCancelado: return u"Cancelado";
-    default: break;
+Desenlace DesenlaceDe(uint32_t codigoSalida) {
+    for (const Conocido& conocido : kConocidos) {
+        if (conocido.codigo == codigoSalida) return {conocido.texto, conocido.clase};
     }
     std::u16string texto = u"Terminó con el código " + EnDecimal(codigoSalida);
     // Codes this large are the system's own (an NTSTATUS such as an access
     // violation, an HRESULT), known by their hexadecimal form.
     if (codigoSalida >= 0x80000000u) texto += u" (" + EnHexadecimal(codigoSalida) + u")";
-    return texto;
-}
-
-ClaseDesenlace ClaseDeDesenlace(uint32_t codigoSalida) {
-    switch (codigoSalida) {
-    case kExito:
-    case kReiniciar:
-    case kReinicioIniciado: return ClaseDesenlace::Instalado;
-    case kInstalacionCancelada:
-    case kCancelado: return ClaseDesenlace::Cancelado;
-    default: return ClaseDesenlace::Fallido;
-    }
+    return {std::move(texto), ClaseDesenlace::Fallido};
 }
 
 std::u16string TextoInstalando(const std::u16string& nombre) { return u"Instalando «" + nombre + u"»…"; }
 
 std::u16string TextoTerminado(const std::u16string& nombre, uint32_t codigoSalida) {
     return u"«" + nombre + u"»: " + TextoDesenlace(codigoSalida);
+}
+
+std::u16string NombreInstalando(const std::u16string& nombre) { return nombre + u": instalando"; }
+
+std::u16string NombreTerminado(const std::u16string& nombre, uint32_t codigoSalida) {
+    return nombre + u": " + TextoDesenlace(codigoSalida);
 }
 
 }  // namespace instalar

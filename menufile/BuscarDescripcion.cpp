@@ -1,31 +1,39 @@
 #include "menufile/BuscarDescripcion.h"
 
-#include "menufile/ArchivoMenu.h"
-#include "menufile/LineaMenu.h"
+#include <utility>
+
 #include "menufile/PrimeraConNombre.h"
+#include "menufile/RecorridoMenu.h"
 
 namespace instalar {
 
+namespace {
+
+class Busqueda : public VisitaMenu {
+public:
+    Busqueda(Archivos& archivos, const std::u16string& nombre) : primera_(archivos, nombre) {}
+
+    void Opcion(const LineaLeida& /*linea*/, Entrada&& entrada) override {
+        if (primera_.Es(entrada.nombre)) hallada_ = std::move(entrada.descripcion);
+    }
+    bool Hallado() const override { return hallada_.has_value(); }
+    // The description of the entry found.
+    std::optional<std::u16string> Descripcion() && { return std::move(*hallada_); }
+
+private:
+    PrimeraConNombre primera_;
+    std::optional<std::optional<std::u16string>> hallada_;
+};
+
+}  // namespace
+
 Resultado<std::optional<std::u16string>> BuscarDescripcion(Archivos& archivos, const std::u16string& ruta,
                                                            const std::u16string& nombre) {
-    using SinDescripcion = std::optional<std::u16string>;
-    auto abierto = ArchivoMenu::Abrir(archivos, ruta);
-    if (!abierto) return abierto.error();
-    ArchivoMenu& archivo = abierto.valor();
-    for (int cabecera = 0; cabecera < 2; ++cabecera) {
-        auto linea = archivo.LeerLinea();
-        if (!linea) return linea.error();
-    }
-    PrimeraConNombre primera(archivos, nombre);
-    do {
-        auto linea = archivo.LeerLinea();
-        if (!linea) return linea.error();
-        auto clasificada = ClasificarLinea(linea.valor(), Lector::Descripcion);
-        if (!clasificada) return clasificada.error();
-        const auto& entrada = clasificada.valor();
-        if (entrada && primera.Es(entrada->nombre)) return entrada->descripcion;
-    } while (!archivo.FinDeArchivo());
-    return SinDescripcion{};
+    Busqueda busqueda(archivos, nombre);
+    FinRecorrido fin = RecorrerDescripciones(archivos, ruta, busqueda);
+    if (busqueda.Hallado()) return std::move(busqueda).Descripcion();
+    if (fin.error) return std::move(*fin.error);
+    return std::optional<std::u16string>{};
 }
 
 }  // namespace instalar

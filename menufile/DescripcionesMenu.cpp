@@ -1,44 +1,43 @@
 #include "menufile/DescripcionesMenu.h"
 
-#include "menufile/ArchivoMenu.h"
-#include "menufile/LineaMenu.h"
+#include <utility>
+
+#include "menufile/RecorridoMenu.h"
 
 namespace instalar {
 
+namespace {
+
+class Anotacion : public VisitaMenu {
+public:
+    Anotacion(PrimerasPorNombre& primeras, std::vector<std::optional<std::u16string>>& descripciones)
+        : primeras_(primeras), descripciones_(descripciones) {}
+
+    void Opcion(const LineaLeida& /*linea*/, Entrada&& entrada) override {
+        const size_t posicion = descripciones_.size();
+        const bool primera = primeras_.Anotar(entrada.nombre) == posicion;
+        descripciones_.push_back(primera ? std::move(entrada.descripcion) : std::nullopt);
+    }
+
+private:
+    PrimerasPorNombre& primeras_;
+    std::vector<std::optional<std::u16string>>& descripciones_;
+};
+
+}  // namespace
+
 DescripcionesMenu DescripcionesMenu::Leer(Archivos& archivos, const std::u16string& ruta) {
-    DescripcionesMenu descripciones;
-    auto abierto = ArchivoMenu::Abrir(archivos, ruta);
-    if (!abierto) return descripciones;
-    ArchivoMenu& archivo = abierto.valor();
-    for (int cabecera = 0; cabecera < 2; ++cabecera) {
-        if (archivo.FinDeArchivo() || !archivo.LeerLinea()) return descripciones;
-    }
-    while (!archivo.FinDeArchivo()) {
-        auto linea = archivo.LeerLinea();
-        if (!linea) break;
-        auto clasificada = ClasificarLinea(linea.valor(), Lector::Descripcion);
-        if (!clasificada) break;
-        if (const auto& entrada = clasificada.valor()) descripciones.Anotar(archivos, entrada->nombre, entrada->descripcion);
-    }
+    DescripcionesMenu descripciones(archivos);
+    Anotacion anotacion(descripciones.primeras_, descripciones.descripciones_);
+    // Where the walk stops, the names met before keep what they had.
+    (void)RecorrerDescripciones(archivos, ruta, anotacion);
     return descripciones;
 }
 
-void DescripcionesMenu::Anotar(Archivos& archivos, const std::u16string& nombre,
-                               const std::optional<std::u16string>& descripcion) {
-    std::vector<Primera>& grupo = grupos_[archivos.GrupoDeNombre(nombre)];
-    for (const Primera& primera : grupo) {
-        if (archivos.IgualesSinMayusculas(primera.nombre, nombre)) return;
-    }
-    grupo.push_back({nombre, descripcion});
-}
-
-std::optional<std::u16string> DescripcionesMenu::De(Archivos& archivos, const std::u16string& nombre) const {
-    const auto grupo = grupos_.find(archivos.GrupoDeNombre(nombre));
-    if (grupo == grupos_.end()) return std::nullopt;
-    for (const Primera& primera : grupo->second) {
-        if (archivos.IgualesSinMayusculas(primera.nombre, nombre)) return primera.descripcion;
-    }
-    return std::nullopt;
+std::optional<std::u16string> DescripcionesMenu::De(const std::u16string& nombre) const {
+    const auto posicion = primeras_.Buscar(nombre);
+    if (!posicion) return std::nullopt;
+    return descripciones_[*posicion];
 }
 
 }  // namespace instalar

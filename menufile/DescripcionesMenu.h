@@ -6,10 +6,10 @@
 
 #include <optional>
 #include <string>
-#include <map>
 #include <vector>
 
 #include "interfaces/Archivos.h"
+#include "menufile/PrimeraConNombre.h"
 
 namespace instalar {
 
@@ -22,17 +22,15 @@ public:
     // What selecting the name shows, as the first entry with that name
     // (letter case aside) gives it; none when that entry has no
     // description or was not reached.
-    std::optional<std::u16string> De(Archivos& archivos, const std::u16string& nombre) const;
+    std::optional<std::u16string> De(const std::u16string& nombre) const;
 
 private:
-    struct Primera {
-        std::u16string nombre;
-        std::optional<std::u16string> descripcion;
-    };
-    void Anotar(Archivos& archivos, const std::u16string& nombre, const std::optional<std::u16string>& descripcion);
+    explicit DescripcionesMenu(Archivos& archivos) : primeras_(archivos) {}
 
-    // The first entry of every name, by the comparison's groups.
-    std::map<std::u16string, std::vector<Primera>> grupos_;
+    PrimerasPorNombre primeras_;
+    // Every entry's, by its position in the file; empty for every entry
+    // after the first of its name.
+    std::vector<std::optional<std::u16string>> descripciones_;
 };
 
 }  // namespace instalar

@@ -7,8 +7,9 @@
 // given.
 
 #include <cstddef>
+#include <map>
+#include <optional>
 #include <string>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -37,12 +38,14 @@ private:
 // the entry it takes its description from.
 class PrimerasPorNombre {
 public:
-    explicit PrimerasPorNombre(ComparacionNombres& comparacion) : comparacion_(comparacion) {}
+    explicit PrimerasPorNombre(ComparacionNombres& comparacion) : comparacion_(&comparacion) {}
 
     // Notes the next entry and returns the position (from 0, in the order
     // noted) of the first entry with its name: its own position when no
     // earlier entry has the name.
     size_t Anotar(const std::u16string& nombre);
+    // The position of the first entry noted with this name, if any.
+    std::optional<size_t> Buscar(const std::u16string& nombre) const;
 
 private:
     struct Primera {
@@ -50,10 +53,10 @@ private:
         size_t posicion;
     };
 
-    ComparacionNombres& comparacion_;
+    ComparacionNombres* comparacion_;
     size_t anotadas_ = 0;
     // The first entry of every name met so far, by the comparison's groups.
-    std::unordered_map<std::u16string, std::vector<Primera>> grupos_;
+    std::map<std::u16string, std::vector<Primera>> grupos_;
 };
 
 }  // namespace instalar

@@ -13,12 +13,12 @@ class Recorrido {
 public:
     Recorrido(ArchivoMenu& archivo, VisitaMenu& visita) : archivo_(archivo), visita_(visita) {}
 
-    FinRecorrido Recorrer();
+    FinRecorrido Recorrer(Lector lector);
 
 private:
     // Reads the next line and tells the visit; false when it could not.
     bool Leer();
-    FinRecorrido Fin(Parada parada, Fallo error) { return {parada, numero_, std::move(error), volver_}; }
+    FinRecorrido Fin(FinPor motivo, Fallo error) { return {motivo, numero_, std::move(error), volver_}; }
     void Ignorar();
 
     ArchivoMenu& archivo_;
@@ -56,37 +56,50 @@ bool Recorrido::Leer() {
     return true;
 }
 
-FinRecorrido Recorrido::Recorrer() {
-    if (!Leer()) return Fin(Parada::LineaIlegible, error_);
+// The list reader counts the items, up to the largest count; the
+// description reader counts none, and reads at least one line after the
+// header.
+FinRecorrido Recorrido::Recorrer(Lector lector) {
+    if (!Leer()) return Fin(FinPor::LineaIlegible, error_);
     visita_.Titulo(linea_);
-    if (!Leer()) return Fin(Parada::LineaIlegible, error_);
+    if (!Leer()) return Fin(FinPor::LineaIlegible, error_);
     visita_.Version(linea_);
 
+    const bool lista = lector == Lector::Lista;
+    bool unaAlMenos = !lista;
     int16_t opciones = 0;
-    while (!archivo_.FinDeArchivo()) {
-        if (!Leer()) return Fin(Parada::LineaIlegible, error_);
-        auto clasificada = ClasificarLinea(linea_.texto, Lector::Lista);
-        if (!clasificada) return Fin(Parada::PosicionExcesiva, clasificada.error());
+    while (unaAlMenos || !archivo_.FinDeArchivo()) {
+        unaAlMenos = false;
+        if (!Leer()) return Fin(FinPor::LineaIlegible, error_);
+        auto clasificada = ClasificarLinea(linea_.texto, lector);
+        if (!clasificada) return Fin(FinPor::PosicionExcesiva, clasificada.error());
         if (!clasificada.valor()) {
             Ignorar();
             continue;
         }
-        if (opciones == kOpcionesMaximas) {
+        if (lista && opciones == kOpcionesMaximas) {
             visita_.OpcionDeMas(linea_, std::move(*clasificada.valor()));
-            return Fin(Parada::DemasiadasOpciones, ErrorDe(CodigoError::Desbordamiento));
+            return Fin(FinPor::DemasiadasOpciones, ErrorDe(CodigoError::Desbordamiento));
         }
         visita_.Opcion(linea_, std::move(*clasificada.valor()));
-        ++opciones;
+        if (lista) ++opciones;
+        if (visita_.Hallado()) return Fin(FinPor::Hallado, std::nullopt);
     }
-    return Fin(Parada::FinDelArchivo, std::nullopt);
+    return Fin(FinPor::FinDelArchivo, std::nullopt);
 }
 
 }  // namespace
 
 FinRecorrido RecorrerMenu(Archivos& archivos, const std::u16string& ruta, VisitaMenu& visita) {
     auto abierto = ArchivoMenu::Abrir(archivos, ruta);
-    if (!abierto) return FinRecorrido{Parada::NoSeAbre, 0, abierto.error()};
-    return Recorrido(abierto.valor(), visita).Recorrer();
+    if (!abierto) return FinRecorrido{FinPor::NoSeAbre, 0, abierto.error()};
+    return Recorrido(abierto.valor(), visita).Recorrer(Lector::Lista);
+}
+
+FinRecorrido RecorrerDescripciones(Archivos& archivos, const std::u16string& ruta, VisitaMenu& visita) {
+    auto abierto = ArchivoMenu::Abrir(archivos, ruta);
+    if (!abierto) return FinRecorrido{FinPor::NoSeAbre, 0, abierto.error()};
+    return Recorrido(abierto.valor(), visita).Recorrer(Lector::Descripcion);
 }
 
 }  // namespace instalar

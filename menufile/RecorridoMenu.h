@@ -1,9 +1,10 @@
 #pragma once
-// The one walk through a menu file for its item list: the title, the
-// version, then every line classified, up to the largest number of items a
-// menu can hold.  The window builds its list from it and the checker
-// checks with it, so the two always read the same items from a file and
-// stop at the same line for the same reason.
+// The one walk through a menu file: the title, the version, then every
+// line classified.  For the item list, up to the largest number of items a
+// menu can hold: the window builds its list from it and the checker checks
+// with it, so the two always read the same items from a file and stop at
+// the same line for the same reason.  For the descriptions, as selecting
+// an item reads them.
 
 #include <cstdint>
 #include <string>
@@ -47,19 +48,22 @@ public:
     // The entry after the largest count: it still gets its label in the
     // window, but counting it overflows and ends the reading.
     virtual void OpcionDeMas(const LineaLeida& /*linea*/, Entrada&& /*entrada*/) {}
+    // True once the visit has what it walked for: the walk ends there.
+    virtual bool Hallado() const { return false; }
 };
 
 // Why the walk ended.
-enum class Parada {
+enum class FinPor {
     FinDelArchivo,     // every line was read
     NoSeAbre,          // the file could not be opened
     LineaIlegible,     // a line could not be read (past the end, among others)
     PosicionExcesiva,  // a ";" or a command lies past the 16-bit position limit
     DemasiadasOpciones,
+    Hallado,           // the visit had what it walked for
 };
 
 struct FinRecorrido {
-    Parada parada = Parada::FinDelArchivo;
+    FinPor motivo = FinPor::FinDelArchivo;
     int64_t linea = 0;  // where it stopped; 0 when the file did not open
     Fallo error;    // empty when every line was read
     // A ";@volver" line came before the end: the menu waits for each setup
@@ -68,5 +72,11 @@ struct FinRecorrido {
 };
 
 FinRecorrido RecorrerMenu(Archivos& archivos, const std::u16string& ruta, VisitaMenu& visita);
+
+// The walk for descriptions: every entry is classified as the description
+// reader does (see LineaMenu.h) and told as an Opcion, without a count.  At
+// least one line after the header is read, so that a file without entries
+// fails here just as a file that lost them would.
+FinRecorrido RecorrerDescripciones(Archivos& archivos, const std::u16string& ruta, VisitaMenu& visita);
 
 }  // namespace instalar

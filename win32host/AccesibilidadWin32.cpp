@@ -53,19 +53,18 @@ bool AccesibilidadWin32::Iniciar() {
     ole_ = CargarBibliotecaDeSistema(L"ole32.dll");
     automatizacion_ = CargarBibliotecaDeSistema(L"oleaut32.dll");
     accesibilidad_ = CargarBibliotecaDeSistema(L"oleacc.dll");
-    const auto coInitializeEx = FuncionDe<CoInitializeExFn>(ole_, "CoInitializeEx");
     coUninitialize_ = FuncionDe<CoUninitializeFn>(ole_, "CoUninitialize");
     coDisconnectObject_ = FuncionDe<CoDisconnectObjectFn>(ole_, "CoDisconnectObject");
     sysAllocStringLen_ = FuncionDe<SysAllocStringLenFn>(automatizacion_, "SysAllocStringLen");
     lresultFromObject_ = FuncionDe<LresultFromObjectFn>(accesibilidad_, "LresultFromObject");
     accessibleObjectFromWindow_ = FuncionDe<AccessibleObjectFromWindowFn>(accesibilidad_, "AccessibleObjectFromWindow");
-    if (!coInitializeEx || !coUninitialize_ || !coDisconnectObject_ || !sysAllocStringLen_ || !lresultFromObject_ ||
+    if (!coUninitialize_ || !coDisconnectObject_ || !sysAllocStringLen_ || !lresultFromObject_ ||
         !accessibleObjectFromWindow_)
         return false;
     // The object is marshalled to other processes from this thread, the
     // window's, which must be in a single-threaded apartment for it.
-    const HRESULT iniciado = coInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    if (FAILED(iniciado)) return false;
+    const auto iniciado = IniciarCom(ole_);
+    if (!iniciado || FAILED(*iniciado)) return false;
     comIniciado_ = true;
     objeto_ = Referencia<ObjetoAccesible>(new ObjetoAccesible(*this));
     return true;
@@ -115,7 +114,7 @@ std::optional<Punto> AccesibilidadWin32::EnVentana(POINT pantalla) const {
 }
 
 HRESULT AccesibilidadWin32::ObjetoDeBoton(Parte boton, IDispatch** objeto) const {
-    HWND ventana = boton == Parte::Instalar ? paradas_.btnInstalar : paradas_.btnCerrar;
+    HWND ventana = boton == Parte::Instalar ? paradas_.instalar : paradas_.cerrar;
     return accessibleObjectFromWindow_(ventana, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IDispatch),
                                        reinterpret_cast<void**>(objeto));
 }

@@ -54,7 +54,6 @@ private:
     void Pedir(const Peticion& peticion) override;
     BSTR Cadena(const std::u16string& texto) const override;
 
-    using CoInitializeExFn = HRESULT(WINAPI*)(LPVOID, DWORD);
     using CoUninitializeFn = void(WINAPI*)();
     using CoDisconnectObjectFn = HRESULT(WINAPI*)(LPUNKNOWN, DWORD);
     using SysAllocStringLenFn = BSTR(WINAPI*)(const OLECHAR*, UINT);

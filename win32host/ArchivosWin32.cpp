@@ -33,12 +33,11 @@ private:
 }  // namespace
 
 Resultado<std::unique_ptr<ArchivoLectura>> ArchivosWin32::AbrirArchivo(const std::u16string& ruta) {
-    HANDLE abierto = ::CreateFileW(W(ruta), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                   OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (abierto == INVALID_HANDLE_VALUE) return UltimoError(ruta);
-    Archivo archivo(abierto);
+    Archivo archivo(::CreateFileW(W(ruta), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!archivo) return UltimoError(ruta);
     // A device (CON, a pipe) could block the window forever.
-    if (::GetFileType(abierto) != FILE_TYPE_DISK) return ErrorDe(CodigoError::NombreArchivoIncorrecto);
+    if (::GetFileType(archivo.get()) != FILE_TYPE_DISK) return ErrorDe(CodigoError::NombreArchivoIncorrecto);
     return std::unique_ptr<ArchivoLectura>(std::make_unique<ArchivoWin32>(std::move(archivo)));
 }
 

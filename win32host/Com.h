@@ -1,9 +1,28 @@
 #pragma once
-// A COM object's reference, released when it goes.
+// COM as the program uses it: started on a thread through ole32 loaded at
+// run time, and a COM object's reference, released when it goes.
 
+#include <windows.h>
+
+#include <objbase.h>
+
+#include <optional>
 #include <utility>
 
+#include "win32host/BibliotecasSistema.h"
+
 namespace instalar::win32 {
+
+// CoInitializeEx on this thread, in a single-threaded apartment with
+// `opciones` beside it, from the ole32 that `ole` holds; its answer, or
+// none when that ole32 has no such function.  The thread keeps COM until it
+// ends or calls CoUninitialize.
+inline std::optional<HRESULT> IniciarCom(const Biblioteca& ole, DWORD opciones = 0) {
+    using CoInitializeExFn = HRESULT(WINAPI*)(void*, DWORD);
+    const auto coInitializeEx = FuncionDe<CoInitializeExFn>(ole, "CoInitializeEx");
+    if (!coInitializeEx) return std::nullopt;
+    return coInitializeEx(nullptr, COINIT_APARTMENTTHREADED | opciones);
+}
 
 template <typename T>
 class Referencia {

@@ -1,7 +1,7 @@
 #include "win32host/Huellas.h"
 
 #include "common/Sobrecarga.h"
-#include "window/Disposicion.h"
+#include "win32host/TrazoDeMarca.h"
 
 namespace instalar::win32 {
 
@@ -29,10 +29,8 @@ uint64_t AspectoDe(const Etiqueta& e) {
 RECT CajaPintada(const Etiqueta& e, const Escala& escala) {
     RECT caja = escala.APixeles(e.caja);
     if (MarcaDe(e) == MarcaOpcion::Ninguna) return caja;
-    const RECT marca = escala.APixeles(CajaDeMarca(e.caja, escala.TwipsPorPixelX()));
-    // The pen's width reaches past the box; a pixel or two more keep it.
-    const RECT holgada{marca.left - 2, marca.top - 2, marca.right + 2, marca.bottom + 2};
-    ::UnionRect(&caja, &caja, &holgada);
+    const RECT alcance = TrazoDeMarca(e, escala).alcance;
+    ::UnionRect(&caja, &caja, &alcance);
     return caja;
 }
 

@@ -7,19 +7,18 @@ namespace instalar::win32 {
 bool TextoDeUnaLinea(const std::u16string& texto) { return texto.find_first_of(u"&\r\n\t") == std::u16string::npos; }
 
 MedidaTextoWin32::MedidaTextoWin32(const Escala& escala, Fuentes& fuentes)
-    : escala_(escala), fuentes_(fuentes), medidor_(::CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr)) {}
+    : escala_(escala),
+      fuentes_(fuentes),
+      medidor_(::CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr)),
+      fuenteMedidor_(medidor_.get()) {}
 
-void MedidaTextoWin32::SoltarFuente() {
-    ::SelectObject(medidor_.get(), ::GetStockObject(SYSTEM_FONT));
-    fuenteMedidor_ = nullptr;
+void MedidaTextoWin32::CambiarDpi(int dpi) {
+    fuenteMedidor_.Devolver();
+    fuentes_.FijarDpi(dpi);
 }
 
 Tamano MedidaTextoWin32::MedirTexto(const instalar::Fuente& fuente, const std::u16string& texto, double anchoAjuste) {
-    HFONT elegida = fuentes_.Obtener(fuente);
-    if (elegida != fuenteMedidor_) {
-        ::SelectObject(medidor_.get(), elegida);
-        fuenteMedidor_ = elegida;
-    }
+    fuenteMedidor_.Elegir(fuentes_.Obtener(fuente));
     const double twipsX = escala_.TwipsPorPixelX();
     const double twipsY = escala_.TwipsPorPixelY();
     if (texto.empty()) {

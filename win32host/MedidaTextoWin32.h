@@ -17,8 +17,9 @@ public:
     double TwipsPorPixelX() override { return escala_.TwipsPorPixelX(); }
     double TwipsPorPixelY() override { return escala_.TwipsPorPixelY(); }
     Tamano MedirTexto(const instalar::Fuente& fuente, const std::u16string& texto, double anchoAjuste) override;
-    // Lets go of the font it measures with, before the fonts are made anew.
-    void SoltarFuente();
+    // The fonts are made anew for `dpi`, after the measuring DC has let go
+    // of the one it held.
+    void CambiarDpi(int dpi);
 
 private:
     const Escala& escala_;
@@ -26,8 +27,8 @@ private:
     // One display DC serves every measurement (a menu may hold thousands of
     // items); it renders text exactly as the window does, which a memory DC
     // with its monochrome bitmap need not.
-    DCMemoria medidor_;
-    HFONT fuenteMedidor_ = nullptr;
+    DCCreado medidor_;
+    ObjetoEnDc fuenteMedidor_;  // after the DC: it lets go of the font first
 };
 
 // A text DrawText lays out as a single line with nothing to interpret (no

@@ -1,13 +1,12 @@
 #include "win32host/Pintor.h"
 
-#include <algorithm>
 #include <vector>
 
 #include "common/Sobrecarga.h"
 #include "win32host/Manejadores.h"
 #include "win32host/MedidaTextoWin32.h"
 #include "win32host/TextoWin32.h"
-#include "window/Disposicion.h"
+#include "win32host/TrazoDeMarca.h"
 
 namespace instalar::win32 {
 
@@ -17,7 +16,7 @@ void PintarLogo(HDC dc, HBITMAP logo) {
     if (!logo) return;
     BITMAP datos{};
     if (!::GetObjectW(logo, sizeof(datos), &datos)) return;
-    DCMemoria origen(::CreateCompatibleDC(dc));
+    DCCreado origen(::CreateCompatibleDC(dc));
     ObjetoEnDc seleccion(origen.get(), logo);
     ::BitBlt(dc, 0, 0, datos.bmWidth, datos.bmHeight, origen.get(), 0, 0, SRCCOPY);
 }
@@ -55,7 +54,7 @@ void PintarBarra(HDC dc, const Barra& barra, COLORREF color, const Escala& escal
 // What painting text keeps from one label to the next.
 struct EstadoTexto {
     const Apariencia& apariencia;
-    HFONT fuente = nullptr;
+    ObjetoEnDc fuente;
     COLORREF color = CLR_INVALID;
     std::vector<RECT> zonas;  // the parts of the DC that are painted
 };
@@ -83,11 +82,7 @@ void PintarEtiqueta(HDC dc, const Etiqueta& etiqueta, const Escala& escala, Fuen
         }
     }
     if (!tocada) return;
-    HFONT fuente = fuentes.Obtener(etiqueta.fuente);
-    if (fuente != e.fuente) {
-        ::SelectObject(dc, fuente);
-        e.fuente = fuente;
-    }
+    e.fuente.Elegir(fuentes.Obtener(etiqueta.fuente));
     const COLORREF color = e.apariencia.paleta(e.apariencia.colores.TextoDe(etiqueta));
     if (color != e.color) {
         ::SetTextColor(dc, color);
@@ -109,10 +104,11 @@ void PintarEtiqueta(HDC dc, const Etiqueta& etiqueta, const Escala& escala, Fuen
 // A tick, a dash or a cross, in the item's text colour, with strokes that
 // grow with the resolution.
 void PintarMarca(HDC dc, const Etiqueta& opcion, MarcaOpcion marca, COLORREF color, const Escala& escala) {
-    const RECT caja = escala.APixeles(CajaDeMarca(opcion.caja, escala.TwipsPorPixelX()));
+    const TrazoMarca trazo = TrazoDeMarca(opcion, escala);
+    const RECT& caja = trazo.caja;
     const int ancho = caja.right - caja.left;
     const int alto = caja.bottom - caja.top;
-    Pluma pluma(::CreatePen(PS_SOLID, (std::max)(2, ancho / 6), color));
+    Pluma pluma(::CreatePen(PS_SOLID, trazo.grosor, color));
     ObjetoEnDc seleccion(dc, pluma.get());
     switch (marca) {
     case MarcaOpcion::Instalado: {
@@ -172,8 +168,7 @@ void PintarContenido(HDC dc, SIZE tamano, const Controles& c, const Apariencia& 
     PintarBorde(dc, tamano, a.paleta(colores.bordeClaro), a.paleta(colores.bordeOscuro));
 
     ::SetBkMode(dc, TRANSPARENT);
-    EstadoTexto e{a, nullptr, CLR_INVALID, Zonas(dc, tamano)};
-    const HGDIOBJ fuenteOriginal = ::GetCurrentObject(dc, OBJ_FONT);
+    EstadoTexto e{a, ObjetoEnDc(dc), CLR_INVALID, Zonas(dc, tamano)};
     auto etiqueta = [&](const Etiqueta& et) { PintarEtiqueta(dc, et, escala, fuentes, e); };
     auto opcion = [&](const OpcionDeLista& o) {
         etiqueta(o.etiqueta);
@@ -185,7 +180,7 @@ void PintarContenido(HDC dc, SIZE tamano, const Controles& c, const Apariencia& 
                                 [&](const Imagen& i) { PintarImagen(dc, i, r, escala); },
                                 [&](const Linea& l) { PintarLinea(dc, l, a.paleta(colores.divisoria), escala); },
                                 [&](const Barra& b) { PintarBarra(dc, b, a.paleta(colores.barra), escala); }});
-    ::SelectObject(dc, fuenteOriginal);
+    e.fuente.Devolver();
     if (a.marcoFoco) PintarMarcoFoco(dc, *a.marcoFoco, escala);
 }
 

@@ -4,10 +4,11 @@
 #include <shellapi.h>
 
 #include "win32host/BibliotecasSistema.h"
+#include "win32host/Com.h"
 #include "win32host/ErroresWin32.h"
+#include "win32host/EsperaInstalacion.h"
 #include "win32host/GrupoDeProcesos.h"
 #include "win32host/Manejadores.h"
-#include "win32host/ProcesoSeguido.h"
 #include "win32host/TextoWin32.h"
 #include "launch/FalloDelShell.h"
 
@@ -21,13 +22,17 @@ DWORD CodigoDelShell(const SHELLEXECUTEINFOW& ejecucion) {
     return CodigoDelFalloDelShell(ultimo, reinterpret_cast<INT_PTR>(ejecucion.hInstApp));
 }
 
-// The started process to wait for, with every process it starts where the
-// system lets a group hold it; where it does not (on Windows 7 for a
-// process already in a job, or for one started elevated), the process
-// alone is waited for.
-ProcesoAEsperar Seguir(ManejadorProceso proceso) {
+// A group that holds the started process and every process it starts,
+// where the system lets one hold it; where it does not (on Windows 7 for a
+// process already in a job, or for one started elevated), none, and the
+// process alone is waited for.
+std::optional<GrupoDeProcesos> GrupoPara(const ManejadorProceso& proceso) {
     auto grupo = GrupoDeProcesos::Crear();
     if (grupo && !grupo->Anadir(proceso.get())) grupo.reset();
+    return grupo;
+}
+
+ProcesoAEsperar Seguir(ManejadorProceso proceso, std::optional<GrupoDeProcesos> grupo) {
     return ProcesoAEsperar{std::make_unique<ProcesoSeguido>(std::move(proceso), std::move(grupo))};
 }
 
@@ -56,18 +61,17 @@ Resultado<ProcesoAEsperar> ProcesosWin32::IniciarProceso(const PeticionProceso& 
     if (!::CreateProcessW(W(peticion.aplicacion), reinterpret_cast<wchar_t*>(linea.data()), nullptr, nullptr, FALSE,
                           creacion, nullptr, carpeta, &inicio, &proceso))
         return UltimoError(peticion.aplicacion);
-    ManejadorProceso hiloPrincipal(proceso.hThread);
+    ManejadorHilo hiloPrincipal(proceso.hThread);
     ManejadorProceso procesoIniciado(proceso.hProcess);
     if (!peticion.seguir) return ProcesoAEsperar{};
-    ProcesoAEsperar seguido = Seguir(std::move(procesoIniciado));
+    auto grupo = GrupoPara(procesoIniciado);
     if (::ResumeThread(hiloPrincipal.get()) == static_cast<DWORD>(-1)) {
-        // Never leave a suspended setup behind (its handle is still open,
-        // held by `seguido`).
+        // Never leave a suspended setup behind.
         const Error error = UltimoError(peticion.aplicacion);
-        ::TerminateProcess(proceso.hProcess, 1);
+        ::TerminateProcess(procesoIniciado.get(), 1);
         return error;
     }
-    return seguido;
+    return Seguir(std::move(procesoIniciado), std::move(grupo));
 }
 
 Resultado<ProcesoAEsperar> ProcesosWin32::EjecutarConShell(const PeticionProceso& peticion) {
@@ -86,7 +90,9 @@ Resultado<ProcesoAEsperar> ProcesosWin32::EjecutarConShell(const PeticionProceso
     // that was already running.
     if (!ejecucion.hProcess) return ProcesoAEsperar{};
     // Already running, so what it started before this goes unseen.
-    return Seguir(ManejadorProceso(ejecucion.hProcess));
+    ManejadorProceso procesoIniciado(ejecucion.hProcess);
+    auto grupo = GrupoPara(procesoIniciado);
+    return Seguir(std::move(procesoIniciado), std::move(grupo));
 }
 
 // Only a setup program that asks to be elevated, a package or a document
@@ -98,10 +104,7 @@ Resultado<ProcesoAEsperar> ProcesosWin32::EjecutarConShell(const PeticionProceso
 ProcesosWin32::ShellExecuteExWFn ProcesosWin32::PrepararShell() {
     if (ejecutarConShell_) return ejecutarConShell_;
     Biblioteca ole = CargarBibliotecaDeSistema(L"ole32.dll");
-    using CoInitializeExFn = HRESULT(WINAPI*)(void*, DWORD);
-    const auto coInitializeEx = FuncionDe<CoInitializeExFn>(ole, "CoInitializeEx");
-    if (!coInitializeEx) return nullptr;
-    coInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    if (!IniciarCom(ole, COINIT_DISABLE_OLE1DDE)) return nullptr;
     Biblioteca shell = CargarBibliotecaDeSistema(L"shell32.dll");
     ejecutarConShell_ = FuncionDe<ShellExecuteExWFn>(shell, "ShellExecuteExW");
     if (!ejecutarConShell_) return nullptr;

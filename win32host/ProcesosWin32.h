@@ -14,7 +14,7 @@ public:
     void FijarVentana(HWND ventana) { ventana_ = ventana; }
 
     Resultado<int64_t> LongitudArchivo(const std::u16string& ruta) override;
-    // A process to follow comes back as a ProcesoSeguido.
+    // A process to follow comes back as a ProcesoSeguido (EsperaInstalacion.h).
     Resultado<ProcesoAEsperar> IniciarProceso(const PeticionProceso& peticion) override;
     Resultado<ProcesoAEsperar> EjecutarConShell(const PeticionProceso& peticion) override;
 

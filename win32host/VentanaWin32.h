@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "app/basMenu.h"
+#include "arranque/basMenu.h"
 #include "win32host/AccesibilidadWin32.h"
 #include "win32host/AnfitrionWin32.h"
 #include "win32host/ArchivosWin32.h"
@@ -48,7 +48,7 @@ public:
     bool PrevisualizarTecla(const MSG& mensaje) noexcept;
 
     // Whether a setup the window waits for is running: the message loop then
-    // wakes from time to time to call MirarInstalacion.
+    // wakes from time to time to call MirarInstalacion (EsperaInstalacion.h).
     bool EsperandoInstalacion() const { return ventana_ && modelo_.EsperandoInstalacion(); }
     // Looks whether that setup has ended, and if so shows how and comes to
     // the front, or flashes where it may not.
@@ -78,6 +78,8 @@ private:
     bool AlFijarCursor();
     void AlComando(WPARAM w);
     void AlActivar(WPARAM w);
+    LRESULT AlCambiarEstadoUi(WPARAM w, LPARAM l);
+    void AlCambiarColoresDelSistema();
     void AlCambiarColores();
     void AlPedir(const Peticion& peticion);
     void MostrarFoco(ParadaFoco parada);
@@ -91,7 +93,7 @@ private:
     void Pintar(HDC dc);
     Apariencia AparienciaActual() const;
     std::vector<Huella> Huellas() const;
-    ParadasWin32 Paradas() const { return {ventana_, btnInstalar_, btnCerrar_}; }
+    ParadasWin32 Paradas() const { return {ventana_, instalar_, cerrar_}; }
 
     HINSTANCE instancia_;
     Escala escala_;
@@ -109,8 +111,8 @@ private:
     HCURSOR mano_ = nullptr;  // shared resource cursor: never destroyed
     FuenteGdi fuenteBotones_;
     HWND ventana_ = nullptr;
-    HWND btnInstalar_ = nullptr;
-    HWND btnCerrar_ = nullptr;
+    HWND instalar_ = nullptr;
+    HWND cerrar_ = nullptr;
     HWND ultimoFoco_ = nullptr;
     // "Cerrar" holds the focus because "Instalar", which had it, was disabled.
     bool focoPrestado_ = false;

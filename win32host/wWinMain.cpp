@@ -2,8 +2,9 @@
 
 #include <windows.h>
 
-#include "app/basMenu.h"
+#include "arranque/basMenu.h"
 #include "win32host/BibliotecasSistema.h"
+#include "win32host/EsperaInstalacion.h"
 #include "win32host/TextoWin32.h"
 #include "win32host/VentanaWin32.h"
 
@@ -12,6 +13,7 @@ namespace {
 using instalar::win32::Biblioteca;
 using instalar::win32::CargarBibliotecaDeSistema;
 using instalar::win32::FuncionDe;
+using instalar::win32::SiguienteMensaje;
 using instalar::win32::VentanaWin32;
 
 class ArranqueWin32 : public instalar::Arranque {
@@ -45,23 +47,6 @@ private:
     Biblioteca controlesComunes_;
     VentanaWin32* ventana_ = nullptr;
 };
-
-// How often the loop looks at a setup the menu waits for.  The processes
-// that a setup starts signal nothing when they end, so the loop looks.
-constexpr DWORD kMilisegundosEntreMiradas = 100;
-
-// The next message for the loop; false once the loop is to end.  While a
-// setup runs, it waits for messages and for the setup together, never
-// longer than a moment, without blocking the window or starting a thread.
-bool SiguienteMensaje(VentanaWin32& ventana, MSG& mensaje) {
-    while (ventana.EsperandoInstalacion()) {
-        ventana.MirarInstalacion();
-        if (::PeekMessageW(&mensaje, nullptr, 0, 0, PM_REMOVE)) return mensaje.message != WM_QUIT;
-        if (!ventana.EsperandoInstalacion()) break;
-        ::MsgWaitForMultipleObjectsEx(0, nullptr, kMilisegundosEntreMiradas, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-    }
-    return ::GetMessageW(&mensaje, nullptr, 0, 0) > 0;
-}
 
 }  // namespace
 

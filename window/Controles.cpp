@@ -1,7 +1,7 @@
 #include "window/Controles.h"
 
 #include "launch/Desenlace.h"
-#include "window/Distribucion.h"
+#include "window/Reparto.h"
 
 #include <utility>
 
@@ -31,8 +31,8 @@ Boton BotonDeDiseno(Rectangulo caja, std::u16string texto) {
 Controles ControlesDeDiseno() {
     Controles c;
     c.tituloVentana = u"frmMenu";
-    c.btnInstalar = BotonDeDiseno({200, 5085, 1350, 350}, u"Instalar");
-    c.btnCerrar = BotonDeDiseno({5280, 5085, 1350, 350}, u"Cerrar");
+    c.instalar = BotonDeDiseno({200, 5085, 1350, 350}, u"Instalar");
+    c.cerrar = BotonDeDiseno({5280, 5085, 1350, 350}, u"Cerrar");
 
     c.indicacion = EtiquetaDeDiseno({90, 4815, 2490, 165}, u"Selecciona la opción que desees instalar.",
                                 {u"Tahoma", 6.75, false});
@@ -101,7 +101,7 @@ void FijarNegrita(Etiqueta& etiqueta, bool negrita, MedidaTexto& medida) {
 
 MarcaOpcion MarcaDe(const Etiqueta& opcion) {
     if (!opcion.desenlace) return MarcaOpcion::Ninguna;
-    switch (ClaseDeDesenlace(*opcion.desenlace)) {
+    switch (DesenlaceDe(*opcion.desenlace).clase) {
     case ClaseDesenlace::Instalado: return MarcaOpcion::Instalado;
     case ClaseDesenlace::Cancelado: return MarcaOpcion::Cancelado;
     case ClaseDesenlace::Fallido: break;

@@ -12,6 +12,13 @@ namespace instalar {
 // Where an item's mark stands: a square half the item's height, six pixels
 // right of its name, centred on its height.
 Rectangulo CajaDeMarca(const Rectangulo& opcion, double twipsPorPixelX);
+// The width of the pen a mark is drawn with, for a box `ancho` pixels
+// wide: its strokes grow with the resolution.
+constexpr int GrosorDeMarca(int ancho) { return ancho / 6 > 2 ? ancho / 6 : 2; }
+// How many pixels past its box the mark's strokes may reach: half the pen
+// round each end of a stroke, and one for how the system rounds it.  A
+// repaint of the mark covers them all, at any resolution.
+constexpr int HolguraDeMarca(int ancho) { return (GrosorDeMarca(ancho) + 1) / 2 + 1; }
 
 class Disposicion {
 public:
@@ -27,7 +34,7 @@ public:
     void CentrarDescripcion();
     // The fonts were made anew for another resolution: every label is
     // measured again and the items spread again, in the order loading did
-    // it, none of them bold.  The selection then marks itself again.
+    // it, none of them bold.  The selection then highlights itself again.
     void MedirDeNuevo();
 
 private:

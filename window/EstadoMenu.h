@@ -1,7 +1,7 @@
 #pragma once
 // What the window's parts share: the controls as they stand, the menu file
-// they were filled from, how many items it listed, which one is selected
-// and whether the item list holds the keyboard focus.  Each part changes
+// they were filled from, how many items it listed, which one is selected,
+// whether the item list holds the keyboard focus and the setup running.  Each part changes
 // only what its own header says it does.
 
 #include <cstdint>
@@ -9,9 +9,16 @@
 #include <string>
 
 #include "interfaces/Anfitrion.h"
+#include "interfaces/Procesos.h"
 #include "window/Controles.h"
 
 namespace instalar {
+
+// A setup the menu waits for: its item and its process.
+struct InstalacionEnCurso {
+    int16_t opcion;
+    ProcesoAEsperar proceso;
+};
 
 struct EstadoMenu {
     Controles controles = ControlesDeDiseno();
@@ -26,9 +33,18 @@ struct EstadoMenu {
     // The menu file asks the menu to wait for each setup it starts and to
     // come back when it ends.
     bool volver = false;
-    // The item whose setup the menu is waiting for.
-    std::optional<int16_t> instalando;
+    // The setup the menu is waiting for: the one record that one runs.
+    std::optional<InstalacionEnCurso> instalando;
 };
+
+// While a setup runs, the selection stays on its item: no click, key or
+// screen reader moves it.
+inline bool SeleccionCongelada(const EstadoMenu& estado) { return estado.instalando.has_value(); }
+
+// "Instalar" works while the list has an item and no setup runs.
+inline bool InstalarHabilitado(const EstadoMenu& estado) {
+    return estado.totalOpciones >= 1 && !estado.instalando;
+}
 
 // Errors of the selection and the launch are shown in a message box titled
 // with the window's caption.

@@ -18,22 +18,18 @@ public:
 
     // The setup of item `opcion` has started.
     void Empezar(int16_t opcion, ProcesoAEsperar proceso);
-    bool EnCurso() const { return proceso_ != nullptr; }
+    bool EnCurso() const { return estado_.instalando.has_value(); }
     // Looks, without waiting, whether the setup has ended, and if it has,
     // shows how.  True when it has just ended.
     bool Mirar();
     // The menu is going: the setup goes on without it.
-    void Soltar() {
-        proceso_.reset();
-        estado_.instalando.reset();
-    }
+    void Abandonar() { estado_.instalando.reset(); }
 
 private:
     Etiqueta& Opcion(int16_t indice) { return estado_.controles.opciones[static_cast<size_t>(indice)]; }
 
     EstadoMenu& estado_;
     MedidaTexto& medida_;
-    ProcesoAEsperar proceso_;
 };
 
 // The item's name as a reader sees it, for the hint line.

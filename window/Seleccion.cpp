@@ -17,18 +17,18 @@ void Seleccion::SeleccionarOpcion(int16_t indice) {
     if (estado_.seleccionada && EsOpcion(*estado_.seleccionada))
         FijarNegrita(Opcion(*estado_.seleccionada), false, medida_);
     estado_.seleccionada = indice;
-    Marcar(indice);
+    Resaltar(indice);
 }
 
-void Seleccion::Marcar(int16_t indice) {
+void Seleccion::Resaltar(int16_t indice) {
     Etiqueta& elegida = Opcion(indice);
     disposicion_.ColocarFlechaAnte(elegida.caja);
     FijarNegrita(elegida, true, medida_);
     disposicion_.CentrarDescripcion();
 }
 
-void Seleccion::MarcarDeNuevo() {
-    if (estado_.seleccionada && EsOpcion(*estado_.seleccionada)) Marcar(*estado_.seleccionada);
+void Seleccion::ResaltarDeNuevo() {
+    if (estado_.seleccionada && EsOpcion(*estado_.seleccionada)) Resaltar(*estado_.seleccionada);
 }
 
 void Seleccion::SeleccionarAnterior() {
@@ -64,10 +64,10 @@ std::optional<std::u16string> Seleccion::DescripcionDeOpcion(int16_t indice) con
     const std::u16string& nombre = estado_.controles.opciones[static_cast<size_t>(indice)].texto;
     const std::u16string& archivo = estado_.archivoMenu;
     const auto huella = archivos_.Huella(archivo);
-    if (!huella) return DescripcionesMenu::Leer(archivos_, archivo).De(archivos_, nombre);
+    if (!huella) return DescripcionesMenu::Leer(archivos_, archivo).De(nombre);
     if (!descripcionesLeidas_ || !(descripcionesLeidas_->huella == *huella))
         descripcionesLeidas_ = DescripcionesLeidas{*huella, DescripcionesMenu::Leer(archivos_, archivo)};
-    return descripcionesLeidas_->descripciones.De(archivos_, nombre);
+    return descripcionesLeidas_->descripciones.De(nombre);
 }
 
 }  // namespace instalar

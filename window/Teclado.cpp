@@ -2,18 +2,17 @@
 
 namespace instalar {
 
-RespuestaTecla Teclado::AlBajarTecla(Tecla tecla, int mayusculas, std::optional<ParadaFoco> foco) {
-    const bool conCtrl = (mayusculas & kCtrl) != 0;
+RespuestaTecla Teclado::AlBajarTecla(Tecla tecla, int modificadores, std::optional<ParadaFoco> foco) {
+    const bool conCtrl = (modificadores & kCtrl) != 0;
     // Alt with a key belongs to the system (Alt+Up and the like), as in any list.
-    const bool enLista = estado_.listaConFoco && (mayusculas & kAlt) == 0;
-    if (tecla == Tecla::F4 && (mayusculas & kAlt)) return {Orden::Cerrar, true, std::nullopt};
+    const bool enLista = estado_.listaConFoco && (modificadores & kAlt) == 0;
+    if (tecla == Tecla::F4 && (modificadores & kAlt)) return {Orden::Cerrar, true, std::nullopt};
     if (tecla == Tecla::Tabulador) {
-        const bool atras = (mayusculas & kShift) != 0;
-        const bool instalarHabilitado = estado_.controles.btnInstalar.habilitado;
-        return {Orden::Ninguna, true, SiguienteParada(foco, atras, instalarHabilitado, estado_.totalOpciones > 0)};
+        const bool atras = (modificadores & kShift) != 0;
+        return {Orden::Ninguna, true,
+                SiguienteParada(foco, atras, InstalarHabilitado(estado_), estado_.totalOpciones > 0)};
     }
-    // While a setup runs, the selection stays on its item.
-    if (estado_.instalando) return {};
+    if (SeleccionCongelada(estado_)) return {};
     switch (tecla) {
     case Tecla::Arriba:
         if (conCtrl || enLista) seleccion_.SeleccionarAnterior();
@@ -37,7 +36,7 @@ RespuestaTecla Teclado::AlEscribir(char16_t caracter) {
     // second time.
     if (caracter == kCaracterEscape) return {Orden::Cerrar, true, std::nullopt};
     if (caracter == kCaracterIntro) return {Orden::Instalar, true, std::nullopt};
-    if (estado_.listaConFoco && !estado_.instalando) seleccion_.SeleccionarPorTecla(caracter);
+    if (estado_.listaConFoco && !SeleccionCongelada(estado_)) seleccion_.SeleccionarPorTecla(caracter);
     return {};
 }
 

@@ -57,21 +57,24 @@ public:
     void EmpezarArrastre(double x, double y);
     void Arrastrar(double x, double y);
     void TerminarArrastre() { arrastre_.activo = false; }
-    RespuestaTecla AlBajarTecla(Tecla tecla, int mayusculas, std::optional<ParadaFoco> foco = std::nullopt);
+    RespuestaTecla AlBajarTecla(Tecla tecla, int modificadores, std::optional<ParadaFoco> foco = std::nullopt);
     RespuestaTecla AlEscribir(char16_t caracter);
     bool AlEscribirConAlt(char16_t caracter) { return teclado_.AlEscribirConAlt(caracter); }
     void ListaGanaFoco() { estado_.listaConFoco = true; }
     void ListaPierdeFoco() { estado_.listaConFoco = false; }
-    // While a setup runs, the selection stays on its item.
     void ClicEnOpcion(int16_t indice) {
-        if (!instalacion_.EnCurso()) seleccion_.SeleccionarOpcion(indice);
+        if (!SeleccionCongelada(estado_)) seleccion_.SeleccionarOpcion(indice);
     }
     // "Instalar" and Enter: the menu closes once the item's file started,
     // or, in a menu that comes back, waits for the setup.
     void Instalar();
     // Called from time to time while a setup runs: true when it has just
     // ended and the window shows how.
-    bool MirarInstalacion() { return instalacion_.Mirar(); }
+    bool MirarInstalacion() {
+        const bool terminada = instalacion_.Mirar();
+        DerivarBotones();
+        return terminada;
+    }
     // "Cerrar", Esc and Alt+F4.
     void Cerrar() { descargada_ = true; }
     // The window now stands on a screen of another resolution (the
@@ -81,8 +84,8 @@ public:
     void CambiarEscala();
     // The window is going: the items made at load time go with it.
     void Descargar() {
-        instalacion_.Soltar();
-        lista_.Soltar();
+        instalacion_.Abandonar();
+        lista_.Vaciar();
     }
 
     // --- What the host needs to paint, route the mouse and answer screen readers
@@ -91,13 +94,16 @@ public:
     // Set once the window has been asked to close; the host then destroys it.
     bool Descargada() const { return descargada_; }
     bool EsperandoInstalacion() const { return instalacion_.EnCurso(); }
-    std::optional<int16_t> Instalando() const { return estado_.instalando; }
+    std::optional<int16_t> Instalando() const {
+        if (!estado_.instalando) return std::nullopt;
+        return estado_.instalando->opcion;
+    }
     int16_t TotalOpciones() const { return estado_.totalOpciones; }
     std::optional<int16_t> Seleccionada() const { return estado_.seleccionada; }
     std::optional<std::u16string> DescripcionDeOpcion(int16_t indice) const {
         return seleccion_.DescripcionDeOpcion(indice);
     }
-    ParadaFoco ParadaDeInicio() const { return ParadaInicial(estado_.controles.btnInstalar.habilitado); }
+    ParadaFoco ParadaDeInicio() const { return ParadaInicial(InstalarHabilitado(estado_)); }
     bool ListaConFoco() const { return estado_.listaConFoco; }
     std::optional<Rectangulo> MarcoDeFoco() const {
         return instalar::MarcoDeFoco(estado_, medida_.TwipsPorPixelX(), medida_.TwipsPorPixelY());
@@ -105,6 +111,9 @@ public:
 
 private:
     RespuestaTecla Obedecer(const RespuestaTecla& respuesta);
+    // The buttons as the painted model shows them, from the state they
+    // follow (see InstalarHabilitado): after every change of it.
+    void DerivarBotones() { estado_.controles.instalar.habilitado = InstalarHabilitado(estado_); }
 
     MedidaTexto& medida_;
     Anfitrion& anfitrion_;

@@ -452,9 +452,8 @@ TEST_F(Accesibilidad, UnObjetoGuardadoTrasCerrarSoloDaErrores) {
     VariantInit(&hijo);
     hijo.vt = VT_I4;
     hijo.lVal = 1;
-    BSTR nombre = nullptr;
+    Cadena nombre;
     EXPECT_TRUE(FAILED(raiz.objeto->get_accName(hijo, &nombre)));
-    if (nombre) SysFreeString(nombre);
 }
 
 // Child numbers and argument types no element has: each is refused, and the
@@ -474,13 +473,10 @@ TEST_F(Accesibilidad, NumerosYTiposFueraDeRangoSeRechazan) {
         VariantInit(&hijo);
         hijo.vt = caso.tipo;
         if (caso.tipo == VT_I4) hijo.lVal = caso.valor;
-        BSTR texto = nullptr;
+        Cadena texto;
         EXPECT_TRUE(FAILED(raiz.objeto->get_accName(hijo, &texto))) << caso.tipo << " " << caso.valor;
-        if (texto) SysFreeString(texto);
-        VARIANT estado;
-        VariantInit(&estado);
+        Variante estado;
         EXPECT_TRUE(FAILED(raiz.objeto->get_accState(hijo, &estado))) << caso.tipo << " " << caso.valor;
-        VariantClear(&estado);
         EXPECT_TRUE(FAILED(raiz.objeto->accDoDefaultAction(hijo))) << caso.tipo << " " << caso.valor;
         EXPECT_TRUE(FAILED(raiz.objeto->accSelect(SELFLAG_TAKESELECTION, hijo))) << caso.tipo << " " << caso.valor;
     }

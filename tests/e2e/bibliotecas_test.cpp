@@ -21,6 +21,7 @@
 
 #include "Arnes.h"
 #include "herramientas/Accesibilidad.h"
+#include "herramientas/ClaveRegistro.h"
 
 using namespace arnes;
 
@@ -37,16 +38,16 @@ class ArchivosAntesQueWine {
 public:
     ArchivosAntesQueWine() {
         if (!BajoWine()) return;
-        HKEY clave = nullptr;
-        if (RegCreateKeyExW(HKEY_CURRENT_USER, kClave, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &clave, nullptr) !=
+        HKEY creada = nullptr;
+        if (RegCreateKeyExW(HKEY_CURRENT_USER, kClave, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &creada, nullptr) !=
             ERROR_SUCCESS)
             throw std::runtime_error("cannot create Wine's DLL overrides for instalar.exe");
+        const herramientas::ClaveRegistro clave(creada);
         creada_ = true;
         const std::wstring primeroElArchivo = L"native,builtin";
         for (const wchar_t* nombre : kCargadasTrasElInicio)
-            RegSetValueExW(clave, nombre, 0, REG_SZ, reinterpret_cast<const BYTE*>(primeroElArchivo.c_str()),
+            RegSetValueExW(clave.get(), nombre, 0, REG_SZ, reinterpret_cast<const BYTE*>(primeroElArchivo.c_str()),
                            static_cast<DWORD>((primeroElArchivo.size() + 1) * sizeof(wchar_t)));
-        RegCloseKey(clave);
     }
     ~ArchivosAntesQueWine() {
         if (creada_) RegDeleteTreeW(HKEY_CURRENT_USER, kClave);

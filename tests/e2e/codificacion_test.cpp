@@ -34,16 +34,7 @@ const std::vector<std::string> kMenuAnsi = {
 Captura Asentada(const Menu& menu) {
     const Lista lista = EsperarLista(menu, [](const Lista& l) { return l.flecha.has_value(); });
     EXPECT_TRUE(lista.flecha.has_value()) << "no item was selected: " << lista.Describir();
-    Captura ultima(menu.Rectangulo());
-    Esperar(
-        [&] {
-            Captura ahora(menu.Rectangulo());
-            const bool igual = ahora == ultima;
-            ultima = std::move(ahora);
-            return igual;
-        },
-        3000);
-    return ultima;
+    return CapturaQuieta([&] { return menu.Rectangulo(); }, 3000);
 }
 
 // The whole window of the same menu in Windows-1252, started on a medium

@@ -12,19 +12,19 @@
 
 #include <windows.h>
 
+#include "win32host/Manejadores.h"
+
 namespace {
 
 bool AnadirLinea(const wchar_t* registro, const wchar_t* linea) {
     char utf8[4 * 2 * MAX_PATH];
     const int largo = WideCharToMultiByte(CP_UTF8, 0, linea, -1, utf8, sizeof utf8, nullptr, nullptr);
     if (largo <= 1) return false;
-    const HANDLE archivo = CreateFileW(registro, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                       OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (archivo == INVALID_HANDLE_VALUE) return false;
+    const instalar::win32::Archivo archivo(CreateFileW(registro, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                                       nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!archivo) return false;
     DWORD escritos = 0;
-    const BOOL bien = WriteFile(archivo, utf8, static_cast<DWORD>(largo - 1), &escritos, nullptr);
-    CloseHandle(archivo);
-    return bien != FALSE;
+    return WriteFile(archivo.get(), utf8, static_cast<DWORD>(largo - 1), &escritos, nullptr) != FALSE;
 }
 
 void AnotarCarga(HINSTANCE modulo) {

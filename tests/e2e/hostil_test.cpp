@@ -234,10 +234,9 @@ using MenuBloqueado = PruebaConMedio;
 TEST_F(MenuBloqueado, AvisaQueNoPuedeLeerloYSigueRespondiendo) {
     medio_.Escribir(L"instalar.inf", Cabecera() + "Uno;uno.exe;Instala uno\r\n");
     NotarMedio();
-    const HANDLE abierto = CreateFileW(medio_.RutaDe(L"instalar.inf").c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(abierto, INVALID_HANDLE_VALUE);
-    const instalar::win32::Archivo bloqueo(abierto);
+    const instalar::win32::Archivo bloqueo(CreateFileW(medio_.RutaDe(L"instalar.inf").c_str(), GENERIC_READ | GENERIC_WRITE,
+                                                       0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(bloqueo);
     Menu& menu = Abrir();
     ComprobarVentana(menu, Mensaje(L"Permiso denegado"));
     ComprobarQueResponde(menu);

@@ -70,10 +70,9 @@ std::wstring RutaPropia() {
 bool Anotar(const std::wstring& registro) {
     const std::string linea =
         Utf8(std::wstring(GetCommandLineW()) + L"\t" + CarpetaActual() + L"\t" + RutaPropia()) + "\r\n";
-    const HANDLE abierto = CreateFileW(registro.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                       OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (abierto == INVALID_HANDLE_VALUE) return false;
-    const instalar::win32::Archivo archivo(abierto);
+    const instalar::win32::Archivo archivo(CreateFileW(registro.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                                       nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!archivo) return false;
     DWORD escritos = 0;
     const BOOL bien = WriteFile(archivo.get(), linea.data(), static_cast<DWORD>(linea.size()), &escritos, nullptr);
     return bien && escritos == linea.size();

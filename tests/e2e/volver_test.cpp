@@ -73,9 +73,8 @@ bool AnunciadoElCambio(const std::vector<EventoAccesible>& eventos, const Menu& 
 // The processes now running the program file `programa` (its path as the
 // program itself sees it).
 std::vector<ManejadorProceso> ProcesosDe(const std::wstring& programa) {
-    const HANDLE tomada = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (tomada == INVALID_HANDLE_VALUE) Fallar("CreateToolhelp32Snapshot");
-    const instalar::win32::Archivo foto(tomada);
+    const instalar::win32::Archivo foto(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    if (!foto) Fallar("CreateToolhelp32Snapshot");
     std::vector<ManejadorProceso> procesos;
     PROCESSENTRY32W datos{};
     datos.dwSize = sizeof datos;
@@ -147,18 +146,9 @@ COLORREF ColorDeLaTinta(const Captura& captura, const RECT& zona, COLORREF fondo
     return mayor == cuantos.end() ? fondo : mayor->first;
 }
 
-// The window as it is once its painting has settled: two captures alike.
+// The window as it is once its painting has settled.
 Captura CapturaQuieta(const Menu& menu) {
-    Captura anterior(menu.Rectangulo());
-    Esperar(
-        [&] {
-            Captura ahora(menu.Rectangulo());
-            const bool quieta = ahora == anterior;
-            anterior = std::move(ahora);
-            return quieta;
-        },
-        2000);
-    return anterior;
+    return herramientas::CapturaQuieta([&] { return menu.Rectangulo(); }, 2000);
 }
 
 // The whole window as a BMP file beside the test program, to look at.

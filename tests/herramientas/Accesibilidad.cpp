@@ -10,31 +10,6 @@ namespace herramientas {
 
 namespace {
 
-// A VARIANT cleared when it goes.
-class Variante {
-public:
-    Variante() { VariantInit(&v_); }
-    ~Variante() { VariantClear(&v_); }
-    Variante(const Variante&) = delete;
-    Variante& operator=(const Variante&) = delete;
-    VARIANT* operator&() { return &v_; }
-    const VARIANT& operator*() const { return v_; }
-
-private:
-    VARIANT v_;
-};
-
-// A BSTR freed when it goes.
-class Cadena {
-public:
-    ~Cadena() { SysFreeString(b_); }
-    BSTR* operator&() { return &b_; }
-    std::wstring Texto() const { return b_ ? std::wstring(b_, SysStringLen(b_)) : std::wstring(); }
-
-private:
-    BSTR b_ = nullptr;
-};
-
 VARIANT Hijo(long id) {
     VARIANT v;
     VariantInit(&v);

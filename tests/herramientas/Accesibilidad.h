@@ -25,6 +25,34 @@ public:
     ComIniciado& operator=(const ComIniciado&) = delete;
 };
 
+// A VARIANT cleared when it goes.
+class Variante {
+public:
+    Variante() { VariantInit(&v_); }
+    ~Variante() { VariantClear(&v_); }
+    Variante(const Variante&) = delete;
+    Variante& operator=(const Variante&) = delete;
+    VARIANT* operator&() { return &v_; }
+    const VARIANT& operator*() const { return v_; }
+
+private:
+    VARIANT v_;
+};
+
+// A BSTR freed when it goes.
+class Cadena {
+public:
+    Cadena() = default;
+    ~Cadena() { SysFreeString(b_); }
+    Cadena(const Cadena&) = delete;
+    Cadena& operator=(const Cadena&) = delete;
+    BSTR* operator&() { return &b_; }
+    std::wstring Texto() const { return b_ ? std::wstring(b_, SysStringLen(b_)) : std::wstring(); }
+
+private:
+    BSTR b_ = nullptr;
+};
+
 // One element as a screen reader addresses it: an object and a child number
 // in it, CHILDID_SELF for the object itself.
 struct Elemento {

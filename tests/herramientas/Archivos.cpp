@@ -15,7 +15,7 @@ using instalar::win32::Archivo;
 
 void CerrarBusqueda(HANDLE busqueda) { FindClose(busqueda); }
 // A FindFirstFileW search, in the program's own family of handles.
-using Busqueda = instalar::win32::Manejador<HANDLE, CerrarBusqueda>;
+using Busqueda = instalar::win32::Manejador<HANDLE, CerrarBusqueda, instalar::win32::VacioInvalido>;
 
 bool EsPuntoOPuntoPunto(const wchar_t* nombre) {
     return std::wcscmp(nombre, L".") == 0 || std::wcscmp(nombre, L"..") == 0;
@@ -77,10 +77,9 @@ void CrearCarpetas(const std::wstring& carpeta) {
 }
 
 std::string LeerArchivo(const std::wstring& ruta) {
-    const HANDLE abierto = CreateFileW(ruta.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (abierto == INVALID_HANDLE_VALUE) Fallar("cannot open " + Utf8(ruta));
-    const Archivo archivo(abierto);
+    const Archivo archivo(CreateFileW(ruta.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!archivo) Fallar("cannot open " + Utf8(ruta));
     std::string bytes;
     char bloque[65536];
     DWORD leidos = 0;
@@ -91,10 +90,9 @@ std::string LeerArchivo(const std::wstring& ruta) {
 
 void EscribirArchivo(const std::wstring& ruta, const std::string& bytes) {
     CrearCarpetas(CarpetaDe(ruta));
-    const HANDLE creado =
-        CreateFileW(ruta.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (creado == INVALID_HANDLE_VALUE) Fallar("cannot create " + Utf8(ruta));
-    const Archivo archivo(creado);
+    const Archivo archivo(
+        CreateFileW(ruta.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!archivo) Fallar("cannot create " + Utf8(ruta));
     DWORD escritos = 0;
     if (!WriteFile(archivo.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &escritos, nullptr) ||
         escritos != bytes.size())
@@ -121,9 +119,8 @@ bool EsCarpeta(const WIN32_FIND_DATAW& datos) {
 
 void RecorrerCarpeta(const std::wstring& carpeta, const std::function<void(const WIN32_FIND_DATAW&)>& visitar) {
     WIN32_FIND_DATAW datos;
-    const HANDLE primera = FindFirstFileW(Unir(carpeta, L"*").c_str(), &datos);
-    if (primera == INVALID_HANDLE_VALUE) return;
-    const Busqueda busqueda(primera);
+    const Busqueda busqueda(FindFirstFileW(Unir(carpeta, L"*").c_str(), &datos));
+    if (!busqueda) return;
     do {
         if (!EsPuntoOPuntoPunto(datos.cFileName)) visitar(datos);
     } while (FindNextFileW(busqueda.get(), &datos));

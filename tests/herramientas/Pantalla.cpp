@@ -4,17 +4,18 @@
 #include <utility>
 
 #include "Errores.h"
+#include "Espera.h"
 
 namespace herramientas {
 
 namespace {
 
-using instalar::win32::DCMemoria;
+using instalar::win32::DCCreado;
 using instalar::win32::DCVentana;
 using instalar::win32::MapaBits;
 
-DCMemoria NuevoDcDeMemoria() {
-    DCMemoria dc(CreateCompatibleDC(nullptr));
+DCCreado NuevoDcDeMemoria() {
+    DCCreado dc(CreateCompatibleDC(nullptr));
     if (!dc) Fallar("CreateCompatibleDC");
     return dc;
 }
@@ -119,6 +120,19 @@ std::string DiferenciaDePixeles(const Captura& vista, const Captura& esperada, P
     }
     if (distintos == 0) return "";
     return std::to_string(distintos) + " pixels differ, " + primero;
+}
+
+Captura CapturaQuieta(const std::function<RECT()>& zona, DWORD milisegundos) {
+    Captura anterior(zona());
+    Esperar(
+        [&] {
+            Captura ahora(zona());
+            const bool quieta = ahora == anterior;
+            anterior = std::move(ahora);
+            return quieta;
+        },
+        milisegundos);
+    return anterior;
 }
 
 }  // namespace herramientas

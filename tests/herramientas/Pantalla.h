@@ -61,7 +61,7 @@ private:
     int ancho_;
     int alto_;
     void* bits_ = nullptr;
-    instalar::win32::DCMemoria dc_;
+    instalar::win32::DCCreado dc_;
     instalar::win32::MapaBits mapa_;
     instalar::win32::ObjetoEnDc seleccion_;
 };
@@ -80,6 +80,10 @@ private:
 };
 
 COLORREF PixelDePantalla(POINT pantalla);
+
+// What the screen rectangle `zona()` shows once its painting has settled:
+// two captures alike in a row, or the last one when the time is up.
+Captura CapturaQuieta(const std::function<RECT()>& zona, DWORD milisegundos);
 
 // "RGB(r,g,b)" for messages.
 std::string TextoColor(COLORREF color);

@@ -11,7 +11,7 @@ namespace {
 
 using instalar::win32::ManejadorProceso;
 // A Toolhelp snapshot of the running processes or of one's modules.
-using Foto = instalar::win32::Manejador<HANDLE, instalar::win32::CerrarManejador>;
+using Foto = instalar::win32::Archivo;
 
 // Long enough for Wine to tear down a process with windows on a busy machine.
 constexpr DWORD kEsperaAlTerminar = 10000;
@@ -70,9 +70,8 @@ std::vector<ProcesoEnMarcha> ProcesosHijos(HANDLE padre) {
     const DWORD idPadre = GetProcessId(padre);
     const ULONGLONG nacimiento = Creacion(padre);
     if (idPadre == 0 || nacimiento == 0) Fallar("GetProcessTimes");
-    const HANDLE tomada = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (tomada == INVALID_HANDLE_VALUE) Fallar("CreateToolhelp32Snapshot");
-    const Foto foto(tomada);
+    const Foto foto(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    if (!foto) Fallar("CreateToolhelp32Snapshot");
     std::vector<ProcesoEnMarcha> hijos;
     PROCESSENTRY32W datos{};
     datos.dwSize = sizeof datos;
@@ -94,12 +93,11 @@ std::string Describir(const std::vector<ProcesoEnMarcha>& procesos) {
 }
 
 std::vector<std::wstring> ModulosDe(DWORD proceso) {
-    HANDLE tomada = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE | TH32CS_SNAPMODULE32, proceso);
+    Foto foto(CreateToolhelp32Snapshot(TH32CS_SNAPMODULE | TH32CS_SNAPMODULE32, proceso));
     // The system may be changing the list right then: it asks to try again.
-    for (int intento = 0; tomada == INVALID_HANDLE_VALUE && GetLastError() == ERROR_BAD_LENGTH && intento < 5; ++intento)
-        tomada = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE | TH32CS_SNAPMODULE32, proceso);
-    if (tomada == INVALID_HANDLE_VALUE) Fallar("CreateToolhelp32Snapshot of the modules");
-    const Foto foto(tomada);
+    for (int intento = 0; !foto && GetLastError() == ERROR_BAD_LENGTH && intento < 5; ++intento)
+        foto = Foto(CreateToolhelp32Snapshot(TH32CS_SNAPMODULE | TH32CS_SNAPMODULE32, proceso));
+    if (!foto) Fallar("CreateToolhelp32Snapshot of the modules");
     std::vector<std::wstring> modulos;
     MODULEENTRY32W datos{};
     datos.dwSize = sizeof datos;

@@ -1,8 +1,6 @@
 #include "TipoDeArchivo.h"
 
-#include <memory>
-#include <type_traits>
-
+#include "ClaveRegistro.h"
 #include "Errores.h"
 #include "Texto.h"
 #include "Wine.h"
@@ -11,17 +9,12 @@ namespace herramientas {
 
 namespace {
 
-struct CerrarClave {
-    void operator()(HKEY clave) const noexcept { RegCloseKey(clave); }
-};
-using Clave = std::unique_ptr<std::remove_pointer_t<HKEY>, CerrarClave>;
-
 // Writes the default value of `ruta` under `raiz`, creating the key.
 void EscribirValor(HKEY raiz, const std::wstring& ruta, const std::wstring& valor) {
     HKEY abierta = nullptr;
     LONG estado = RegCreateKeyExW(raiz, ruta.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &abierta, nullptr);
     if (estado != ERROR_SUCCESS) throw ErrorWin32("cannot create the registry key " + Utf8(ruta), estado);
-    const Clave clave(abierta);
+    const ClaveRegistro clave(abierta);
     const DWORD bytes = static_cast<DWORD>((valor.size() + 1) * sizeof(wchar_t));
     estado = RegSetValueExW(clave.get(), nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(valor.c_str()), bytes);
     if (estado != ERROR_SUCCESS) throw ErrorWin32("cannot write the registry key " + Utf8(ruta), estado);

@@ -33,12 +33,42 @@ TEST(DesenlaceTest, ElCodigoDeSalidaEnPalabras) {
     for (const auto& caso : casos) EXPECT_EQ(AUtf8(TextoDesenlace(caso.codigo)), caso.texto) << caso.codigo;
 }
 
+// The words and the kind come from one table: each code's kind is the
+// one its words tell.
+TEST(DesenlaceTest, LaClaseEsLaQueDicenLasPalabras) {
+    const struct {
+        uint32_t codigo;
+        ClaseDesenlace clase;
+    } casos[] = {
+        {0, ClaseDesenlace::Instalado},    {3010, ClaseDesenlace::Instalado},  {1641, ClaseDesenlace::Instalado},
+        {1602, ClaseDesenlace::Cancelado}, {1223, ClaseDesenlace::Cancelado},  {1, ClaseDesenlace::Fallido},
+        {1603, ClaseDesenlace::Fallido},   {3011, ClaseDesenlace::Fallido},    {1642, ClaseDesenlace::Fallido},
+        {1222, ClaseDesenlace::Fallido},   {0xC0000005, ClaseDesenlace::Fallido},
+    };
+    for (const auto& caso : casos) {
+        const Desenlace desenlace = DesenlaceDe(caso.codigo);
+        EXPECT_EQ(desenlace.clase, caso.clase) << caso.codigo;
+        EXPECT_EQ(desenlace.texto, TextoDesenlace(caso.codigo)) << caso.codigo;
+        const bool instalado = desenlace.texto.rfind(u"Instalado", 0) == 0;
+        const bool cancelado = desenlace.texto == u"Cancelado";
+        EXPECT_EQ(desenlace.clase == ClaseDesenlace::Instalado, instalado) << caso.codigo;
+        EXPECT_EQ(desenlace.clase == ClaseDesenlace::Cancelado, cancelado) << caso.codigo;
+    }
+}
+
 TEST(DesenlaceTest, LasIndicacionesNombranLaOpcion) {
     EXPECT_EQ(TextoInstalando(u"Nóminas"), u"Instalando \u00abNóminas\u00bb\u2026");
     EXPECT_EQ(TextoTerminado(u"Nóminas", 0), u"\u00abNóminas\u00bb: Instalado");
     EXPECT_EQ(TextoTerminado(u"Conta", 3010), u"\u00abConta\u00bb: Instalado; hay que reiniciar el equipo");
     EXPECT_EQ(TextoTerminado(u"Conta", 7), u"\u00abConta\u00bb: Terminó con el código 7");
     EXPECT_EQ(TextoTerminado(u"", 1602), u"\u00ab\u00bb: Cancelado");
+}
+
+TEST(DesenlaceTest, LosLectoresOyenElNombreConElEstado) {
+    EXPECT_EQ(NombreInstalando(u"Nóminas"), u"Nóminas: instalando");
+    EXPECT_EQ(NombreTerminado(u"Nóminas", 0), u"Nóminas: Instalado");
+    EXPECT_EQ(NombreTerminado(u"Conta", 1223), u"Conta: Cancelado");
+    EXPECT_EQ(NombreTerminado(u"Conta", 7), u"Conta: Terminó con el código 7");
 }
 
 }  // namespace

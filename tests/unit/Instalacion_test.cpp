@@ -12,6 +12,7 @@
 #include "MenuDePrueba.h"
 #include "window/Anuncios.h"
 #include "window/ArbolAccesible.h"
+#include "window/Disposicion.h"
 
 namespace instalar::prueba {
 namespace {
@@ -70,7 +71,7 @@ TEST_F(InstalacionTest, MientrasEsperaLoDiceYSoloAceptaCerrar) {
     Menu(true);
     EmpezarYEsperar();
     EXPECT_EQ(V().indicacion.texto, u"Instalando «Uno»…");
-    EXPECT_FALSE(V().btnInstalar.habilitado);
+    EXPECT_FALSE(V().instalar.habilitado);
     EXPECT_FALSE(ventana->MirarInstalacion()) << "the setup still runs";
 
     // Enter, "Instalar", the arrows, a click, an access key: nothing starts
@@ -121,7 +122,7 @@ TEST_P(DesenlaceEnVentanaTest, LaIndicacionLaMarcaYElLectorDicenComoTermino) {
     EXPECT_EQ(V().indicacion.texto, caso.indicacion);
     EXPECT_EQ(MarcaDe(V().opciones[1]), caso.marca);
     EXPECT_EQ(MarcaDe(V().opciones[0]), MarcaOpcion::Ninguna);
-    EXPECT_TRUE(V().btnInstalar.habilitado);
+    EXPECT_TRUE(V().instalar.habilitado);
     EXPECT_FALSE(ventana->Descargada());
     const std::u16string desenlace = caso.indicacion.substr(caso.indicacion.find(u": ") + 2);
     EXPECT_EQ(NombreAccesible(1), u"Dos: " + desenlace);
@@ -133,11 +134,32 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CasoDesenlace{"Exito", 0, u"«Dos»: Instalado", MarcaOpcion::Instalado},
         CasoDesenlace{"Reiniciar", 3010, u"«Dos»: Instalado; hay que reiniciar el equipo", MarcaOpcion::Instalado},
+        CasoDesenlace{"ReinicioIniciado", 1641, u"«Dos»: Instalado; hay que reiniciar el equipo",
+                      MarcaOpcion::Instalado},
         CasoDesenlace{"Cancelado", 1602, u"«Dos»: Cancelado", MarcaOpcion::Cancelado},
+        CasoDesenlace{"CanceladoPorElUsuario", 1223, u"«Dos»: Cancelado", MarcaOpcion::Cancelado},
         CasoDesenlace{"Otro", 7, u"«Dos»: Terminó con el código 7", MarcaOpcion::Fallido},
         CasoDesenlace{"DelSistema", 0xC0000005u, u"«Dos»: Terminó con el código 3221225477 (0xC0000005)",
                       MarcaOpcion::Fallido}),
     [](const auto& caso) { return std::string(caso.param.nombre); });
+
+// A repaint of an item's mark covers every pixel its strokes reach, pen
+// included, at any size of its box: from about 400 %, the pen grows past
+// what a fixed margin of two pixels holds.
+TEST(MarcaTest, UnRepintadoCubreElTrazoEntero) {
+    for (int ancho = 0; ancho <= 200; ++ancho) {
+        const int grosor = GrosorDeMarca(ancho);
+        EXPECT_GE(grosor, 2) << ancho;
+        EXPECT_GE(grosor, ancho / 6) << ancho;
+        // A stroke's round end reaches half the pen past its end point.
+        EXPECT_GE(HolguraDeMarca(ancho), (grosor + 1) / 2 + 1) << ancho;
+    }
+    // An item's box at 400 % (96 twips-wide pixels shrink to 3.75 twips).
+    const Rectangulo opcion{600, 600, 1500, 240};
+    const Rectangulo caja = CajaDeMarca(opcion, 3.75);
+    const int ancho = static_cast<int>(caja.ancho / 3.75);
+    EXPECT_GE(HolguraDeMarca(ancho), 3) << "a box " << ancho << " pixels wide";
+}
 
 TEST_F(InstalacionTest, ElegirOtraVezInstalaOtraVezYLaMarcaSeQueda) {
     Menu(true);
@@ -169,7 +191,7 @@ TEST_F(InstalacionTest, UnDocumentoNoSeEsperaYElMenuSigueAbierto) {
     EXPECT_EQ(p.ejecucionesShell.size(), 1u);
     EXPECT_FALSE(ventana->Descargada());
     EXPECT_FALSE(ventana->EsperandoInstalacion());
-    EXPECT_TRUE(V().btnInstalar.habilitado);
+    EXPECT_TRUE(V().instalar.habilitado);
     EXPECT_EQ(V().indicacion.texto, u"Selecciona la opción que desees instalar.");
     ventana->AlBajarTecla(Tecla::Arriba, kCtrl);
     EXPECT_EQ(ventana->Seleccionada(), std::optional<int16_t>(1));

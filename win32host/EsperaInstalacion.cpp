@@ -1,4 +1,4 @@
-#include "win32host/ProcesoSeguido.h"
+#include "win32host/EsperaInstalacion.h"
 
 namespace instalar::win32 {
 
