@@ -40,6 +40,16 @@ protected:
         ClicEnInstalar(menu);
     }
 
+    // The message box answered, the menu is still open and nothing started.
+    void AceptarYComprobarQueNadaArranco(const CuadroMensaje& cuadro) {
+        Aceptar(cuadro);
+        ASSERT_TRUE(Esperar([&] { return BuscarCuadroMensaje(menu_->Id()).ventana == nullptr; }, 3000));
+        EXPECT_EQ(menu_->EsperarFinDeSusProgramas(), "");
+        const std::vector<Ejecucion> ejecuciones = registro_.Ejecuciones();
+        EXPECT_TRUE(ejecuciones.empty()) << Describir(ejecuciones);
+        EXPECT_FALSE(menu_->Terminado()) << "the menu closed after the error";
+    }
+
     const std::wstring programaDelTipo_ = Unir(CarpetaDelPrograma(), L"setup_falso.exe");
     const TipoDeArchivo tipo_{L".prueba", L"\"" + programaDelTipo_ + L"\" \"%1\""};
 };
@@ -105,13 +115,7 @@ TEST_F(ItemDelMenu, UnComandoConNulNoArrancaNada) {
     // The box shows its text up to the NUL, as Windows reads it.
     EXPECT_EQ(Utf8(cuadro.texto),
               Utf8(L"Nombre o n\u00famero de archivo incorrecto\r\n" + medio_.RutaDe(L"conta\\setup.exe")));
-    Aceptar(cuadro);
-    ASSERT_TRUE(Esperar([&] { return BuscarCuadroMensaje(menu_->Id()).ventana == nullptr; }, 3000));
-
-    EXPECT_EQ(menu_->EsperarFinDeSusProgramas(), "");
-    const std::vector<Ejecucion> ejecuciones = registro_.Ejecuciones();
-    EXPECT_TRUE(ejecuciones.empty()) << Describir(ejecuciones);
-    EXPECT_FALSE(menu_->Terminado()) << "the menu closed after the error";
+    AceptarYComprobarQueNadaArranco(cuadro);
 }
 
 // A file that nothing opens: the message box of the install command with
@@ -141,13 +145,7 @@ TEST_P(ArchivoSinPrograma, AvisaConElTextoDelSistemaYLaRutaYElMenuSigue) {
     ASSERT_FALSE(texto.empty()) << "the system has no text for " << caso.error;
     EXPECT_EQ(Utf8(cuadro.texto), Utf8(texto + L"\r\n" + medio_.RutaDe(std::wstring(L"datos\\") + caso.archivo)));
     EXPECT_EQ(cuadro.texto.find(L'%'), std::wstring::npos) << Utf8(cuadro.texto);
-    Aceptar(cuadro);
-    ASSERT_TRUE(Esperar([&] { return BuscarCuadroMensaje(menu_->Id()).ventana == nullptr; }, 3000));
-
-    EXPECT_EQ(menu_->EsperarFinDeSusProgramas(), "");
-    const std::vector<Ejecucion> ejecuciones = registro_.Ejecuciones();
-    EXPECT_TRUE(ejecuciones.empty()) << Describir(ejecuciones);
-    EXPECT_FALSE(menu_->Terminado()) << "the menu closed after the error";
+    AceptarYComprobarQueNadaArranco(cuadro);
 }
 
 INSTANTIATE_TEST_SUITE_P(
