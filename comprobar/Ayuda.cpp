@@ -45,8 +45,9 @@ Errores (el menú falla ante sus usuarios):
   - el programa lleva argumentos tras el nombre del archivo sin comillas
     ("setup.exe /S"): instalar toma todo el texto como nombre de archivo. Los
     argumentos se escriben tras la ruta entre comillas: "setup.exe" /S;
-  - un programa que empieza por comillas y no las cierra, o unas comillas
-    sin ninguna ruta dentro;
+  - un programa que empieza por comillas y no las cierra, unas comillas sin
+    ninguna ruta dentro, o un carácter NUL en el programa o sus argumentos
+    (Windows solo lo leería hasta ahí);
   - el programa es una carpeta, o la opción no indica ningún programa;
   - un ";" o el final del programa está más allá del carácter 32.767 de la
     línea (posiciones de 16 bits): instalar deja de leer ahí;
@@ -79,6 +80,16 @@ Avisos (el menú funciona, pero no como parece):
     con qué abrirlo;
   - argumentos para un documento (ni programa ni paquete .msi o .msp):
     Windows se los pasa al programa que lo abre, y la mayoría los ignora;
+  - argumentos de un archivo por lotes (.bat, .cmd) que cmd, que es quien lo
+    arranca, lee como algo más: fuera de comillas, "&" y "|" empiezan otra
+    orden, "<" y ">" llevan la entrada o la salida a un archivo y "^"
+    desaparece; también entre comillas, "%NOMBRE%" se cambia por esa
+    variable de entorno;
+  - un programa fuera de la carpeta del menú ("..\otro\setup.exe"): instalar
+    lo arranca, pero solo donde esa carpeta esté junto a la del menú; o una
+    ruta que empieza por una letra de unidad o por "\\" como si nombrara
+    otra unidad o una carpeta de red, que instalar busca igualmente dentro de
+    su carpeta;
   - una directiva desconocida (un comentario que empieza por ";@"): instalar
     solo conoce ";@volver", que hace que el menú espere a cada instalación y
     vuelva, y la ignora como un comentario;
@@ -86,7 +97,10 @@ Avisos (el menú funciona, pero no como parece):
 
 Notas (para saber cómo lo leerá instalar): un archivo que empieza por la
 marca de UTF-8 o de UTF-16 little-endian, o que es UTF-8 válido entero, se
-lee como UTF-8 o UTF-16; cualquier otro, en la página de códigos ANSI.
+lee como UTF-8 o UTF-16; cualquier otro, en la página de códigos ANSI. En el
+primer archivo por lotes, cómo llega a sus propios archivos (%~dp0) si el
+menú se abre desde una carpeta de red, donde cmd lo arranca en la carpeta de
+Windows.
 
 Los problemas salen por la salida de errores y el listado por la salida
 normal. Estado de salida: 0 si no hay errores (aunque haya avisos), 1 si hay

@@ -81,6 +81,7 @@ private:
     int64_t lineaUtf8Rota_ = 0;
     bool solapeAvisado_ = false;
     int64_t lineaVolver_ = 0;
+    bool loteAnotado_ = false;
 };
 
 Informe Comprobacion::Leer(const fs::path& menu) {
@@ -211,11 +212,19 @@ void Comprobacion::Opcion(const LineaLeida& linea, Entrada&& entrada) {
 
 void Comprobacion::ComprobarComando(int64_t numero, const std::u16string& comando) {
     const ComandoPartido partido = PartirComando(comando);
-    if (auto error = ErrorDeComillas(comando, partido)) return Anotar(numero, Gravedad::Error, *error);
+    if (auto error = ErrorDeForma(comando, partido)) return Anotar(numero, Gravedad::Error, *error);
+    if (auto aviso = AvisoFueraDeLaCarpeta(partido.archivo)) Anotar(numero, Gravedad::Aviso, *aviso);
     if (auto error = ComprobarPrograma(partido.archivo, carpeta_, sistema_))
         return Anotar(numero, Gravedad::Error, *error);
     if (auto aviso = AvisoSinExtension(partido.archivo)) Anotar(numero, Gravedad::Aviso, *aviso);
     if (auto aviso = AvisoArgumentosDeDocumento(partido)) Anotar(numero, Gravedad::Aviso, *aviso);
+    if (auto aviso = AvisoArgumentosDeLote(partido)) Anotar(numero, Gravedad::Aviso, *aviso);
+    // The same for every batch file of the menu: said once, at the first.
+    if (loteAnotado_) return;
+    if (auto nota = NotaCarpetaDeLote(partido.archivo)) {
+        Anotar(numero, Gravedad::Nota, *nota);
+        loteAnotado_ = true;
+    }
 }
 
 void Comprobacion::ComprobarNombre(int64_t numero, const Entrada& entrada) {

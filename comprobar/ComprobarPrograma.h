@@ -26,14 +26,31 @@ std::optional<std::string> ComprobarPrograma(std::u16string_view comando, const 
 // open it.
 std::optional<std::string> AvisoSinExtension(std::u16string_view comando);
 
-// The error of a command that starts with a quote but names no file: the
-// closing quote is missing, or nothing stands between the quotes.  Nothing
-// for a sound command.
-std::optional<std::string> ErrorDeComillas(std::u16string_view comando, const ComandoPartido& partido);
+// The error of a command that instalar refuses before it looks for any
+// file: it starts with a quote but names no file (the closing quote is
+// missing, or nothing stands between the quotes), or it holds a NUL
+// character.  Nothing for a sound command.
+std::optional<std::string> ErrorDeForma(std::u16string_view comando, const ComandoPartido& partido);
 
 // The warning for arguments given to a document: the program that opens it
 // gets them, and most ignore them.  A program and a Windows Installer
 // package take them; nothing is said of those.
 std::optional<std::string> AvisoArgumentosDeDocumento(const ComandoPartido& partido);
+
+// The warning for a batch file's arguments that cmd, which runs it, would
+// read as more than arguments: "&", "|", "<", ">" or "^" outside quotes, or
+// a "%NAME%" that it replaces with an environment variable.  Nothing for
+// any other command.
+std::optional<std::string> AvisoArgumentosDeLote(const ComandoPartido& partido);
+
+// For a batch file: how it finds its own files when the menu runs from a
+// network share, where cmd starts it in the Windows folder instead of its
+// own.  Nothing for any other file.
+std::optional<std::string> NotaCarpetaDeLote(std::u16string_view comando);
+
+// The warning for a path that leaves the menu's folder ("..\otro\setup.exe")
+// or looks as if it named another drive or a network share, which instalar
+// reads inside its own folder all the same.  Nothing for a path inside.
+std::optional<std::string> AvisoFueraDeLaCarpeta(std::u16string_view comando);
 
 }  // namespace instalar::comprobar

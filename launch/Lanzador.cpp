@@ -1,5 +1,7 @@
 #include "launch/Lanzador.h"
 
+#include "menufile/RutaLeida.h"
+
 namespace instalar {
 
 namespace {
@@ -22,11 +24,13 @@ bool LoPuedeLaShell(CodigoError codigo) {
 
 char16_t Minuscula(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + (u'a' - u'A')) : c; }
 
-// The file name's extension in small letters, without its dot; empty for a
-// name without one (or ending in a dot).
-std::u16string ExtensionDe(const std::u16string& ruta) {
+// The extension, in small letters and without its dot, of the file Windows
+// will open: "setup.exe " is a program, as "setup.exe" is.  Empty for a name
+// without one.
+std::u16string ExtensionDe(const std::u16string& escrita) {
+    const std::u16string_view ruta = RutaLeida(escrita);
     const size_t separador = ruta.find_last_of(u"\\/");
-    const std::u16string nombre = separador == std::u16string::npos ? ruta : ruta.substr(separador + 1);
+    const std::u16string_view nombre = separador == std::u16string_view::npos ? ruta : ruta.substr(separador + 1);
     const size_t punto = nombre.find_last_of(u'.');
     std::u16string extension;
     if (punto == std::u16string::npos) return extension;
@@ -63,6 +67,11 @@ bool EsPrograma(const std::u16string& ruta) {
     const std::u16string extension = ExtensionDe(ruta);
     return extension.empty() || extension == u"exe" || extension == u"com" || extension == u"bat" ||
            extension == u"cmd";
+}
+
+bool EsArchivoPorLotes(const std::u16string& ruta) {
+    const std::u16string extension = ExtensionDe(ruta);
+    return extension == u"bat" || extension == u"cmd";
 }
 
 bool EsPaquete(const std::u16string& ruta) {

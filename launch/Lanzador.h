@@ -21,8 +21,13 @@ PeticionProceso PeticionPara(const std::u16string& ruta, const std::u16string& a
 
 // Whether `ruta` names a program that starts as itself: an .exe, .com, .bat
 // or .cmd file, or a file without an extension.  Anything else is a package
-// or a document, which only the shell opens.
+// or a document, which only the shell opens.  These decide on the path as
+// Windows reads it (RutaLeida), as the checker does.
 bool EsPrograma(const std::u16string& ruta);
+
+// Whether `ruta` names a batch file (.bat, .cmd): Windows runs it with cmd,
+// which reads its command line again.
+bool EsArchivoPorLotes(const std::u16string& ruta);
 
 // Whether `ruta` names a Windows Installer package or patch (.msi, .msp):
 // the shell opens it like a document, but what it starts is a setup whose

@@ -25,7 +25,8 @@ struct ComandoPartido {
     // spaces that separate it from the quote; empty when there is nothing.
     std::u16string argumentos;
     // A quoted command without its closing quote (CodigoError::ComillaSinCerrar)
-    // or with nothing between the quotes (CodigoError::RutaVacia).
+    // or with nothing between the quotes (CodigoError::RutaVacia); any other
+    // command that holds a NUL character (CodigoError::NombreArchivoIncorrecto).
     Fallo error;
 };
 

@@ -51,7 +51,9 @@ Biblioteca CargarBibliotecaDeSistema(const wchar_t* nombre, CargadorDeBiblioteca
     if (_wcsicmp(nombre, L"comctl32.dll") == 0) return Biblioteca(cargar(nombre, 0).modulo);
     wchar_t ruta[MAX_PATH];
     if (!RutaEnSystem32(nombre, ruta)) return Biblioteca();
-    return Biblioteca(cargar(ruta, 0).modulo);
+    // By its full path, and with the search for the DLLs it needs in turn
+    // starting in System32, its own folder, instead of the program's.
+    return Biblioteca(cargar(ruta, LOAD_WITH_ALTERED_SEARCH_PATH).modulo);
 }
 
 bool HayShcore() {

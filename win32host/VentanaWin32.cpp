@@ -2,12 +2,16 @@
 
 #include <windowsx.h>
 
+#include <optional>
+#include <vector>
+
 #include "resources/recursos.h"
 #include "win32host/ErroresWin32.h"
 #include "win32host/Pintor.h"
 #include "win32host/Protegido.h"
 #include "win32host/TeclasWin32.h"
 #include "win32host/TextoWin32.h"
+#include "window/LugarTrasCambioDeDpi.h"
 #include "window/Resolucion.h"
 
 namespace instalar::win32 {
@@ -15,6 +19,20 @@ namespace instalar::win32 {
 namespace {
 
 constexpr wchar_t kClaseVentana[] = L"instalar.frmMenu";
+
+CajaPixeles Caja(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+BOOL CALLBACK AnotarMonitor(HMONITOR, HDC, LPRECT caja, LPARAM monitores) {
+    reinterpret_cast<std::vector<CajaPixeles>*>(monitores)->push_back(Caja(*caja));
+    return TRUE;
+}
+
+// Every monitor of the desktop, in screen pixels.
+std::vector<CajaPixeles> Monitores() {
+    std::vector<CajaPixeles> monitores;
+    ::EnumDisplayMonitors(nullptr, nullptr, &AnotarMonitor, reinterpret_cast<LPARAM>(&monitores));
+    return monitores;
+}
 
 HICON CargarIcono(HINSTANCE instancia, int id, int lado) {
     return static_cast<HICON>(::LoadImageW(instancia, MAKEINTRESOURCEW(id), IMAGE_ICON, lado, lado, 0));
@@ -130,14 +148,15 @@ void VentanaWin32::CambiarDpi(int dpiPedido, const RECT* sugerido) {
         ColocarBotones();
     }
     // The size is the window's own at this resolution; Windows suggests
-    // where it goes, and is followed only onto a screen: a place off every
-    // monitor (a forged message) keeps the window's centre where it was.
+    // where it goes, and is followed only onto a screen (see
+    // EsquinaTrasCambioDeDpi).
     const int ancho = escala_.Pixeles(kAnchoVentana);
     const int alto = escala_.Pixeles(kAltoVentana);
     RECT marco{};
     ::GetWindowRect(ventana_, &marco);
-    POINT esquina{(marco.left + marco.right - ancho) / 2, (marco.top + marco.bottom - alto) / 2};
-    if (sugerido && ::MonitorFromRect(sugerido, MONITOR_DEFAULTTONULL)) esquina = {sugerido->left, sugerido->top};
+    std::optional<CajaPixeles> propuesto;
+    if (sugerido) propuesto = Caja(*sugerido);
+    const EsquinaPixeles esquina = EsquinaTrasCambioDeDpi(Caja(marco), ancho, alto, propuesto, Monitores());
     ::SetWindowPos(ventana_, nullptr, esquina.x, esquina.y, ancho, alto, SWP_NOZORDER | SWP_NOACTIVATE);
     lienzo_.Rehacer(ventana_, Huellas());
 }

@@ -64,7 +64,8 @@ private:
     void ColocarBotones();
     // The window now stands on a screen of `dpi` (bounded to what the layout
     // admits): fonts, labels, items and buttons are made and placed anew, at
-    // `sugerido`'s corner if that lies on a monitor.
+    // `sugerido`'s corner if the window placed there at its new size lies on
+    // a monitor.
     void CambiarDpi(int dpi, const RECT* sugerido);
 
     static LRESULT CALLBACK ProcedimientoVentana(HWND ventana, UINT mensaje, WPARAM w, LPARAM l) noexcept;

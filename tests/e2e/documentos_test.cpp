@@ -70,6 +70,50 @@ TEST_F(ItemDelMenu, UnArchivoPorLotesLoArrancaComoUnProgramaEnSuCarpeta) {
     EXPECT_EQ(Utf8(ejecuciones[0].carpeta), Utf8(medio_.RutaDe(L"lotes")));
 }
 
+// Windows drops the spaces and dots at the end of a path, and so does the
+// menu when it tells a program from a document: "conta\setup.exe " is the
+// program setup.exe, which a menu that comes back waits for.  Taken for a
+// document, it would go to the shell, and the menu would not wait.
+TEST_F(ItemDelMenu, UnProgramaConEspacioFinalSeEsperaComoCualquierPrograma) {
+    medio_.CopiarPrograma(L"setup_falso.exe", L"conta\\setup.exe");
+    const VariableDeEntorno espera(L"INSTALAR_PRUEBA_ESPERA", L"2000");
+    Menu& menu = Abrir(LineasCrLf({"Oficina 2024", "1.0", ";@volver", "Contabilidad;\"conta\\setup.exe \" /S;Instala"}));
+    const Lista lista = EsperarLista(menu, [](const Lista& l) { return l.Marcada() == std::size_t{0}; });
+    ASSERT_EQ(lista.Marcada(), 0u) << lista.Describir();
+    ClicEnInstalar(menu);
+
+    ASSERT_TRUE(registro_.EsperarEjecuciones(1)) << "the setup did not start";
+    EXPECT_FALSE(IsWindowEnabled(Hijo(menu, kIdInstalar))) << "the menu does not wait for the setup";
+    EXPECT_TRUE(Esperar([&] { return IsWindowEnabled(Hijo(menu, kIdInstalar)) != FALSE; }, 6000))
+        << "the menu still waits";
+    const std::vector<Ejecucion> ejecuciones = registro_.Ejecuciones();
+    ASSERT_EQ(ejecuciones.size(), 1u) << Describir(ejecuciones);
+    EXPECT_EQ(Utf8(ejecuciones[0].programa), Utf8(medio_.RutaDe(L"conta\\setup.exe")));
+    EXPECT_NE(ejecuciones[0].lineaDeOrdenes.find(L" /S"), std::wstring::npos) << Describir(ejecuciones);
+}
+
+// Windows would read the command only up to its NUL: setup.exe, which
+// exists, while the rest names a document.  The menu refuses the command
+// with the message of a bad file name and starts nothing.
+TEST_F(ItemDelMenu, UnComandoConNulNoArrancaNada) {
+    medio_.CopiarPrograma(L"setup_falso.exe", L"conta\\setup.exe");
+    InstalarItem(std::string("conta\\setup.exe\0.pdf", 20));
+    if (HasFatalFailure()) return;
+
+    const CuadroMensaje cuadro = EsperarCuadroMensaje(menu_->Id());
+    EXPECT_EQ(cuadro.titulo, diseno::kTituloW);
+    // The box shows its text up to the NUL, as Windows reads it.
+    EXPECT_EQ(Utf8(cuadro.texto),
+              Utf8(L"Nombre o n\u00famero de archivo incorrecto\r\n" + medio_.RutaDe(L"conta\\setup.exe")));
+    Aceptar(cuadro);
+    ASSERT_TRUE(Esperar([&] { return BuscarCuadroMensaje(menu_->Id()).ventana == nullptr; }, 3000));
+
+    EXPECT_EQ(menu_->EsperarFinDeSusProgramas(), "");
+    const std::vector<Ejecucion> ejecuciones = registro_.Ejecuciones();
+    EXPECT_TRUE(ejecuciones.empty()) << Describir(ejecuciones);
+    EXPECT_FALSE(menu_->Terminado()) << "the menu closed after the error";
+}
+
 // A file that nothing opens: the message box of the install command with
 // the system's text, the file's name in place of its insert, and the path;
 // the menu stays open and nothing has started.

@@ -12,19 +12,23 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <atomic>
 #include <cstdio>
 #include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
 #include "Arnes.h"
 #include "common/Texto.h"
 #include "comprobar/Windows1252.h"
+#include "herramientas/Accesibilidad.h"
 #include "herramientas/TipoDeArchivo.h"
 #include "launch/Lanzador.h"
+#include "win32host/AccesibilidadWin32.h"
 #include "win32host/ArchivosWin32.h"
 #include "win32host/BibliotecasSistema.h"
 #include "win32host/ColoresWin32.h"
@@ -687,6 +691,80 @@ TEST_F(AltoContraste, AChangedSystemColourShowsAtOnce) {
     EXPECT_TRUE(ventana.Atender([&] { return PixelDePantalla(fondo) == antes; }, 3000)) << "and back";
 }
 
+// ------------------------------------------- screen reader while disabled
+
+// A screen reader's request is posted to the window, and the loop of a
+// message box of the window's own dispatches it while the box is up and
+// the window disabled.  Sent here straight to the window procedure of a
+// disabled window, none of them may act: no item is chosen, "Instalar"
+// does not run (here it would look for the item's file beside this test
+// program, find none and say so in a second box), the window does not
+// close.
+class PeticionesConLaVentanaDeshabilitada : public ::testing::Test {
+protected:
+    void SetUp() override {
+        medio_.Escribir(L"instalar.inf",
+                        LineasCrLf({"Oficina", "1.0", "Uno;no-esta\\uno.exe;a", "Dos;no-esta\\dos.exe;b"}));
+    }
+
+    // Sends the request to the disabled window, handles what follows, and
+    // enables the window again if it is still there.  A message box that
+    // the request brings up (which would hold the test in its loop) is
+    // closed, and its text kept in cuadro_.
+    void PedirDeshabilitada(VentanaDePrueba& ventana, WPARAM w, LPARAM l) {
+        EnableWindow(ventana.Hwnd(), FALSE);
+        std::atomic<bool> hecho{false};
+        std::thread vigilante([&] {
+            Esperar(
+                [&] {
+                    if (hecho) return true;
+                    const CuadroMensaje cuadro = BuscarCuadroMensaje(GetCurrentProcessId());
+                    if (!cuadro.ventana) return false;
+                    cuadro_ = cuadro.texto;
+                    Aceptar(cuadro);
+                    return true;
+                },
+                10000);
+        });
+        SendMessageW(ventana.Hwnd(), instalar::win32::kMensajePeticion, w, l);
+        hecho = true;
+        vigilante.join();
+        ventana.Atender([] { return false; }, 300);
+        if (IsWindow(ventana.Hwnd())) EnableWindow(ventana.Hwnd(), TRUE);
+        EXPECT_EQ(Utf8(cuadro_), "") << "the request brought up a message box";
+    }
+
+    std::wstring NombreSeleccionado(HWND ventana) {
+        ComIniciado com;
+        const auto elegido = Seleccionado(ObjetoDeVentana(ventana));
+        return elegido ? Nombre(*elegido) : L"(none)";
+    }
+
+    Medio medio_;
+    std::wstring cuadro_;
+};
+
+constexpr LPARAM kPresionar = 1;  // the request's l: press the button named in w
+
+TEST_F(PeticionesConLaVentanaDeshabilitada, NoEligenOpcion) {
+    VentanaDePrueba ventana(medio_, 96);
+    ASSERT_EQ(Utf8(NombreSeleccionado(ventana.Hwnd())), "Uno");
+    PedirDeshabilitada(ventana, 1, 0);
+    EXPECT_EQ(Utf8(NombreSeleccionado(ventana.Hwnd())), "Uno") << "a request chose an item in a disabled window";
+}
+
+TEST_F(PeticionesConLaVentanaDeshabilitada, NoInstalan) {
+    VentanaDePrueba ventana(medio_, 96);
+    PedirDeshabilitada(ventana, static_cast<WPARAM>(instalar::ParadaFoco::Instalar), kPresionar);
+    EXPECT_TRUE(IsWindow(ventana.Hwnd())) << "a request pressed \"Instalar\"";
+}
+
+TEST_F(PeticionesConLaVentanaDeshabilitada, NoCierran) {
+    VentanaDePrueba ventana(medio_, 96);
+    PedirDeshabilitada(ventana, static_cast<WPARAM>(instalar::ParadaFoco::Cerrar), kPresionar);
+    EXPECT_TRUE(IsWindow(ventana.Hwnd())) << "a request pressed \"Cerrar\"";
+}
+
 // ------------------------------------------------------------------ text
 
 // The host decodes a menu file in the ANSI code page and compares names as
@@ -941,6 +1019,23 @@ INSTANTIATE_TEST_SUITE_P(Plataforma, DpisForjados,
                          ::testing::Values(DpiForjado{1, 48}, DpiForjado{30000, 960}),
                          [](const auto& caso) { return "pide" + std::to_string(caso.param.pedido); });
 
+// A rectangle that reaches a monitor by its far corner, while the window,
+// at its own size from the rectangle's near corner, would lie far off every
+// screen: the window keeps its centre, and stays on the screen.
+TEST_F(DpisForjados, UnRectanguloQueSoloTocaLaPantallaPorSuEsquinaNoSeSigue) {
+    VentanaDePrueba ventana(medio_, 96);
+    const RECT antes = Marco(ventana.Hwnd());
+    RECT tocaLaPantalla{-100000, -100000, 10, 10};
+    ASSERT_NE(MonitorFromRect(&tocaLaPantalla, MONITOR_DEFAULTTONULL), nullptr) << "the rectangle should touch a monitor";
+    SendMessageW(ventana.Hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&tocaLaPantalla));
+    RECT despues = Marco(ventana.Hwnd());
+    const instalar::win32::Escala nueva(144);
+    EXPECT_EQ(despues.right - despues.left, nueva.Pixeles(instalar::kAnchoVentana));
+    EXPECT_NEAR((despues.left + despues.right) / 2, (antes.left + antes.right) / 2, 1);
+    EXPECT_NEAR((despues.top + despues.bottom) / 2, (antes.top + antes.bottom) / 2, 1);
+    EXPECT_NE(MonitorFromRect(&despues, MONITOR_DEFAULTTONULL), nullptr) << "the window went off the screen";
+}
+
 // A WM_DESTROY that another program sends while the window lives unloads
 // the model and cuts the screen reader's object off; a screen reader asking
 // for the object afterwards (or for the first time between the window's
@@ -961,7 +1056,11 @@ TEST_F(DpisForjados, TrasUnWmDestroyNoSeConstruyeElObjetoAccesible) {
 // ERROR_INVALID_PARAMETER.  A stand-in loader answers so, and records what
 // the host asks for next: a full path into System32, never a bare name that
 // would find a DLL planted beside the program (except comctl32, whose bare
-// name the manifest redirects to its side-by-side version).
+// name the manifest redirects to its side-by-side version).  The full path
+// goes with LOAD_WITH_ALTERED_SEARCH_PATH: without it, the DLLs that the
+// System32 DLL imports would still be looked for beside the program first.
+// Only a Windows 7 without the update can show that load; the test holds
+// the request to it.
 
 namespace {
 namespace bibliotecas {
@@ -972,7 +1071,7 @@ std::vector<std::pair<std::wstring, DWORD>> pedidas;
 instalar::win32::CargaDeBiblioteca ComoWindows7SinActualizar(const wchar_t* ruta, DWORD banderas) {
     pedidas.emplace_back(ruta, banderas);
     if (banderas & kSoloSystem32) return {nullptr, ERROR_INVALID_PARAMETER};
-    const HMODULE modulo = LoadLibraryExW(ruta, nullptr, 0);
+    const HMODULE modulo = LoadLibraryExW(ruta, nullptr, banderas);
     return {modulo, modulo ? ERROR_SUCCESS : GetLastError()};
 }
 
@@ -992,6 +1091,7 @@ std::wstring EnSystem32(const wchar_t* nombre) {
 struct CargaSinBandera {
     const wchar_t* nombre;
     std::wstring segundaPeticion;  // what the host asks for without the flag
+    DWORD segundasBanderas;        // and how
 };
 
 class BibliotecasSinBandera : public ::testing::TestWithParam<CargaSinBandera> {};
@@ -1004,14 +1104,16 @@ TEST_P(BibliotecasSinBandera, SeCarganPorSuRutaEnSystem32) {
     EXPECT_EQ(bibliotecas::pedidas[0].second, bibliotecas::kSoloSystem32);
     EXPECT_TRUE(MismaRuta(bibliotecas::pedidas[1].first, GetParam().segundaPeticion))
         << Utf8(bibliotecas::pedidas[1].first);
-    EXPECT_EQ(bibliotecas::pedidas[1].second, 0u);
+    EXPECT_EQ(bibliotecas::pedidas[1].second, GetParam().segundasBanderas);
     EXPECT_TRUE(biblioteca) << "the library exists in System32 and should have loaded";
 }
 
 INSTANTIATE_TEST_SUITE_P(Plataforma, BibliotecasSinBandera,
-                         ::testing::Values(CargaSinBandera{L"oleacc.dll", bibliotecas::EnSystem32(L"oleacc.dll")},
-                                           CargaSinBandera{L"shell32.dll", bibliotecas::EnSystem32(L"shell32.dll")},
-                                           CargaSinBandera{L"comctl32.dll", L"comctl32.dll"}));
+                         ::testing::Values(CargaSinBandera{L"oleacc.dll", bibliotecas::EnSystem32(L"oleacc.dll"),
+                                                           LOAD_WITH_ALTERED_SEARCH_PATH},
+                                           CargaSinBandera{L"shell32.dll", bibliotecas::EnSystem32(L"shell32.dll"),
+                                                           LOAD_WITH_ALTERED_SEARCH_PATH},
+                                           CargaSinBandera{L"comctl32.dll", L"comctl32.dll", 0}));
 
 TEST(Bibliotecas, UnaQueNoEstaEnSystem32NoSeBuscaEnOtraParte) {
     bibliotecas::pedidas.clear();

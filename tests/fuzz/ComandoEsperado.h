@@ -7,6 +7,8 @@
 //                               arguments after the spaces that follow it
 //   "conta\setup.exe /S         no closing quote: malformed
 //   "" /S                       nothing between the quotes: malformed
+//   setup.exe<NUL>.pdf          a NUL anywhere in an otherwise sound
+//                               command: malformed too
 
 #include <string>
 #include <string_view>
@@ -16,16 +18,18 @@ namespace instalar::fuzz {
 struct ComandoEsperado {
     bool sinCierre = false;
     bool sinRuta = false;
+    bool conNul = false;
     std::u16string archivo;     // what follows the opening quote when unclosed
     std::u16string argumentos;
 
-    bool BienFormado() const { return !sinCierre && !sinRuta; }
+    bool BienFormado() const { return !sinCierre && !sinRuta && !conNul; }
 };
 
 inline ComandoEsperado PartirComoSeEscribe(std::u16string_view comando) {
     ComandoEsperado esperado;
     if (comando.empty() || comando[0] != u'"') {
         esperado.archivo = std::u16string(comando);
+        esperado.conNul = comando.find(u'\0') != std::u16string_view::npos;
         return esperado;
     }
     size_t i = 1;
@@ -38,6 +42,7 @@ inline ComandoEsperado PartirComoSeEscribe(std::u16string_view comando) {
     ++i;
     while (i < comando.size() && comando[i] == u' ') ++i;
     esperado.argumentos = std::u16string(comando.substr(i));
+    esperado.conNul = !esperado.sinRuta && comando.find(u'\0') != std::u16string_view::npos;
     return esperado;
 }
 

@@ -695,8 +695,11 @@ void Ventana::Instalar(bool conIntro) {
     const ComandoEsperado partes = PartirComoSeEscribe(V().opciones[static_cast<size_t>(elegida)].comando);
     const std::u16string ruta = p_.carpeta + u"\\" + partes.archivo;
     if (!partes.BienFormado()) {
-        // A quoted command that names no file: its own message, nothing checked or started.
-        const CodigoError codigo = partes.sinCierre ? CodigoError::ComillaSinCerrar : CodigoError::RutaVacia;
+        // A quoted command that names no file, or one with a NUL: its own
+        // message, nothing checked or started.
+        const CodigoError codigo = partes.sinCierre ? CodigoError::ComillaSinCerrar
+                                   : partes.sinRuta ? CodigoError::RutaVacia
+                                                    : CodigoError::NombreArchivoIncorrecto;
         EXIGIR(p_.procesos.size() == procesosAntes && p_.ejecucionesShell.size() == shellAntes);
         EXIGIR(p_.mensajes.size() == mensajesAntes + 1);
         EXIGIR(p_.mensajes.back().texto == DescripcionDe(codigo) + u"\r\n" + ruta);

@@ -71,5 +71,31 @@ INSTANTIATE_TEST_SUITE_P(
         CasoComando{"SoloDosComillas", "\"\"", "", "", CodigoError::RutaVacia}),
     [](const auto& caso) { return std::string(caso.param.nombre); });
 
+// Windows reads a path or a command line only up to a NUL, so a command
+// that holds one would start something other than what it names:
+// "setup.exe<NUL>.pdf" is setup.exe to Windows and a document to the rest
+// of the command.  Refused wherever the NUL stands; a missing quote is
+// still told first.
+TEST(PartirComandoTest, UnNulEnCualquierParteEsUnNombreIncorrecto) {
+    const std::u16string nul(1, u'\0');
+    const struct {
+        std::u16string comando;
+        CodigoError error;
+    } casos[] = {
+        {u"conta\\setup.exe" + nul + u".pdf", CodigoError::NombreArchivoIncorrecto},
+        {u"\"conta\\setup.exe" + nul + u".pdf\" /S", CodigoError::NombreArchivoIncorrecto},
+        {u"\"conta\\setup.exe\" /S" + nul + u" & otro.exe", CodigoError::NombreArchivoIncorrecto},
+        {nul, CodigoError::NombreArchivoIncorrecto},
+        {u"\"conta\\setup.exe" + nul, CodigoError::ComillaSinCerrar},
+        {u"\"\" " + nul, CodigoError::RutaVacia},
+    };
+    for (const auto& caso : casos) {
+        const ComandoPartido partido = PartirComando(caso.comando);
+        ASSERT_TRUE(partido.error.has_value()) << AUtf8(caso.comando);
+        EXPECT_EQ(partido.error->codigo, caso.error) << AUtf8(caso.comando);
+        EXPECT_EQ(partido.error->descripcion, DescripcionDe(caso.error));
+    }
+}
+
 }  // namespace
 }  // namespace instalar

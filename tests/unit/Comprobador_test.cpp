@@ -116,7 +116,9 @@ std::vector<CasoMenu> CasosSinHallazgos() {
         // Windows drops spaces and dots at the end of a path.
         {"EspacioFinalEnElPrograma", Menu({"Alfa;alfa\\setup.exe ;d"}), kAlfa, {}, {}},
         {"SeparadoresYPuntos", Menu({"Alfa;.\\alfa\\\\x\\..\\setup.exe;d", "Beta;alfa/setup.exe.;d"}), kAlfa, {}, {}},
-        {"ProgramaFueraDeLaCarpeta", Menu({"Alfa;..\\otro\\setup.exe;d"}), {"../otro/setup.exe"}, {}, {}},
+        // Windows reads the program "setup.exe " as setup.exe: a program, whose arguments are no warning.
+        {"EspacioFinalEnUnProgramaConArgumentos", Menu({"Alfa;\"alfa\\setup.exe \" /S;d", "Beta;\"alfa\\setup.exe.\" /S;d"}),
+         kAlfa, {}, {}},
         {"ProgramaConEspacios", Menu({"Alfa;mis programas\\setup alfa.exe;d"}), {"mis programas/setup alfa.exe"},
          {}, {}},
         {"DobleAmpersand", Menu({"P\xE9rez && Hijos;alfa\\setup.exe;Uno && dos"}), kAlfa, {}, {}},
@@ -126,11 +128,6 @@ std::vector<CasoMenu> CasosSinHallazgos() {
         // The shell opens packages and documents with their programs.
         // Arguments after a path in quotes, for a program, a script or a package.
         {"ProgramaEntreComillas", Menu({"Alfa;\"alfa\\setup.exe\";d"}), kAlfa, {}, {}},
-        {"ArgumentosEntreComillas",
-         Menu({"Alfa;\"alfa\\setup.exe\" /S /D=\"C:\\Archivos de programa\" %TEMP%;d",
-               "Beta;\"mis programas\\setup beta.exe\" /lang=es;d", "Lotes;\"util\\instala.bat\" silencioso;d",
-               "Paquete;\"alfa\\alfa.msi\" /qb;d"}),
-         {"alfa/setup.exe", "mis programas/setup beta.exe", "util/instala.bat", "alfa/alfa.msi"}, {}, {}},
         {"Volver", Menu({";@volver", kOpcionAlfa}), kAlfa, {}, {}},
         {"PaquetesYDocumentos", Menu({"Paquete;alfa\\alfa.msi;d", "Manual;docs\\manual.pdf;d", "Atajo;atajo.lnk;d"}),
          {"alfa/alfa.msi", "docs/manual.pdf", "atajo.lnk"}, {}, {}},
@@ -160,6 +157,9 @@ std::vector<CasoMenu> CasosDeError() {
         {"ComillaSinCerrar", Menu({"Alfa;\"alfa\\setup.exe /S;d"}), kAlfa, {},
          {{3, E, "falta la comilla que cierra la ruta del programa en «\"alfa\\setup.exe /S»"}}},
         {"ComillasSinRuta", Menu({"Alfa;\"\" /S;d"}), kAlfa, {}, {{3, E, "no hay ninguna ruta entre las comillas"}}},
+        // Windows would read "alfa\setup.exe", which exists; the menu refuses the command.
+        {"NulEnElPrograma", Menu({std::string("Alfa;alfa\\setup.exe\0.pdf;d", 26)}), kAlfa, {},
+         {{3, E, "«alfa\\setup.exe<00>.pdf» lleva un carácter NUL"}}},
         {"ProgramaQueEsUnaCarpeta", Menu({"Alfa;alfa;d"}), kAlfa, {}, {{3, E, "«alfa» es una carpeta"}}},
         {"SinPrograma", Menu({"Alfa;;d"}), {}, {}, {{3, E, "no indica ningún programa"}}},
         // instalar.exe stops reading at the overflow: the missing program after it is never reached.
@@ -212,6 +212,44 @@ std::vector<CasoMenu> CasosDeAviso() {
          {{5, A, "«;@volver» ya está en la línea 3"}}},
         {"ArchivoSinExtension", Menu({"Alfa;alfa\\setup;d", "Beta;v2.0\\setup.;d"}), {"alfa/setup", "v2.0/setup"}, {},
          {{3, A, "«alfa\\setup» no tiene extensión"}, {4, A, "«v2.0\\setup.» no tiene extensión"}}},
+        // A batch file's own arguments need no warning; that cmd starts it
+        // away from its folder on a network share is a note, once.
+        {"ArgumentosEntreComillas",
+         Menu({"Alfa;\"alfa\\setup.exe\" /S /D=\"C:\\Archivos de programa\" %TEMP%;d",
+               "Beta;\"mis programas\\setup beta.exe\" /lang=es;d", "Lotes;\"util\\instala.bat\" silencioso;d",
+               "Paquete;\"alfa\\alfa.msi\" /qb;d", "Otro lote;util\\instala.bat;d"}),
+         {"alfa/setup.exe", "mis programas/setup beta.exe", "util/instala.bat", "alfa/alfa.msi"}, {},
+         {{5, N, "«util\\instala.bat» es un archivo por lotes: si el menú se abre desde una carpeta de red"}}},
+        // cmd reads a batch file's command line again: outside quotes its
+        // operators act, and "%NAME%" is replaced even inside quotes.
+        {"ArgumentosDeUnLote",
+         Menu({"Tom;\"util\\instala.bat\" /titulo=Tom & Jerry;d",
+               "Todos;\"util\\instala.cmd\" a|b <c >d ^e \"f & g\";d",
+               "Comillas;\"util\\instala.bat\" \"/titulo=Tom & Jerry\" \"/d=%TEMP%\" 50%;d",
+               "Porcentaje;\"util\\instala.bat\" /d=C:\\x 100% y 50%;d",
+               "Limpio;\"util\\instala.bat\" \"/titulo=Tom & Jerry\" 50%;d",
+               "Programa;\"util\\instala.exe\" /titulo=Tom & Jerry %TEMP%;d"}),
+         {"util/instala.bat", "util/instala.cmd", "util/instala.exe"}, {},
+         {{3, A, "«util\\instala.bat» es un archivo por lotes y sus argumentos llevan «&» fuera de comillas: Windows "
+                 "lo arranca con cmd"},
+          {3, N, "%~dp0"},
+          {4, A, "llevan «|», «<», «>», «^» fuera de comillas:"},
+          {5, A, "llevan «%TEMP%»:"},
+          {6, A, "llevan «% y 50%»:"}}},
+        // What leaves the menu's folder, and what only looks as if it did.
+        {"ProgramaFueraDeLaCarpeta", Menu({"Alfa;..\\otro\\setup.exe;d", "Beta;\"alfa\\..\\..\\otro\\setup.exe\" /S;d"}),
+         {"../otro/setup.exe"}, {},
+         {{3, A, "«..\\otro\\setup.exe» está fuera de la carpeta del menú"},
+          {4, A, "«alfa\\..\\..\\otro\\setup.exe» está fuera de la carpeta del menú"}}},
+        {"LetraDeUnidad", Menu({"Alfa;C:\\alfa\\setup.exe;d", "Beta;\"d:setup.exe\" /S;d"}), kAlfa, {},
+         {{3, A, "«C:\\alfa\\setup.exe» lleva una letra de unidad"},
+          {3, E, "no existe el programa de instalación «C:\\alfa\\setup.exe»"},
+          {4, A, "no lo busca en la unidad «d:»"},
+          {4, E, "no existe el programa de instalación «d:setup.exe»"}}},
+        {"CarpetaDeRed", Menu({"Alfa;\\\\servidor\\alfa\\setup.exe;d", "Beta;//servidor/alfa/setup.exe;d"}),
+         {"servidor/alfa/setup.exe"}, {},
+         {{3, A, "«\\\\servidor\\alfa\\setup.exe» empieza como una carpeta de red"},
+          {4, A, "«//servidor/alfa/setup.exe» empieza como una carpeta de red"}}},
     };
 }
 

@@ -134,7 +134,8 @@ TEST_F(EjecutarTest, LaAyudaExplicaCadaComprobacion) {
     for (const char* tema : {"no se puede leer", "cabecera", "ninguna línea es una opción", "no existe",
                              "argumentos", "carpeta", "32.767 opciones", "LF sin CR", "big-endian", "UTF-8", "Notas", "0x81",
                              "mayúsculas", "sin descripción", "\"&\"", "(2200 y 4500 twips)", "alto de diseño de 270",
-                             "a partir de\n    9 se solapan", "sin \";\"", "tabulador", "Estado de salida"}) {
+                             "a partir de\n    9 se solapan", "sin \";\"", "tabulador", "Estado de salida", "NUL",
+                             "archivo por lotes", "fuera de la carpeta del menú", "letra de unidad", "%~dp0"}) {
         EXPECT_NE(ayuda.find(tema), std::string::npos) << tema;
     }
 }

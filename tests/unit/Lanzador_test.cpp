@@ -264,6 +264,47 @@ TEST(EsProgramaTest, PorLaExtensionSinDistinguirMayusculas) {
     for (const auto& caso : casos) EXPECT_EQ(EsPrograma(caso.ruta), caso.programa) << AUtf8(caso.ruta);
 }
 
+// Windows drops the spaces and dots at the end of a path before it opens
+// the file, so the decision is made on what it will open: "setup.exe " is
+// the program setup.exe, started and waited for, never a document.
+TEST(EsProgramaTest, DecideSobreLaRutaQueLeeWindows) {
+    const struct {
+        const char16_t* ruta;
+        bool programa;
+        bool paquete;
+        bool lote;
+    } casos[] = {
+        {u"C:\\medio\\conta\\setup.exe ", true, false, false},
+        {u"C:\\medio\\conta\\setup.exe.", true, false, false},
+        {u"C:\\medio\\conta\\setup.exe . .", true, false, false},
+        {u"C:\\medio\\nominas.msi  ", false, true, false},
+        {u"C:\\medio\\util\\instala.bat. ", true, false, true},
+        {u"C:\\medio\\util\\instala.CMD", true, false, true},
+        {u"C:\\medio\\manual.pdf ", false, false, false},
+        {u"C:\\medio\\manual.pdf.exe.", true, false, false},
+        {u"C:\\medio\\setup. ", true, false, false},
+    };
+    for (const auto& caso : casos) {
+        EXPECT_EQ(EsPrograma(caso.ruta), caso.programa) << AUtf8(caso.ruta);
+        EXPECT_EQ(EsPaquete(caso.ruta), caso.paquete) << AUtf8(caso.ruta);
+        EXPECT_EQ(EsArchivoPorLotes(caso.ruta), caso.lote) << AUtf8(caso.ruta);
+    }
+}
+
+// A program written with a space at its end starts as a program, and the
+// menu that comes back waits for it.
+TEST(SeguirTest, UnProgramaConEspacioFinalSeArrancaYSeEspera) {
+    PlataformaFalsa p;
+    const std::u16string escrita = u"C:\\medio\\conta\\setup.exe ";
+    p.archivos[escrita] = "MZ";
+    auto arranque = IniciarYSeguir(p, escrita, u"/S");
+    ASSERT_TRUE(arranque.ok()) << AUtf8(arranque.error().descripcion);
+    ASSERT_EQ(p.procesos.size(), 1u);
+    EXPECT_TRUE(p.ejecucionesShell.empty());
+    EXPECT_TRUE(p.procesos[0].seguir);
+    EXPECT_NE(arranque.valor().proceso, nullptr);
+}
+
 // The shell's reason for a failure, as an error whose text can be shown:
 // never 0, whose text would say the operation succeeded.
 TEST(FalloDelShellTest, SiempreUnErrorConTextoDeError) {
@@ -422,7 +463,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(CasoMalFormado{"SinComillaDeCierre", "\"conta\\setup.exe /S",
                                      u"Falta la comilla que cierra la ruta del programa\r\nC:\\medio\\conta\\setup.exe /S"},
                       CasoMalFormado{"RutaVacia", "\"\" /S",
-                                     u"No hay ninguna ruta de programa entre las comillas\r\nC:\\medio\\"}),
+                                     u"No hay ninguna ruta de programa entre las comillas\r\nC:\\medio\\"},
+                      // What Windows reads (up to the NUL) exists, but is not what the command names.
+                      CasoMalFormado{"ConUnNul", std::string("conta\\setup.exe /S\0.pdf", 23),
+                                     u"Nombre o número de archivo incorrecto\r\nC:\\medio\\conta\\setup.exe /S" +
+                                         std::u16string(1, u'\0') + u".pdf"}),
     [](const auto& caso) { return std::string(caso.param.nombre); });
 
 // The existence check looks at the path alone: a file named like the whole
