@@ -281,7 +281,9 @@ INSTANTIATE_TEST_SUITE_P(
     Codigos, DesenlaceDeLaInstalacion,
     ::testing::Values(Desenlace{"cero", L"0", L"Instalado"},
                       Desenlace{"reiniciar_3010", L"3010", L"Instalado; hay que reiniciar el equipo"},
-                      Desenlace{"otro_7", L"7", L"Termin\u00f3 con el c\u00f3digo 7"}),
+                      Desenlace{"reinicio_iniciado_1641", L"1641", L"Instalado; el equipo se va a reiniciar"},
+                      Desenlace{"otro_7", L"7", L"Termin\u00f3 con el c\u00f3digo 7"},
+                      Desenlace{"menos_uno", L"4294967295", L"Termin\u00f3 con el c\u00f3digo 0xFFFFFFFF (-1)"}),
     [](const ::testing::TestParamInfo<Desenlace>& caso) { return std::string(caso.param.nombre); });
 
 // A bootstrapper starts the real setup and ends at once: the menu waits for

@@ -134,12 +134,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CasoDesenlace{"Exito", 0, u"«Dos»: Instalado", MarcaOpcion::Instalado},
         CasoDesenlace{"Reiniciar", 3010, u"«Dos»: Instalado; hay que reiniciar el equipo", MarcaOpcion::Instalado},
-        CasoDesenlace{"ReinicioIniciado", 1641, u"«Dos»: Instalado; hay que reiniciar el equipo",
+        CasoDesenlace{"ReinicioIniciado", 1641, u"«Dos»: Instalado; el equipo se va a reiniciar",
                       MarcaOpcion::Instalado},
         CasoDesenlace{"Cancelado", 1602, u"«Dos»: Cancelado", MarcaOpcion::Cancelado},
         CasoDesenlace{"CanceladoPorElUsuario", 1223, u"«Dos»: Cancelado", MarcaOpcion::Cancelado},
         CasoDesenlace{"Otro", 7, u"«Dos»: Terminó con el código 7", MarcaOpcion::Fallido},
-        CasoDesenlace{"DelSistema", 0xC0000005u, u"«Dos»: Terminó con el código 3221225477 (0xC0000005)",
+        CasoDesenlace{"DelSistema", 0xC0000005u, u"«Dos»: Terminó con el código 0xC0000005 (-1073741819)",
                       MarcaOpcion::Fallido}),
     [](const auto& caso) { return std::string(caso.param.nombre); });
 
