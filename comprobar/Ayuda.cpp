@@ -1,6 +1,6 @@
 #include "comprobar/Ayuda.h"
 
-#include "window/Distribucion.h"
+#include "window/Reparto.h"
 
 namespace instalar::comprobar {
 

@@ -11,7 +11,7 @@
 #include "menufile/Directiva.h"
 #include "menufile/PrimeraConNombre.h"
 #include "menufile/RecorridoMenu.h"
-#include "window/Distribucion.h"
+#include "window/Reparto.h"
 
 namespace instalar::comprobar {
 
@@ -90,7 +90,7 @@ Informe Comprobacion::Leer(const fs::path& menu) {
         ruta = menu.u16string();
     } catch (const std::exception&) {
         // A Linux file name that is not UTF-8 has no UTF-16 form.
-        AlParar({Parada::NoSeAbre, 0, ErrorDe(CodigoError::NombreArchivoIncorrecto)});
+        AlParar({FinPor::NoSeAbre, 0, ErrorDe(CodigoError::NombreArchivoIncorrecto)});
         return std::move(informe_);
     }
     const FinRecorrido fin = RecorrerMenu(acceso_, ruta, *this);
@@ -101,25 +101,25 @@ Informe Comprobacion::Leer(const fs::path& menu) {
 
 // Where and why instalar.exe stops reading, as the menu's author should hear it.
 void Comprobacion::AlParar(const FinRecorrido& fin) {
-    switch (fin.parada) {
-    case Parada::FinDelArchivo:
+    switch (fin.motivo) {
+    case FinPor::FinDelArchivo:
         if (informe_.opciones.empty())
             Anotar(0, Gravedad::Error,
                    "ninguna línea es una opción (nombre;programa;descripción): instalar mostraría «Ha ocurrido un "
                    "error !!!» y no podría instalar nada");
         return;
-    case Parada::NoSeAbre:
+    case FinPor::NoSeAbre:
         return Anotar(0, Gravedad::Error, "no se puede leer el archivo de menú: " + AUtf8(fin.error->descripcion));
-    case Parada::LineaIlegible: return LineaNoLeida(fin.linea, *fin.error);
-    case Parada::PosicionExcesiva:
+    case FinPor::LineaIlegible: return LineaNoLeida(fin.linea, *fin.error);
+    case FinPor::PosicionExcesiva:
         return Anotar(fin.linea, Gravedad::Error,
                       "un «;» o el final del programa está más allá del carácter 32.767 de la línea: instalar "
                       "deja de leer el menú aquí con el error «" + AUtf8(fin.error->descripcion) + "»");
-    case Parada::DemasiadasOpciones:
+    case FinPor::DemasiadasOpciones:
         return Anotar(fin.linea, Gravedad::Error,
                       "más de 32.767 opciones: instalar deja de leer el menú aquí con el error «" +
                           AUtf8(fin.error->descripcion) + "»");
-    case Parada::Hallado: return;  // the checker walks to the end
+    case FinPor::Hallado: return;  // the checker walks to the end
     }
 }
 
@@ -138,14 +138,14 @@ void Comprobacion::Codificada(const LineaLeida& linea, const Lectura& lectura) {
     codificacion_ = lectura.codificacion;
     lineaUtf8Rota_ = lectura.lineaUtf8Rota;
     switch (lectura.marca) {
-    case Marca::Utf8: return Anotar(1, Gravedad::Nota, "leído como UTF-8: el archivo empieza por la marca de UTF-8");
-    case Marca::Utf16LE:
+    case Bom::Utf8: return Anotar(1, Gravedad::Nota, "leído como UTF-8: el archivo empieza por la marca de UTF-8");
+    case Bom::Utf16LE:
         return Anotar(1, Gravedad::Nota, "leído como UTF-16: el archivo empieza por la marca de UTF-16 little-endian");
-    case Marca::Utf16BE:
+    case Bom::Utf16BE:
         return Anotar(1, Gravedad::Aviso,
                       "el archivo empieza por la marca de UTF-16 big-endian (FE FF), que instalar no admite: lo lee "
                       "como ANSI (Windows-1252) y se vería como basura; guárdalo como UTF-8");
-    case Marca::Ninguna: break;
+    case Bom::Ninguna: break;
     }
     if (lectura.codificacion == Codificacion::Utf8)
         Anotar(linea.numero, Gravedad::Nota,

@@ -56,8 +56,8 @@ Resultado<Lanzamiento> Arrancar(Procesos& procesos, const std::u16string& ruta, 
         // it would refuse with "access denied" a file the shell opens fine.
         iniciado = procesos.EjecutarConShell(peticion);
     }
-    if (iniciado) return Lanzamiento{Inicio::Iniciado, std::move(iniciado.valor())};
-    if (iniciado.error().codigo == CodigoError::CanceladoPorUsuario) return Lanzamiento{Inicio::RechazadoPorUsuario, {}};
+    if (iniciado) return Lanzamiento{Arrancado::Iniciado, std::move(iniciado.valor())};
+    if (iniciado.error().codigo == CodigoError::CanceladoPorUsuario) return Lanzamiento{Arrancado::RechazadoPorUsuario, {}};
     return iniciado.error();
 }
 
@@ -94,7 +94,7 @@ PeticionProceso PeticionPara(const std::u16string& ruta, const std::u16string& a
     return peticion;
 }
 
-Resultado<Inicio> IniciarInstalador(Procesos& procesos, const std::u16string& ruta, const std::u16string& argumentos) {
+Resultado<Arrancado> IniciarInstalador(Procesos& procesos, const std::u16string& ruta, const std::u16string& argumentos) {
     auto arranque = Arrancar(procesos, ruta, argumentos, false);
     if (!arranque) return arranque.error();
     return arranque.valor().inicio;

@@ -34,10 +34,11 @@ bool EsArchivoPorLotes(const std::u16string& ruta);
 // end is worth waiting for.
 bool EsPaquete(const std::u16string& ruta);
 
-enum class Inicio { Iniciado, RechazadoPorUsuario };
+// What starting a setup came to: it runs, or the user declined to let it run elevated.
+enum class Arrancado { Iniciado, RechazadoPorUsuario };
 
 struct Lanzamiento {
-    Inicio inicio = Inicio::Iniciado;
+    Arrancado inicio = Arrancado::Iniciado;
     // The setup to wait for; see IniciarYSeguir.
     ProcesoAEsperar proceso;
 };
@@ -48,7 +49,7 @@ struct Lanzamiento {
 // program goes straight to the shell, which opens it in the program
 // registered for its type.  `argumentos` go to the program's command line
 // or, through the shell, as the parameters.
-Resultado<Inicio> IniciarInstalador(Procesos& procesos, const std::u16string& ruta,
+Resultado<Arrancado> IniciarInstalador(Procesos& procesos, const std::u16string& ruta,
                                     const std::u16string& argumentos = {});
 
 // Starts as IniciarInstalador does, and hands back the setup that started,

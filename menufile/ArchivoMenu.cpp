@@ -36,13 +36,13 @@ Resultado<ArchivoMenu> ArchivoMenu::Abrir(Archivos& archivos, const std::u16stri
 }
 
 void ArchivoMenu::LeerMarca() {
-    const Marca marca = MarcaAlInicio(lector_.Inicio(3));
-    if (marca == Marca::Ninguna) return;
-    lector_.Saltar(LargoDeMarca(marca));
+    const Bom marca = BomAlInicio(lector_.Inicio(3));
+    if (marca == Bom::Ninguna) return;
+    lector_.Saltar(LargoDeBom(marca));
     Lectura lectura;
     lectura.marca = marca;
-    if (marca == Marca::Utf8) lectura.codificacion = Codificacion::Utf8;
-    if (marca == Marca::Utf16LE) {
+    if (marca == Bom::Utf8) lectura.codificacion = Codificacion::Utf8;
+    if (marca == Bom::Utf16LE) {
         lectura.codificacion = Codificacion::Utf16;
         lector_.UsarUnidadesDe16Bits();
     }

@@ -18,15 +18,15 @@ enum class Codificacion { Ansi, Utf8, Utf16 };
 
 // The byte-order mark a file starts with.  A big-endian UTF-16 mark is
 // recognised only to be told about: such a file is read as ANSI.
-enum class Marca { Ninguna, Utf8, Utf16LE, Utf16BE };
+enum class Bom { Ninguna, Utf8, Utf16LE, Utf16BE };
 
-Marca MarcaAlInicio(std::string_view primerosBytes);
-size_t LargoDeMarca(Marca marca);
+Bom BomAlInicio(std::string_view primerosBytes);
+size_t LargoDeBom(Bom marca);
 
 // How one opening of the file reads it, once known.
 struct Lectura {
     Codificacion codificacion = Codificacion::Ansi;
-    Marca marca = Marca::Ninguna;
+    Bom marca = Bom::Ninguna;
     // Read as ANSI although UTF-8 sequences come first: the line where the
     // UTF-8 breaks, 0 when it does not apply.
     int64_t lineaUtf8Rota = 0;

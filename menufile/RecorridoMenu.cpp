@@ -21,7 +21,7 @@ private:
     std::optional<FinRecorrido> Cabecera();
     // Reads the next line and tells the visit; false when it could not.
     bool Leer();
-    FinRecorrido Fin(Parada parada, Fallo error) { return {parada, numero_, std::move(error), volver_}; }
+    FinRecorrido Fin(FinPor motivo, Fallo error) { return {motivo, numero_, std::move(error), volver_}; }
     void Ignorar();
 
     ArchivoMenu& archivo_;
@@ -61,9 +61,9 @@ bool Recorrido::Leer() {
 
 // The two header lines: the end of the walk when one cannot be read.
 std::optional<FinRecorrido> Recorrido::Cabecera() {
-    if (!Leer()) return Fin(Parada::LineaIlegible, error_);
+    if (!Leer()) return Fin(FinPor::LineaIlegible, error_);
     visita_.Titulo(linea_);
-    if (!Leer()) return Fin(Parada::LineaIlegible, error_);
+    if (!Leer()) return Fin(FinPor::LineaIlegible, error_);
     visita_.Version(linea_);
     return std::nullopt;
 }
@@ -73,50 +73,50 @@ FinRecorrido Recorrido::Recorrer() {
 
     int16_t opciones = 0;
     while (!archivo_.FinDeArchivo()) {
-        if (!Leer()) return Fin(Parada::LineaIlegible, error_);
+        if (!Leer()) return Fin(FinPor::LineaIlegible, error_);
         auto clasificada = ClasificarLinea(linea_.texto, Lector::Lista);
-        if (!clasificada) return Fin(Parada::PosicionExcesiva, clasificada.error());
+        if (!clasificada) return Fin(FinPor::PosicionExcesiva, clasificada.error());
         if (!clasificada.valor()) {
             Ignorar();
             continue;
         }
         if (opciones == kOpcionesMaximas) {
             visita_.OpcionDeMas(linea_, std::move(*clasificada.valor()));
-            return Fin(Parada::DemasiadasOpciones, ErrorDe(CodigoError::Desbordamiento));
+            return Fin(FinPor::DemasiadasOpciones, ErrorDe(CodigoError::Desbordamiento));
         }
         visita_.Opcion(linea_, std::move(*clasificada.valor()));
         ++opciones;
     }
-    return Fin(Parada::FinDelArchivo, std::nullopt);
+    return Fin(FinPor::FinDelArchivo, std::nullopt);
 }
 
 FinRecorrido Recorrido::RecorrerDescripciones() {
     if (auto fin = Cabecera()) return std::move(*fin);
     do {
-        if (!Leer()) return Fin(Parada::LineaIlegible, error_);
+        if (!Leer()) return Fin(FinPor::LineaIlegible, error_);
         auto clasificada = ClasificarLinea(linea_.texto, Lector::Descripcion);
-        if (!clasificada) return Fin(Parada::PosicionExcesiva, clasificada.error());
+        if (!clasificada) return Fin(FinPor::PosicionExcesiva, clasificada.error());
         if (!clasificada.valor()) {
             Ignorar();
             continue;
         }
         visita_.Opcion(linea_, std::move(*clasificada.valor()));
-        if (visita_.Hallado()) return Fin(Parada::Hallado, std::nullopt);
+        if (visita_.Hallado()) return Fin(FinPor::Hallado, std::nullopt);
     } while (!archivo_.FinDeArchivo());
-    return Fin(Parada::FinDelArchivo, std::nullopt);
+    return Fin(FinPor::FinDelArchivo, std::nullopt);
 }
 
 }  // namespace
 
 FinRecorrido RecorrerMenu(Archivos& archivos, const std::u16string& ruta, VisitaMenu& visita) {
     auto abierto = ArchivoMenu::Abrir(archivos, ruta);
-    if (!abierto) return FinRecorrido{Parada::NoSeAbre, 0, abierto.error()};
+    if (!abierto) return FinRecorrido{FinPor::NoSeAbre, 0, abierto.error()};
     return Recorrido(abierto.valor(), visita).Recorrer();
 }
 
 FinRecorrido RecorrerDescripciones(Archivos& archivos, const std::u16string& ruta, VisitaMenu& visita) {
     auto abierto = ArchivoMenu::Abrir(archivos, ruta);
-    if (!abierto) return FinRecorrido{Parada::NoSeAbre, 0, abierto.error()};
+    if (!abierto) return FinRecorrido{FinPor::NoSeAbre, 0, abierto.error()};
     return Recorrido(abierto.valor(), visita).RecorrerDescripciones();
 }
 

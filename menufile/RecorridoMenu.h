@@ -53,7 +53,7 @@ public:
 };
 
 // Why the walk ended.
-enum class Parada {
+enum class FinPor {
     FinDelArchivo,     // every line was read
     NoSeAbre,          // the file could not be opened
     LineaIlegible,     // a line could not be read (past the end, among others)
@@ -63,7 +63,7 @@ enum class Parada {
 };
 
 struct FinRecorrido {
-    Parada parada = Parada::FinDelArchivo;
+    FinPor motivo = FinPor::FinDelArchivo;
     int64_t linea = 0;  // where it stopped; 0 when the file did not open
     Fallo error;    // empty when every line was read
     // A ";@volver" line came before the end: the menu waits for each setup

@@ -20,7 +20,7 @@ import sys
 RAIZ = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
 # From the bottom up.
-SALAS = ["common", "interfaces", "menufile", "launch", "window", "app", "win32host", "comprobar"]
+SALAS = ["common", "interfaces", "menufile", "launch", "window", "arranque", "win32host", "comprobar"]
 
 INCLUYE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
 

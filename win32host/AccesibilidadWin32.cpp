@@ -114,7 +114,7 @@ std::optional<Punto> AccesibilidadWin32::EnVentana(POINT pantalla) const {
 }
 
 HRESULT AccesibilidadWin32::ObjetoDeBoton(Parte boton, IDispatch** objeto) const {
-    HWND ventana = boton == Parte::Instalar ? paradas_.btnInstalar : paradas_.btnCerrar;
+    HWND ventana = boton == Parte::Instalar ? paradas_.instalar : paradas_.cerrar;
     return accessibleObjectFromWindow_(ventana, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IDispatch),
                                        reinterpret_cast<void**>(objeto));
 }

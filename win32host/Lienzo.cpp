@@ -40,7 +40,7 @@ void Lienzo::Rehacer(HWND ventana, std::vector<Huella> huellas) {
 
 void Lienzo::Copiar(HWND ventana, HDC destino) {
     Actualizar(ventana, destino);
-    DCMemoria memoria(::CreateCompatibleDC(destino));
+    DCCreado memoria(::CreateCompatibleDC(destino));
     ObjetoEnDc seleccion(memoria.get(), mapa_.get());
     ::BitBlt(destino, 0, 0, tamano_.cx, tamano_.cy, memoria.get(), 0, 0, SRCCOPY);
 }
@@ -53,7 +53,7 @@ void Lienzo::Actualizar(HWND ventana, HDC referencia) {
         pendiente_.Restablecer(::CreateRectRgn(0, 0, tamano.cx, tamano.cy));
     }
     if (!pendiente_) return;
-    DCMemoria memoria(::CreateCompatibleDC(referencia));
+    DCCreado memoria(::CreateCompatibleDC(referencia));
     ObjetoEnDc seleccion(memoria.get(), mapa_.get());
     ::SelectClipRgn(memoria.get(), pendiente_.get());
     pintar_(memoria.get());

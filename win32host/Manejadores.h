@@ -61,7 +61,9 @@ using MapaBits = Manejador<HBITMAP, BorrarObjeto>;
 using Pluma = Manejador<HPEN, BorrarObjeto>;
 using Pincel = Manejador<HBRUSH, BorrarObjeto>;
 using Region = Manejador<HRGN, BorrarObjeto>;
-using DCMemoria = Manejador<HDC, BorrarDC>;
+// A DC the program made itself (a memory DC, or one of the display), freed
+// with DeleteDC; a window's DC is DCVentana's.
+using DCCreado = Manejador<HDC, BorrarDC>;
 using Icono = Manejador<HICON, DestruirIcono>;
 // A file's, or a snapshot's of the running processes.
 using Archivo = Manejador<HANDLE, CerrarManejador, VacioInvalido>;

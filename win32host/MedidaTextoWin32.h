@@ -27,7 +27,7 @@ private:
     // One display DC serves every measurement (a menu may hold thousands of
     // items); it renders text exactly as the window does, which a memory DC
     // with its monochrome bitmap need not.
-    DCMemoria medidor_;
+    DCCreado medidor_;
     ObjetoEnDc fuenteMedidor_;  // after the DC: it lets go of the font first
 };
 

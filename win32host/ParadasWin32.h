@@ -12,22 +12,22 @@ namespace instalar::win32 {
 
 struct ParadasWin32 {
     HWND ventana = nullptr;
-    HWND btnInstalar = nullptr;
-    HWND btnCerrar = nullptr;
+    HWND instalar = nullptr;
+    HWND cerrar = nullptr;
 
     // None for a window that is none of them (no window, or another's).
     std::optional<ParadaFoco> ParadaDe(HWND foco) const {
         if (!foco) return std::nullopt;
-        if (foco == btnInstalar) return ParadaFoco::Instalar;
-        if (foco == btnCerrar) return ParadaFoco::Cerrar;
+        if (foco == instalar) return ParadaFoco::Instalar;
+        if (foco == cerrar) return ParadaFoco::Cerrar;
         if (foco == ventana) return ParadaFoco::Lista;
         return std::nullopt;
     }
 
     HWND VentanaDe(ParadaFoco parada) const {
         switch (parada) {
-        case ParadaFoco::Instalar: return btnInstalar;
-        case ParadaFoco::Cerrar: return btnCerrar;
+        case ParadaFoco::Instalar: return instalar;
+        case ParadaFoco::Cerrar: return cerrar;
         case ParadaFoco::Lista: return ventana;
         }
         return ventana;

@@ -16,7 +16,7 @@ void PintarLogo(HDC dc, HBITMAP logo) {
     if (!logo) return;
     BITMAP datos{};
     if (!::GetObjectW(logo, sizeof(datos), &datos)) return;
-    DCMemoria origen(::CreateCompatibleDC(dc));
+    DCCreado origen(::CreateCompatibleDC(dc));
     ObjetoEnDc seleccion(origen.get(), logo);
     ::BitBlt(dc, 0, 0, datos.bmWidth, datos.bmHeight, origen.get(), 0, 0, SRCCOPY);
 }

@@ -16,7 +16,7 @@ Tecla TeclaDe(WPARAM codigoVirtual) {
     }
 }
 
-int EstadoMayusculas() {
+int EstadoModificadores() {
     int estado = 0;
     if (::GetKeyState(VK_SHIFT) < 0) estado |= kShift;
     if (::GetKeyState(VK_CONTROL) < 0) estado |= kCtrl;

@@ -8,7 +8,7 @@
 namespace instalar::win32 {
 
 Tecla TeclaDe(WPARAM codigoVirtual);
-// The modifier keys held now, as Mayusculas bits.
-int EstadoMayusculas();
+// The modifier keys held now, as Modificadores bits.
+int EstadoModificadores();
 
 }  // namespace instalar::win32

@@ -118,8 +118,8 @@ void VentanaWin32::CrearBotones() {
         ::SendMessageW(hijo, WM_SETFONT, reinterpret_cast<WPARAM>(fuenteBotones_.get()), FALSE);
         return hijo;
     };
-    btnInstalar_ = crear(modelo_.Vista().btnInstalar, kIdInstalar);
-    btnCerrar_ = crear(modelo_.Vista().btnCerrar, kIdCerrar);
+    instalar_ = crear(modelo_.Vista().instalar, kIdInstalar);
+    cerrar_ = crear(modelo_.Vista().cerrar, kIdCerrar);
     accesibilidad_.FijarParadas(Paradas());
 }
 
@@ -131,8 +131,8 @@ void VentanaWin32::ColocarBotones() {
                        SWP_NOZORDER | SWP_NOACTIVATE);
         ::InvalidateRect(hijo, nullptr, TRUE);
     };
-    colocar(btnInstalar_, modelo_.Vista().btnInstalar);
-    colocar(btnCerrar_, modelo_.Vista().btnCerrar);
+    colocar(instalar_, modelo_.Vista().instalar);
+    colocar(cerrar_, modelo_.Vista().cerrar);
 }
 
 void VentanaWin32::CambiarDpi(int dpiPedido, const RECT* sugerido) {
@@ -203,9 +203,9 @@ bool VentanaWin32::ManejarTecla(const MSG& mensaje) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {
         // A key comes as a system key while Alt is held.
-        const int mayusculas = EstadoMayusculas() | (mensaje.message == WM_SYSKEYDOWN ? kAlt : 0);
+        const int modificadores = EstadoModificadores() | (mensaje.message == WM_SYSKEYDOWN ? kAlt : 0);
         const RespuestaTecla respuesta =
-            modelo_.AlBajarTecla(TeclaDe(mensaje.wParam), mayusculas, Paradas().ParadaDe(::GetFocus()));
+            modelo_.AlBajarTecla(TeclaDe(mensaje.wParam), modificadores, Paradas().ParadaDe(::GetFocus()));
         TrasEvento();
         if (respuesta.enfocar && ventana_) MostrarFoco(*respuesta.enfocar);
         return respuesta.consumida;
@@ -420,7 +420,7 @@ LRESULT VentanaWin32::AlCambiarEstadoUi(WPARAM w, LPARAM l) {
 // Buttons draw in the system's colours too; they hear of a change only
 // from their parent.
 void VentanaWin32::AlCambiarColoresDelSistema() {
-    for (HWND boton : {btnInstalar_, btnCerrar_}) {
+    for (HWND boton : {instalar_, cerrar_}) {
         ::SendMessageW(boton, WM_SYSCOLORCHANGE, 0, 0);
         ::InvalidateRect(boton, nullptr, TRUE);
     }
@@ -489,22 +489,22 @@ void VentanaWin32::VolverAlFrente() {
 // "Cerrar", the one button left working, and comes back when the setup has
 // ended, so that the menu is as the user left it.
 void VentanaWin32::SincronizarBotones() {
-    const bool habilitado = modelo_.Vista().btnInstalar.habilitado;
-    if ((::IsWindowEnabled(btnInstalar_) != FALSE) == habilitado) return;
-    const bool teniaFoco = ::GetFocus() == btnInstalar_;
-    ::EnableWindow(btnInstalar_, habilitado ? TRUE : FALSE);
+    const bool habilitado = modelo_.Vista().instalar.habilitado;
+    if ((::IsWindowEnabled(instalar_) != FALSE) == habilitado) return;
+    const bool teniaFoco = ::GetFocus() == instalar_;
+    ::EnableWindow(instalar_, habilitado ? TRUE : FALSE);
     if (teniaFoco) Enfocar(ParadaFoco::Cerrar);
-    if (habilitado && focoPrestado_ && ultimoFoco_ == btnCerrar_) DevolverFocoAInstalar();
+    if (habilitado && focoPrestado_ && ultimoFoco_ == cerrar_) DevolverFocoAInstalar();
     focoPrestado_ = teniaFoco;
 }
 
 // Only while the window is active: an inactive one takes the focus back
 // when it is activated, and must not be activated for it.
 void VentanaWin32::DevolverFocoAInstalar() {
-    if (::GetFocus() == btnCerrar_)
+    if (::GetFocus() == cerrar_)
         Enfocar(ParadaFoco::Instalar);
     else
-        ultimoFoco_ = btnInstalar_;
+        ultimoFoco_ = instalar_;
 }
 
 // Repaints what changed and tells screen readers about it.  Messages also

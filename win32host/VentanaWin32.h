@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "app/basMenu.h"
+#include "arranque/basMenu.h"
 #include "win32host/AccesibilidadWin32.h"
 #include "win32host/AnfitrionWin32.h"
 #include "win32host/ArchivosWin32.h"
@@ -94,7 +94,7 @@ private:
     void Pintar(HDC dc);
     Apariencia AparienciaActual() const;
     std::vector<Huella> Huellas() const;
-    ParadasWin32 Paradas() const { return {ventana_, btnInstalar_, btnCerrar_}; }
+    ParadasWin32 Paradas() const { return {ventana_, instalar_, cerrar_}; }
 
     HINSTANCE instancia_;
     Escala escala_;
@@ -112,8 +112,8 @@ private:
     HCURSOR mano_ = nullptr;  // shared resource cursor: never destroyed
     FuenteGdi fuenteBotones_;
     HWND ventana_ = nullptr;
-    HWND btnInstalar_ = nullptr;
-    HWND btnCerrar_ = nullptr;
+    HWND instalar_ = nullptr;
+    HWND cerrar_ = nullptr;
     HWND ultimoFoco_ = nullptr;
     // "Cerrar" holds the focus because "Instalar", which had it, was disabled.
     bool focoPrestado_ = false;

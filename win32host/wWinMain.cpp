@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/basMenu.h"
+#include "arranque/basMenu.h"
 #include "win32host/BibliotecasSistema.h"
 #include "win32host/EsperaInstalacion.h"
 #include "win32host/TextoWin32.h"

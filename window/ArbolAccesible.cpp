@@ -45,8 +45,8 @@ std::optional<ElementoAccesible> ArbolAccesible::ElementoDisponible(long id) con
     case Parte::Titulo: return Texto(c.titulo);
     case Parte::Version: return Texto(c.version);
     case Parte::Indicacion: return Texto(c.indicacion);
-    case Parte::Instalar: return DeBoton(c.btnInstalar, ParadaFoco::Instalar);
-    case Parte::Cerrar: return DeBoton(c.btnCerrar, ParadaFoco::Cerrar);
+    case Parte::Instalar: return DeBoton(c.instalar, ParadaFoco::Instalar);
+    case Parte::Cerrar: return DeBoton(c.cerrar, ParadaFoco::Cerrar);
     }
     return std::nullopt;
 }
@@ -65,7 +65,7 @@ ElementoAccesible ArbolAccesible::Opcion(int16_t indice) const {
     const Etiqueta& etiqueta = menu_.Vista().opciones[static_cast<size_t>(indice)];
     ElementoAccesible opcion;
     opcion.rol = RolAccesible::OpcionDeLista;
-    opcion.nombre = TextoSinMarcas(etiqueta.texto);
+    opcion.nombre = TextoMostrado(etiqueta.texto);
     if (menu_.Instalando() == indice) {
         opcion.nombre = NombreInstalando(opcion.nombre);
         opcion.estados |= kOcupado;
@@ -87,7 +87,7 @@ ElementoAccesible ArbolAccesible::Opcion(int16_t indice) const {
 ElementoAccesible ArbolAccesible::Texto(const Etiqueta& etiqueta) const {
     ElementoAccesible texto;
     texto.rol = RolAccesible::Texto;
-    texto.nombre = TextoSinMarcas(etiqueta.texto);
+    texto.nombre = TextoMostrado(etiqueta.texto);
     texto.caja = etiqueta.caja;
     texto.estados = kSoloLectura;
     // An empty label paints nothing: there is nothing to find there.
@@ -98,7 +98,7 @@ ElementoAccesible ArbolAccesible::Texto(const Etiqueta& etiqueta) const {
 ElementoAccesible ArbolAccesible::DeBoton(const Boton& boton, ParadaFoco parada) const {
     ElementoAccesible elemento;
     elemento.rol = RolAccesible::Boton;
-    elemento.nombre = TextoSinMarcas(boton.texto);
+    elemento.nombre = TextoMostrado(boton.texto);
     elemento.caja = boton.caja;
     if (boton.habilitado) {
         elemento.accion = kAccionPresionar;
@@ -115,14 +115,14 @@ std::optional<std::u16string> ArbolAccesible::Descripcion(long id) const {
     if (!opcion) return std::nullopt;
     const auto descripcion = menu_.DescripcionDeOpcion(*opcion);
     if (!descripcion || descripcion->empty()) return std::nullopt;
-    return TextoSinMarcas(*descripcion);
+    return TextoMostrado(*descripcion);
 }
 
 long ArbolAccesible::HijoEn(double x, double y) const {
     // The buttons are windows of their own, over the painted surface.
     const Controles& c = menu_.Vista();
-    if (c.btnInstalar.caja.Contiene(x, y)) return IdDe(Parte::Instalar);
-    if (c.btnCerrar.caja.Contiene(x, y)) return IdDe(Parte::Cerrar);
+    if (c.instalar.caja.Contiene(x, y)) return IdDe(Parte::Instalar);
+    if (c.cerrar.caja.Contiene(x, y)) return IdDe(Parte::Cerrar);
 
     const Impacto impacto = menu_.ControlEn(x, y);
     if (impacto.tipo == Impacto::Tipo::Opcion) {
@@ -192,7 +192,7 @@ std::optional<Peticion> ArbolAccesible::AccionPredeterminada(long id) const {
     }
     if (!parte || !EsBoton(*parte)) return std::nullopt;
     const Controles& c = menu_.Vista();
-    const Boton& boton = *parte == Parte::Instalar ? c.btnInstalar : c.btnCerrar;
+    const Boton& boton = *parte == Parte::Instalar ? c.instalar : c.cerrar;
     if (!boton.habilitado) return std::nullopt;
     Peticion presion;
     presion.tipo = Peticion::Tipo::PresionarBoton;

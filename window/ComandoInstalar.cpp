@@ -24,7 +24,7 @@ TrasInstalar ComandoInstalar::LanzarInstalador(const std::u16string& comando) {
         auto inicio = IniciarInstalador(procesos_, ruta, partido.argumentos);
         if (!inicio) return informar(inicio.error());
         // Declining the administrator prompt leaves the menu open to choose again.
-        return {inicio.valor() == Inicio::Iniciado ? TrasInstalar::Paso::Cerrar : TrasInstalar::Paso::Quedarse, {}};
+        return {inicio.valor() == Arrancado::Iniciado ? TrasInstalar::Paso::Cerrar : TrasInstalar::Paso::Quedarse, {}};
     }
 
     auto lanzamiento = IniciarYSeguir(procesos_, ruta, partido.argumentos);

@@ -61,8 +61,8 @@ struct Boton {
 
 // All controls of the menu window, at their design values.
 struct Controles {
-    Boton btnInstalar;               // "Instalar": starts the selected item's setup program
-    Boton btnCerrar;                 // "Cerrar": closes the menu
+    Boton instalar;                  // "Instalar": starts the selected item's setup program
+    Boton cerrar;                    // "Cerrar": closes the menu
     Etiqueta indicacion;             // the hint below the list, "Selecciona la opción..."
     Etiqueta descripcion;            // the selected item's description, right of the divider
     std::vector<Etiqueta> opciones;  // the item list; element 0 exists from the design

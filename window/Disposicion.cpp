@@ -1,6 +1,6 @@
 #include "window/Disposicion.h"
 
-#include "window/Distribucion.h"
+#include "window/Reparto.h"
 
 namespace instalar {
 

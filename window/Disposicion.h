@@ -34,7 +34,7 @@ public:
     void CentrarDescripcion();
     // The fonts were made anew for another resolution: every label is
     // measured again and the items spread again, in the order loading did
-    // it, none of them bold.  The selection then marks itself again.
+    // it, none of them bold.  The selection then highlights itself again.
     void MedirDeNuevo();
 
 private:

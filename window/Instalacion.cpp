@@ -5,7 +5,7 @@
 
 namespace instalar {
 
-std::u16string NombreVisible(const Etiqueta& opcion) { return TextoSinMarcas(opcion.texto); }
+std::u16string NombreVisible(const Etiqueta& opcion) { return TextoMostrado(opcion.texto); }
 
 void Instalacion::Empezar(int16_t opcion, ProcesoAEsperar proceso) {
     estado_.instalando = InstalacionEnCurso{opcion, std::move(proceso)};

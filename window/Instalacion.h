@@ -23,7 +23,7 @@ public:
     // shows how.  True when it has just ended.
     bool Mirar();
     // The menu is going: the setup goes on without it.
-    void Soltar() { estado_.instalando.reset(); }
+    void Abandonar() { estado_.instalando.reset(); }
 
 private:
     Etiqueta& Opcion(int16_t indice) { return estado_.controles.opciones[static_cast<size_t>(indice)]; }

@@ -85,7 +85,7 @@ void ListaOpciones::AnadirOpcion(Entrada&& entrada) {
     opcion.visible = true;
 }
 
-void ListaOpciones::Soltar() {
+void ListaOpciones::Vaciar() {
     if (estado_.controles.opciones.size() > 1) estado_.controles.opciones.resize(1);
     estado_.totalOpciones = 0;
     estado_.seleccionada.reset();

@@ -25,7 +25,7 @@ public:
     // Element 0 belongs to the design; the rest were made by CargarMenu.
     // The count goes with them: a screen reader may still ask after the
     // window is gone, and finds no item.
-    void Soltar();
+    void Vaciar();
 
 private:
     class Relleno;

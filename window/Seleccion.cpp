@@ -17,18 +17,18 @@ void Seleccion::SeleccionarOpcion(int16_t indice) {
     if (estado_.seleccionada && EsOpcion(*estado_.seleccionada))
         FijarNegrita(Opcion(*estado_.seleccionada), false, medida_);
     estado_.seleccionada = indice;
-    Marcar(indice);
+    Resaltar(indice);
 }
 
-void Seleccion::Marcar(int16_t indice) {
+void Seleccion::Resaltar(int16_t indice) {
     Etiqueta& elegida = Opcion(indice);
     disposicion_.ColocarFlechaAnte(elegida.caja);
     FijarNegrita(elegida, true, medida_);
     disposicion_.CentrarDescripcion();
 }
 
-void Seleccion::MarcarDeNuevo() {
-    if (estado_.seleccionada && EsOpcion(*estado_.seleccionada)) Marcar(*estado_.seleccionada);
+void Seleccion::ResaltarDeNuevo() {
+    if (estado_.seleccionada && EsOpcion(*estado_.seleccionada)) Resaltar(*estado_.seleccionada);
 }
 
 void Seleccion::SeleccionarAnterior() {

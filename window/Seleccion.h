@@ -37,7 +37,7 @@ public:
 
     // After everything was measured anew: the selected item is marked again
     // as selecting it did, without reading the file.
-    void MarcarDeNuevo();
+    void ResaltarDeNuevo();
 
     // The description that selecting item `indice` would show: none when
     // its entry has none or the file cannot be read.  All items'
@@ -46,9 +46,9 @@ public:
     std::optional<std::u16string> DescripcionDeOpcion(int16_t indice) const;
 
 private:
-    // Marks the item: the arrow measured against it before it turns bold,
+    // Highlights the item: the arrow measured against it before it turns bold,
     // then bold, then the description centred on the divider.
-    void Marcar(int16_t indice);
+    void Resaltar(int16_t indice);
     bool EsOpcion(int16_t indice) const { return indice >= 0 && indice < estado_.totalOpciones; }
     Etiqueta& Opcion(int16_t indice) { return estado_.controles.opciones[static_cast<size_t>(indice)]; }
 

@@ -2,13 +2,13 @@
 
 namespace instalar {
 
-RespuestaTecla Teclado::AlBajarTecla(Tecla tecla, int mayusculas, std::optional<ParadaFoco> foco) {
-    const bool conCtrl = (mayusculas & kCtrl) != 0;
+RespuestaTecla Teclado::AlBajarTecla(Tecla tecla, int modificadores, std::optional<ParadaFoco> foco) {
+    const bool conCtrl = (modificadores & kCtrl) != 0;
     // Alt with a key belongs to the system (Alt+Up and the like), as in any list.
-    const bool enLista = estado_.listaConFoco && (mayusculas & kAlt) == 0;
-    if (tecla == Tecla::F4 && (mayusculas & kAlt)) return {Orden::Cerrar, true, std::nullopt};
+    const bool enLista = estado_.listaConFoco && (modificadores & kAlt) == 0;
+    if (tecla == Tecla::F4 && (modificadores & kAlt)) return {Orden::Cerrar, true, std::nullopt};
     if (tecla == Tecla::Tabulador) {
-        const bool atras = (mayusculas & kShift) != 0;
+        const bool atras = (modificadores & kShift) != 0;
         return {Orden::Ninguna, true,
                 SiguienteParada(foco, atras, InstalarHabilitado(estado_), estado_.totalOpciones > 0)};
     }

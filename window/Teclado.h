@@ -32,7 +32,7 @@ public:
 
     // A key going down, with the modifiers held and the stop that has the
     // focus (none when no stop of the window has it).
-    RespuestaTecla AlBajarTecla(Tecla tecla, int mayusculas, std::optional<ParadaFoco> foco);
+    RespuestaTecla AlBajarTecla(Tecla tecla, int modificadores, std::optional<ParadaFoco> foco);
     // A character typed.
     RespuestaTecla AlEscribir(char16_t caracter);
     // A character typed with Alt: false when no item has it as its access

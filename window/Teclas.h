@@ -7,7 +7,7 @@ namespace instalar {
 enum class Tecla { Otra, Arriba, Abajo, Izquierda, Derecha, Inicio, Fin, Tabulador, F4 };
 
 // Modifier keys held during a key event, as bits.
-enum Mayusculas : int { kShift = 1, kCtrl = 2, kAlt = 4 };
+enum Modificadores : int { kShift = 1, kCtrl = 2, kAlt = 4 };
 
 // Characters the window acts on.
 constexpr char16_t kCaracterIntro = u'\r';

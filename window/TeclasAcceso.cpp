@@ -2,7 +2,7 @@
 
 namespace instalar {
 
-std::u16string TextoSinMarcas(std::u16string_view texto) {
+std::u16string TextoMostrado(std::u16string_view texto) {
     std::u16string visible;
     visible.reserve(texto.size());
     for (size_t i = 0; i < texto.size(); ++i) {

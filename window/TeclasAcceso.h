@@ -17,7 +17,7 @@ namespace instalar {
 
 // The text as the label shows it: "&x" shows x, "&&" shows "&", and an "&"
 // at the very end shows nothing.
-std::u16string TextoSinMarcas(std::u16string_view texto);
+std::u16string TextoMostrado(std::u16string_view texto);
 
 // The character after the first single "&", if there is one.
 std::optional<char16_t> TeclaDeAcceso(std::u16string_view texto);

@@ -30,8 +30,8 @@ void frmMenu::Cargar() {
 
     Controles& c = estado_.controles;
     c.barra.fondo = Color{88, 106, 183};
-    c.btnCerrar.fondo = c.barra.fondo;
-    c.btnInstalar.fondo = c.barra.fondo;
+    c.cerrar.fondo = c.barra.fondo;
+    c.instalar.fondo = c.barra.fondo;
     c.tituloVentana = u"Menú de instalación";
 
     FijarTexto(c.descripcion, u"", medida_);
@@ -59,8 +59,8 @@ void frmMenu::Arrastrar(double x, double y) {
     anfitrion_.MoverVentana({actual.x + x - arrastre_.x, actual.y + y - arrastre_.y});
 }
 
-RespuestaTecla frmMenu::AlBajarTecla(Tecla tecla, int mayusculas, std::optional<ParadaFoco> foco) {
-    return Obedecer(teclado_.AlBajarTecla(tecla, mayusculas, foco));
+RespuestaTecla frmMenu::AlBajarTecla(Tecla tecla, int modificadores, std::optional<ParadaFoco> foco) {
+    return Obedecer(teclado_.AlBajarTecla(tecla, modificadores, foco));
 }
 
 RespuestaTecla frmMenu::AlEscribir(char16_t caracter) { return Obedecer(teclado_.AlEscribir(caracter)); }
@@ -88,7 +88,7 @@ void frmMenu::Instalar() {
 
 void frmMenu::CambiarEscala() {
     disposicion_.MedirDeNuevo();
-    seleccion_.MarcarDeNuevo();
+    seleccion_.ResaltarDeNuevo();
 }
 
 Impacto frmMenu::ControlEn(double x, double y) const {

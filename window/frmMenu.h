@@ -57,7 +57,7 @@ public:
     void EmpezarArrastre(double x, double y);
     void Arrastrar(double x, double y);
     void TerminarArrastre() { arrastre_.activo = false; }
-    RespuestaTecla AlBajarTecla(Tecla tecla, int mayusculas, std::optional<ParadaFoco> foco = std::nullopt);
+    RespuestaTecla AlBajarTecla(Tecla tecla, int modificadores, std::optional<ParadaFoco> foco = std::nullopt);
     RespuestaTecla AlEscribir(char16_t caracter);
     bool AlEscribirConAlt(char16_t caracter) { return teclado_.AlEscribirConAlt(caracter); }
     void ListaGanaFoco() { estado_.listaConFoco = true; }
@@ -84,8 +84,8 @@ public:
     void CambiarEscala();
     // The window is going: the items made at load time go with it.
     void Descargar() {
-        instalacion_.Soltar();
-        lista_.Soltar();
+        instalacion_.Abandonar();
+        lista_.Vaciar();
     }
 
     // --- What the host needs to paint, route the mouse and answer screen readers
@@ -113,7 +113,7 @@ private:
     RespuestaTecla Obedecer(const RespuestaTecla& respuesta);
     // The buttons as the painted model shows them, from the state they
     // follow (see InstalarHabilitado): after every change of it.
-    void DerivarBotones() { estado_.controles.btnInstalar.habilitado = InstalarHabilitado(estado_); }
+    void DerivarBotones() { estado_.controles.instalar.habilitado = InstalarHabilitado(estado_); }
 
     MedidaTexto& medida_;
     Anfitrion& anfitrion_;

@@ -437,7 +437,7 @@ TEST(Elevacion, UnProgramaQuePideSerAdministradorArrancaAunqueWindowsRechaceElAr
 
     ASSERT_TRUE(inicio.ok()) << "error " << inicio.error().codigoSistema << ": "
                              << instalar::AUtf8(inicio.error().descripcion);
-    if (inicio.valor() == instalar::Inicio::RechazadoPorUsuario)
+    if (inicio.valor() == instalar::Arrancado::RechazadoPorUsuario)
         GTEST_SKIP() << "the consent prompt was declined: accept it for this case to check the start";
     ASSERT_TRUE(registro.EsperarEjecuciones(1)) << "the program did not start";
     ASSERT_EQ(EsperarFinDeLoArrancado(), "");
@@ -475,7 +475,7 @@ TEST_P(Medidas, OneLineTextsMeasureAsDrawTextLaysThemOut) {
     instalar::win32::Fuentes fuentes(instalar::win32::DpiDePantalla());
     instalar::win32::MedidaTextoWin32 medida(escala, fuentes);
     instalar::win32::Fuentes fuentesReferencia(instalar::win32::DpiDePantalla());
-    const instalar::win32::DCMemoria referencia(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr));
+    const instalar::win32::DCCreado referencia(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr));
     ASSERT_TRUE(referencia);
 
     const instalar::Controles diseno = instalar::ControlesDeDiseno();

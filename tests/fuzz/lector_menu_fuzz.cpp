@@ -429,7 +429,7 @@ private:
     void Preparar();
     void ComprobarCarga();
     void Seleccionar(int16_t indice, bool conRaton);
-    void Pulsar(Tecla tecla, int mayusculas);
+    void Pulsar(Tecla tecla, int modificadores);
     void Instalar(bool conIntro);
     // The setup the menu waits for: nothing starts meanwhile, and its end
     // is told in the hint line and marked on the item.
@@ -552,7 +552,7 @@ void Ventana::ComprobarCarga() {
         EXIGIR(opcion.comando == carga_.opciones[i].comando);
         EXIGIR(opcion.visible);
     }
-    EXIGIR(V().btnInstalar.habilitado == (carga_.totalOpciones >= 1));
+    EXIGIR(V().instalar.habilitado == (carga_.totalOpciones >= 1));
     EXIGIR((V().indicacion.texto == u"") == (carga_.totalOpciones < 1));
 
     if (carga_.error) {
@@ -643,18 +643,18 @@ void Ventana::Seleccionar(int16_t indice, bool conRaton) {
     EXIGIR(Cerca(V().descripcion.caja.arriba + V().descripcion.caja.alto / 2.0, (V().divisoria.y1 + V().divisoria.y2) / 2.0));
 }
 
-void Ventana::Pulsar(Tecla tecla, int mayusculas) {
+void Ventana::Pulsar(Tecla tecla, int modificadores) {
     const int16_t n = ventana_->TotalOpciones();
     const int16_t actual = Seleccionada();
     std::optional<int16_t> destino;
-    if ((mayusculas & kCtrl) != 0) {
+    if ((modificadores & kCtrl) != 0) {
         if (tecla == Tecla::Arriba && actual >= 1) destino = static_cast<int16_t>(actual - 1);
         if (tecla == Tecla::Abajo && actual < n - 1) destino = static_cast<int16_t>(actual + 1);
     }
     if (!destino) {
         const std::set<size_t> antes = Negritas(V());
         const int aperturasAntes = p_.aperturas;
-        ventana_->AlBajarTecla(tecla, mayusculas);
+        ventana_->AlBajarTecla(tecla, modificadores);
         EXIGIR(Negritas(V()) == antes && p_.aperturas == aperturasAntes);
         return;
     }
@@ -664,7 +664,7 @@ void Ventana::Pulsar(Tecla tecla, int mayusculas) {
     const std::set<size_t> antes = Negritas(V());
     const size_t mensajesAntes = p_.mensajes.size();
     auto esperada = ProximaDescripcion(nombre);
-    ventana_->AlBajarTecla(tecla, mayusculas);
+    ventana_->AlBajarTecla(tecla, modificadores);
     if (esperada.ok()) {
         EXIGIR(V().opciones[etiqueta].fuente.negrita);
         EXIGIR(Seleccionada() == *destino);
@@ -763,9 +763,9 @@ void Ventana::Instalar(bool conIntro) {
 }
 
 void Ventana::TerminarInstalacion(int16_t elegida) {
-    const std::u16string nombre = TextoSinMarcas(V().opciones[static_cast<size_t>(elegida)].texto);
+    const std::u16string nombre = TextoMostrado(V().opciones[static_cast<size_t>(elegida)].texto);
     EXIGIR(V().indicacion.texto == TextoInstalando(nombre));
-    EXIGIR(!V().btnInstalar.habilitado);
+    EXIGIR(!V().instalar.habilitado);
     const size_t procesos = p_.procesos.size();
     const size_t shell = p_.ejecucionesShell.size();
     ventana_->AlEscribir(kCaracterIntro);
@@ -781,7 +781,7 @@ void Ventana::TerminarInstalacion(int16_t elegida) {
     EXIGIR(!ventana_->EsperandoInstalacion());
     EXIGIR(V().indicacion.texto == TextoTerminado(nombre, codigo));
     EXIGIR(MarcaDe(V().opciones[static_cast<size_t>(elegida)]) != MarcaOpcion::Ninguna);
-    EXIGIR(V().btnInstalar.habilitado);
+    EXIGIR(V().instalar.habilitado);
     EXIGIR(Seleccionada() == elegida);
 }
 
@@ -793,7 +793,7 @@ void Ventana::Impactos() {
     const ArbolAccesible arbol(*ventana_, ParadaFoco::Lista);
     const long hijo = arbol.HijoEn(x, y);
     EXIGIR(arbol.Elemento(hijo).has_value());
-    const bool enBoton = V().btnInstalar.caja.Contiene(x, y) || V().btnCerrar.caja.Contiene(x, y);
+    const bool enBoton = V().instalar.caja.Contiene(x, y) || V().cerrar.caja.Contiene(x, y);
     if (!enBoton && impacto.tipo == Impacto::Tipo::Opcion && impacto.indice < ventana_->TotalOpciones())
         EXIGIR(hijo == impacto.indice + 1);
     if (impacto.tipo != Impacto::Tipo::Opcion) return;
@@ -870,7 +870,7 @@ void Probar(const Bytes& bytes) {
         for (char16_t& c : mayusculas) {
             if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - 32);
         }
-        nombres.push_back(mayusculas);
+        nombres.push_back(modificadores);
         for (size_t i = 0; i < nombres.size(); ++i) {
             const bool falla = (elecciones.Byte() & 3) == 0;
             const std::optional<size_t> fallaTras =

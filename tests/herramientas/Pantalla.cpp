@@ -10,12 +10,12 @@ namespace herramientas {
 
 namespace {
 
-using instalar::win32::DCMemoria;
+using instalar::win32::DCCreado;
 using instalar::win32::DCVentana;
 using instalar::win32::MapaBits;
 
-DCMemoria NuevoDcDeMemoria() {
-    DCMemoria dc(CreateCompatibleDC(nullptr));
+DCCreado NuevoDcDeMemoria() {
+    DCCreado dc(CreateCompatibleDC(nullptr));
     if (!dc) Fallar("CreateCompatibleDC");
     return dc;
 }

@@ -61,7 +61,7 @@ private:
     int ancho_;
     int alto_;
     void* bits_ = nullptr;
-    instalar::win32::DCMemoria dc_;
+    instalar::win32::DCCreado dc_;
     instalar::win32::MapaBits mapa_;
     instalar::win32::ObjetoEnDc seleccion_;
 };

@@ -36,7 +36,7 @@ struct CasoArchivo {
     std::string bytes;
     std::vector<std::u16string> lineas;  // as read, one after another
     std::optional<Codificacion> codificacion;  // nothing: never needed to know
-    Marca marca;
+    Bom marca;
     int lineaUtf8Rota;
 };
 
@@ -78,31 +78,31 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // The fake reads ANSI as Latin-1, which Windows-1252 agrees with on letters.
         CasoArchivo{"AnsiConAcentos", "Men\xFA\r\n1.0\r\nM\xF3" "dulo;n\xF3minas\\setup.exe;C\xE1lculo\r\n",
-                    {u"Menú", u"1.0", u"Módulo;nóminas\\setup.exe;Cálculo"}, kAnsi, Marca::Ninguna, 0},
-        CasoArchivo{"SoloAscii", "T\r\nV\r\nA;a.exe;x", {u"T", u"V", u"A;a.exe;x"}, kSinDecidir, Marca::Ninguna, 0},
-        CasoArchivo{"Utf8SinMarca", kMenuUtf8, kLineasBien, kUtf8, Marca::Ninguna, 0},
-        CasoArchivo{"Utf8ConMarca", "\xEF\xBB\xBF" + kMenuUtf8, kLineasBien, kUtf8, Marca::Utf8, 0},
-        CasoArchivo{"Utf8ConMarcaYSoloAscii", "\xEF\xBB\xBFT\r\nV", {u"T", u"V"}, kUtf8, Marca::Utf8, 0},
+                    {u"Menú", u"1.0", u"Módulo;nóminas\\setup.exe;Cálculo"}, kAnsi, Bom::Ninguna, 0},
+        CasoArchivo{"SoloAscii", "T\r\nV\r\nA;a.exe;x", {u"T", u"V", u"A;a.exe;x"}, kSinDecidir, Bom::Ninguna, 0},
+        CasoArchivo{"Utf8SinMarca", kMenuUtf8, kLineasBien, kUtf8, Bom::Ninguna, 0},
+        CasoArchivo{"Utf8ConMarca", "\xEF\xBB\xBF" + kMenuUtf8, kLineasBien, kUtf8, Bom::Utf8, 0},
+        CasoArchivo{"Utf8ConMarcaYSoloAscii", "\xEF\xBB\xBFT\r\nV", {u"T", u"V"}, kUtf8, Bom::Utf8, 0},
         CasoArchivo{"Utf16ConMarca", "\xFF\xFE" + Utf16("Men\xC3\xBA\r\n1.0\r\nM\xC3\xB3" "dulo;n\xC3\xB3minas\\setup.exe;C\xC3\xA1lculo\r\nZ;z.exe;\xE2\x82\xAC\r\n"),
-                    kLineasBien, kUtf16, Marca::Utf16LE, 0},
+                    kLineasBien, kUtf16, Bom::Utf16LE, 0},
         // CR alone ends a line in every encoding; LF alone never does.
-        CasoArchivo{"Utf8SoloCR", "Men\xC3\xBA\r1.0\rA;a;\xC3\xB3", {u"Menú", u"1.0", u"A;a;ó"}, kUtf8, Marca::Ninguna, 0},
-        CasoArchivo{"Utf8SoloLF", "Men\xC3\xBA\n1.0\n", {u"Menú\n1.0\n"}, kUtf8, Marca::Ninguna, 0},
-        CasoArchivo{"Utf16SoloCR", "\xFF\xFE" + Utf16("T\r\xC3\xB3\r"), {u"T", u"ó"}, kUtf16, Marca::Utf16LE, 0},
-        CasoArchivo{"Utf16SoloLF", "\xFF\xFE" + Utf16("T\nV\n"), {u"T\nV\n"}, kUtf16, Marca::Utf16LE, 0},
-        CasoArchivo{"AnsiSoloCR", "Men\xFA\r1.0", {u"Menú", u"1.0"}, kAnsi, Marca::Ninguna, 0},
+        CasoArchivo{"Utf8SoloCR", "Men\xC3\xBA\r1.0\rA;a;\xC3\xB3", {u"Menú", u"1.0", u"A;a;ó"}, kUtf8, Bom::Ninguna, 0},
+        CasoArchivo{"Utf8SoloLF", "Men\xC3\xBA\n1.0\n", {u"Menú\n1.0\n"}, kUtf8, Bom::Ninguna, 0},
+        CasoArchivo{"Utf16SoloCR", "\xFF\xFE" + Utf16("T\r\xC3\xB3\r"), {u"T", u"ó"}, kUtf16, Bom::Utf16LE, 0},
+        CasoArchivo{"Utf16SoloLF", "\xFF\xFE" + Utf16("T\nV\n"), {u"T\nV\n"}, kUtf16, Bom::Utf16LE, 0},
+        CasoArchivo{"AnsiSoloCR", "Men\xFA\r1.0", {u"Menú", u"1.0"}, kAnsi, Bom::Ninguna, 0},
         // A unit whose low byte is 0x0D is not a CR: U+010D is "č".
-        CasoArchivo{"Utf16NoEsCR", "\xFF\xFE" + Utf16("\xC4\x8D\r\nV"), {u"č", u"V"}, kUtf16, Marca::Utf16LE, 0},
-        CasoArchivo{"Utf16ByteSuelto", "\xFF\xFE" + Utf16("T\r\nV") + "x", {u"T", u"V"}, kUtf16, Marca::Utf16LE, 0},
+        CasoArchivo{"Utf16NoEsCR", "\xFF\xFE" + Utf16("\xC4\x8D\r\nV"), {u"č", u"V"}, kUtf16, Bom::Utf16LE, 0},
+        CasoArchivo{"Utf16ByteSuelto", "\xFF\xFE" + Utf16("T\r\nV") + "x", {u"T", u"V"}, kUtf16, Bom::Utf16LE, 0},
         // One byte that is not UTF-8 anywhere makes the whole file ANSI.
         CasoArchivo{"Utf8RotoEnLaUltimaLinea", "Men\xC3\xBA\r\n1.0\r\nA;a;ok\r\nB;b;m\xF3",
-                    {u"MenÃº", u"1.0", u"A;a;ok", u"B;b;mó"}, kAnsi, Marca::Ninguna, 4},
-        CasoArchivo{"Vacio", "", {}, kSinDecidir, Marca::Ninguna, 0},
-        CasoArchivo{"SoloMarcaUtf8", "\xEF\xBB\xBF", {}, kUtf8, Marca::Utf8, 0},
-        CasoArchivo{"SoloMarcaUtf16", "\xFF\xFE", {}, kUtf16, Marca::Utf16LE, 0},
+                    {u"MenÃº", u"1.0", u"A;a;ok", u"B;b;mó"}, kAnsi, Bom::Ninguna, 4},
+        CasoArchivo{"Vacio", "", {}, kSinDecidir, Bom::Ninguna, 0},
+        CasoArchivo{"SoloMarcaUtf8", "\xEF\xBB\xBF", {}, kUtf8, Bom::Utf8, 0},
+        CasoArchivo{"SoloMarcaUtf16", "\xFF\xFE", {}, kUtf16, Bom::Utf16LE, 0},
         // Not supported: read as ANSI, mark and all.
         CasoArchivo{"MarcaUtf16BigEndian", std::string("\xFE\xFF\0T", 4), {std::u16string(u"\u00FE\u00FF\0T", 4)}, kAnsi,
-                    Marca::Utf16BE, 0}),
+                    Bom::Utf16BE, 0}),
     [](const auto& caso) { return std::string(caso.param.nombre); });
 
 // The list and the description lookup read every encoding alike, so each
@@ -116,7 +116,7 @@ TEST(CodificacionLectoresTest, LosDosLectoresCoincidenEnCadaCodificacion) {
             std::vector<std::u16string> nombres;
             void Opcion(const LineaLeida&, Entrada&& e) override { nombres.push_back(e.nombre); }
         } lista;
-        ASSERT_EQ(RecorrerMenu(p, kRuta, lista).parada, Parada::FinDelArchivo);
+        ASSERT_EQ(RecorrerMenu(p, kRuta, lista).motivo, FinPor::FinDelArchivo);
         ASSERT_EQ(lista.nombres, (std::vector<std::u16string>{u"Árbol", u"árbol", u"Nóminas"}));
         const std::u16string esperadas[] = {u"uno", u"uno", u"tres"};  // the first of a name wins
         for (size_t i = 0; i < lista.nombres.size(); ++i) {
@@ -136,18 +136,18 @@ TEST(CodificacionLimitesTest, LasPosicionesCuentanCaracteres) {
     const std::string cabecera = "T\r\nV\r\n";
     struct Caso {
         std::string bytes;
-        Parada parada;
+        FinPor motivo;
     } casos[] = {
-        {cabecera + ocho + ";x\r\n", Parada::FinDelArchivo},
-        {cabecera + ocho + "\xC3\xB3;x\r\n", Parada::PosicionExcesiva},
-        {"\xFF\xFE" + Utf16(cabecera) + dieciseis, Parada::FinDelArchivo},
-        {"\xFF\xFE" + Utf16(cabecera + "\xC3\xB3") + dieciseis, Parada::PosicionExcesiva},
+        {cabecera + ocho + ";x\r\n", FinPor::FinDelArchivo},
+        {cabecera + ocho + "\xC3\xB3;x\r\n", FinPor::PosicionExcesiva},
+        {"\xFF\xFE" + Utf16(cabecera) + dieciseis, FinPor::FinDelArchivo},
+        {"\xFF\xFE" + Utf16(cabecera + "\xC3\xB3") + dieciseis, FinPor::PosicionExcesiva},
     };
     for (const Caso& caso : casos) {
         PlataformaFalsa p;
         p.archivos[kRuta] = caso.bytes;
         VisitaMenu nada;
-        EXPECT_EQ(RecorrerMenu(p, kRuta, nada).parada, caso.parada);
+        EXPECT_EQ(RecorrerMenu(p, kRuta, nada).motivo, caso.motivo);
     }
 }
 
@@ -173,7 +173,7 @@ TEST(CodificacionCosteTest, SoloUnArchivoUtf8SeLeeDosVeces) {
             int opciones = 0;
             void Opcion(const LineaLeida&, Entrada&&) override { ++opciones; }
         } cuenta;
-        ASSERT_EQ(RecorrerMenu(p, kRuta, cuenta).parada, Parada::FinDelArchivo);
+        ASSERT_EQ(RecorrerMenu(p, kRuta, cuenta).motivo, FinPor::FinDelArchivo);
         EXPECT_EQ(cuenta.opciones, 20000);
         EXPECT_LE(p.bytesLeidos, caso.vecesComoMucho * caso.bytes.size());
         EXPECT_GE(p.bytesLeidos, caso.bytes.size());

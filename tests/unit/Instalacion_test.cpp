@@ -71,7 +71,7 @@ TEST_F(InstalacionTest, MientrasEsperaLoDiceYSoloAceptaCerrar) {
     Menu(true);
     EmpezarYEsperar();
     EXPECT_EQ(V().indicacion.texto, u"Instalando «Uno»…");
-    EXPECT_FALSE(V().btnInstalar.habilitado);
+    EXPECT_FALSE(V().instalar.habilitado);
     EXPECT_FALSE(ventana->MirarInstalacion()) << "the setup still runs";
 
     // Enter, "Instalar", the arrows, a click, an access key: nothing starts
@@ -122,7 +122,7 @@ TEST_P(DesenlaceEnVentanaTest, LaIndicacionLaMarcaYElLectorDicenComoTermino) {
     EXPECT_EQ(V().indicacion.texto, caso.indicacion);
     EXPECT_EQ(MarcaDe(V().opciones[1]), caso.marca);
     EXPECT_EQ(MarcaDe(V().opciones[0]), MarcaOpcion::Ninguna);
-    EXPECT_TRUE(V().btnInstalar.habilitado);
+    EXPECT_TRUE(V().instalar.habilitado);
     EXPECT_FALSE(ventana->Descargada());
     const std::u16string desenlace = caso.indicacion.substr(caso.indicacion.find(u": ") + 2);
     EXPECT_EQ(NombreAccesible(1), u"Dos: " + desenlace);
@@ -191,7 +191,7 @@ TEST_F(InstalacionTest, UnDocumentoNoSeEsperaYElMenuSigueAbierto) {
     EXPECT_EQ(p.ejecucionesShell.size(), 1u);
     EXPECT_FALSE(ventana->Descargada());
     EXPECT_FALSE(ventana->EsperandoInstalacion());
-    EXPECT_TRUE(V().btnInstalar.habilitado);
+    EXPECT_TRUE(V().instalar.habilitado);
     EXPECT_EQ(V().indicacion.texto, u"Selecciona la opción que desees instalar.");
     ventana->AlBajarTecla(Tecla::Arriba, kCtrl);
     EXPECT_EQ(ventana->Seleccionada(), std::optional<int16_t>(1));

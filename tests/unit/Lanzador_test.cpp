@@ -493,7 +493,7 @@ struct CasoSeguir {
     size_t procesos;
     size_t shell;
     bool seguir;  // the start asks to follow the process
-    Inicio inicio;
+    Arrancado inicio;
 };
 
 void PrintTo(const CasoSeguir& caso, std::ostream* os) { *os << caso.nombre; }
@@ -519,7 +519,7 @@ TEST_P(SeguirTest, DevuelveLoQueHayQueEsperar) {
             EXPECT_EQ(peticion.argumentos, u"/S");
         }
     // Declined, nothing started: nothing to wait for.
-    const bool conProceso = caso.seguir && caso.inicio == Inicio::Iniciado;
+    const bool conProceso = caso.seguir && caso.inicio == Arrancado::Iniciado;
     ASSERT_EQ(arranque.valor().proceso != nullptr, conProceso);
     if (!conProceso) return;
     // What comes back is the started process, as the platform reports it.
@@ -534,13 +534,13 @@ TEST_P(SeguirTest, DevuelveLoQueHayQueEsperar) {
 INSTANTIATE_TEST_SUITE_P(
     Arranques, SeguirTest,
     ::testing::Values(
-        CasoSeguir{"Programa", kSetup, {}, {}, 1, 0, true, Inicio::Iniciado},
-        CasoSeguir{"Paquete", kPaquete, {}, {}, 0, 1, true, Inicio::Iniciado},
-        CasoSeguir{"ElevacionAceptada", kSetup, {kRequiereElevacion}, {}, 1, 1, true, Inicio::Iniciado},
+        CasoSeguir{"Programa", kSetup, {}, {}, 1, 0, true, Arrancado::Iniciado},
+        CasoSeguir{"Paquete", kPaquete, {}, {}, 0, 1, true, Arrancado::Iniciado},
+        CasoSeguir{"ElevacionAceptada", kSetup, {kRequiereElevacion}, {}, 1, 1, true, Arrancado::Iniciado},
         // A document is not waited for: the menu simply stays.
-        CasoSeguir{"Documento", kManual, {}, {}, 0, 1, false, Inicio::Iniciado},
+        CasoSeguir{"Documento", kManual, {}, {}, 0, 1, false, Arrancado::Iniciado},
         CasoSeguir{"ElevacionRechazada", kSetup, {kRequiereElevacion}, {kCancelado}, 1, 1, true,
-                   Inicio::RechazadoPorUsuario}),
+                   Arrancado::RechazadoPorUsuario}),
     [](const auto& caso) { return std::string(caso.param.nombre); });
 
 TEST(SeguirTest, UnProgramaQueNoExisteEsUnErrorSinArranque) {

@@ -41,7 +41,7 @@ struct CasoRecorrido {
     std::string archivo;  // empty name below: no file at all
     bool existe;
     std::vector<std::string> eventos;
-    Parada parada;
+    FinPor motivo;
     int linea;
     CodigoError error;
 };
@@ -59,7 +59,7 @@ TEST_P(RecorridoTest, CuentaLasLineasYSeDetieneDondeYPorLoQueDebe) {
     const FinRecorrido fin = RecorrerMenu(p, kRuta, registro);
 
     EXPECT_EQ(registro.eventos, caso.eventos);
-    EXPECT_EQ(fin.parada, caso.parada);
+    EXPECT_EQ(fin.motivo, caso.motivo);
     EXPECT_EQ(fin.linea, caso.linea);
     EXPECT_EQ(fin.error ? fin.error->codigo : CodigoError::Ninguno, caso.error);
     EXPECT_EQ(p.archivosAbiertos, 0);
@@ -75,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
                       true,
                       {"1 linea", "1 titulo T", "2 linea", "2 version V", "3 linea", "3 ignorada", "4 linea",
                        "4 opcion Alfa|a.exe", "5 linea", "5 ignorada", "6 linea ultima", "6 opcion Beta|b.exe"},
-                      Parada::FinDelArchivo,
+                      FinPor::FinDelArchivo,
                       6,
                       CodigoError::Ninguno},
         // A line ends at CR or CR LF, never at a lone LF.
@@ -84,30 +84,30 @@ INSTANTIATE_TEST_SUITE_P(
                       true,
                       {"1 linea", "1 titulo T", "2 linea", "2 version V\n", "3 linea", "3 opcion A|a",
                        "4 linea ultima", "4 opcion B|b"},
-                      Parada::FinDelArchivo,
+                      FinPor::FinDelArchivo,
                       4,
                       CodigoError::Ninguno},
-        CasoRecorrido{"SinArchivo", "", false, {}, Parada::NoSeAbre, 0, CodigoError::ArchivoNoEncontrado},
-        CasoRecorrido{"Vacio", "", true, {}, Parada::LineaIlegible, 1, CodigoError::FinDeArchivo},
+        CasoRecorrido{"SinArchivo", "", false, {}, FinPor::NoSeAbre, 0, CodigoError::ArchivoNoEncontrado},
+        CasoRecorrido{"Vacio", "", true, {}, FinPor::LineaIlegible, 1, CodigoError::FinDeArchivo},
         CasoRecorrido{"SoloTitulo",
                       "T",
                       true,
                       {"1 linea ultima", "1 titulo T"},
-                      Parada::LineaIlegible,
+                      FinPor::LineaIlegible,
                       2,
                       CodigoError::FinDeArchivo},
         CasoRecorrido{"SoloCabecera",
                       "T\r\nV\r\n",
                       true,
                       {"1 linea", "1 titulo T", "2 linea ultima", "2 version V"},
-                      Parada::FinDelArchivo,
+                      FinPor::FinDelArchivo,
                       2,
                       CodigoError::Ninguno},
         CasoRecorrido{"PosicionDesbordada",
                       "T\r\nV\r\nA;a\r\n" + kLargo + ";x\r\nB;b\r\n",
                       true,
                       {"1 linea", "1 titulo T", "2 linea", "2 version V", "3 linea", "3 opcion A|a", "4 linea"},
-                      Parada::PosicionExcesiva,
+                      FinPor::PosicionExcesiva,
                       4,
                       CodigoError::Desbordamiento}),
     [](const auto& caso) { return std::string(caso.param.nombre); });
@@ -132,7 +132,7 @@ TEST(RecorridoLimiteTest, LaOpcionDeMasSeEntregaYDetieneLaLectura) {
 
     EXPECT_EQ(cuenta.opciones, kOpcionesMaximas);
     EXPECT_EQ(cuenta.deMas, std::vector<std::string>{"32770 e32767"});
-    EXPECT_EQ(fin.parada, Parada::DemasiadasOpciones);
+    EXPECT_EQ(fin.motivo, FinPor::DemasiadasOpciones);
     EXPECT_EQ(fin.linea, 32770);
     ASSERT_TRUE(fin.error.has_value());
     EXPECT_EQ(fin.error->descripcion, u"Desbordamiento");
@@ -207,7 +207,7 @@ TEST(VolverTest, LaDirectivaSigueSiendoUnComentario) {
               (std::vector<std::string>{"1 linea", "1 titulo T", "2 linea", "2 version V", "3 linea",
                                         "3 directiva volver", "3 ignorada", "4 linea", "4 directiva otra cosa",
                                         "4 ignorada", "5 linea ultima", "5 opcion Alfa|a.exe"}));
-    EXPECT_EQ(fin.parada, Parada::FinDelArchivo);
+    EXPECT_EQ(fin.motivo, FinPor::FinDelArchivo);
     EXPECT_FALSE(fin.error.has_value());
 }
 

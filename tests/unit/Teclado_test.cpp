@@ -65,7 +65,7 @@ TEST_P(CierreTest, CierraSinInstalar) {
     else
         Escribir({"T", "V"});
     Cargar();
-    ASSERT_EQ(V().btnInstalar.habilitado, caso.conOpciones);
+    ASSERT_EQ(V().instalar.habilitado, caso.conOpciones);
 
     if (caso.conEscape)
         ventana->AlEscribir(kCaracterEscape);
@@ -125,7 +125,7 @@ TEST_P(SinMarcaTest, InstalarNoHaceNada) {
     if (caso.errorPrimeraDescripcion) p.erroresPorApertura[2] = *caso.errorPrimeraDescripcion;
     Cargar();
     ASSERT_TRUE(Negritas().empty());
-    ASSERT_EQ(V().btnInstalar.habilitado, caso.instalarHabilitado);
+    ASSERT_EQ(V().instalar.habilitado, caso.instalarHabilitado);
     ASSERT_EQ(p.mensajes.size(), caso.mensajesAlCargar);
 
     if (caso.conIntro)
@@ -167,7 +167,7 @@ struct CasoLista {
     const char* nombre;
     size_t inicial;
     Tecla tecla;
-    int mayusculas;
+    int modificadores;
     bool listaConFoco;
     size_t esperada;
 };
@@ -184,7 +184,7 @@ TEST_P(ListaConFocoTest, LasFlechasInicioYFinMuevenSinDarLaVuelta) {
     if (caso.listaConFoco) ventana->ListaGanaFoco();
     const int aperturas = p.aperturas;
 
-    ventana->AlBajarTecla(caso.tecla, caso.mayusculas);
+    ventana->AlBajarTecla(caso.tecla, caso.modificadores);
 
     EXPECT_EQ(Negritas(), Indices{caso.esperada});
     const std::u16string descripciones[] = {u"da", u"db", u"dc", u"dd"};

@@ -24,7 +24,7 @@ class MarcasTest : public ::testing::TestWithParam<CasoMarcas> {};
 
 TEST_P(MarcasTest, TextoVisibleYTeclaDeAcceso) {
     const CasoMarcas& caso = GetParam();
-    EXPECT_EQ(TextoSinMarcas(caso.texto), caso.visible);
+    EXPECT_EQ(TextoMostrado(caso.texto), caso.visible);
     EXPECT_EQ(TeclaDeAcceso(caso.texto), caso.tecla);
 }
 

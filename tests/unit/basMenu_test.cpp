@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/basMenu.h"
+#include "arranque/basMenu.h"
 
 namespace instalar {
 namespace {

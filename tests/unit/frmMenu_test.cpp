@@ -39,8 +39,8 @@ TEST_F(CargaTest, AparienciaDeLaVentana) {
     Cargar();
     EXPECT_EQ(V().tituloVentana, kTituloVentana);
     EXPECT_EQ(V().barra.fondo, kAzulBarra);
-    EXPECT_EQ(V().btnInstalar.fondo, kAzulBarra);
-    EXPECT_EQ(V().btnCerrar.fondo, kAzulBarra);
+    EXPECT_EQ(V().instalar.fondo, kAzulBarra);
+    EXPECT_EQ(V().cerrar.fondo, kAzulBarra);
     EXPECT_EQ(p.fondosCargados, std::vector<std::u16string>{u"C:\\medio\\quorbel.bmp"});
     EXPECT_TRUE(p.mensajes.empty()) << "el logotipo falta y no debe avisarse";
 }
@@ -87,7 +87,7 @@ TEST_F(CargaTest, TituloVersionYOpcionesEnOrden) {
         EXPECT_EQ(opcion.fuente.nombre, u"Verdana") << i;
         EXPECT_EQ(opcion.caja.alto, 270.0f) << i;
     }
-    EXPECT_TRUE(V().btnInstalar.habilitado);
+    EXPECT_TRUE(V().instalar.habilitado);
     EXPECT_EQ(V().indicacion.texto, u"Selecciona la opción que desees instalar.");
     EXPECT_EQ(p.archivosAbiertos, 0);
 }
@@ -203,8 +203,8 @@ TEST_P(SinListaTest, AvisaEnLaDescripcionYDeshabilitaInstalar) {
     EXPECT_TRUE(Negritas().empty());
     EXPECT_FALSE(V().flecha.visible);
     EXPECT_EQ(V().indicacion.texto, u"");
-    EXPECT_FALSE(V().btnInstalar.habilitado);
-    EXPECT_TRUE(V().btnCerrar.habilitado);
+    EXPECT_FALSE(V().instalar.habilitado);
+    EXPECT_TRUE(V().cerrar.habilitado);
     EXPECT_TRUE(p.mensajes.empty());
     EXPECT_EQ(p.archivosAbiertos, 0);
 }
@@ -238,7 +238,7 @@ TEST_F(VentanaTest, SoloCabeceraEnLaRaizDeUnaUnidad) {
     p.archivos[u"E:\\\\instalar.inf"] = LineasCrLf({"Oficina", "2.0"});
     Cargar();
     EXPECT_EQ(V().descripcion.texto, MensajeSinOpciones(u"E:\\\\instalar.inf"));
-    EXPECT_FALSE(V().btnInstalar.habilitado);
+    EXPECT_FALSE(V().instalar.habilitado);
 }
 
 // ---------------------------------------------------------------------------
@@ -272,7 +272,7 @@ TEST_P(CorteTest, LasOpcionesLeidasQuedanApiladasSinSeleccion) {
     }
     EXPECT_TRUE(Negritas().empty());
     EXPECT_FALSE(V().flecha.visible);
-    EXPECT_TRUE(V().btnInstalar.habilitado);
+    EXPECT_TRUE(V().instalar.habilitado);
     EXPECT_EQ(V().indicacion.texto, u"Selecciona la opción que desees instalar.");
     EXPECT_TRUE(p.mensajes.empty());
     EXPECT_EQ(p.aperturas, 1);
@@ -307,7 +307,7 @@ TEST_P(CuentaTest, ElNumeroDeOpcionesEsDeDieciseisBits) {
     EXPECT_EQ(ultima.texto, u"e");
     EXPECT_EQ(ultima.comando, u"s.exe");
     EXPECT_TRUE(ultima.visible);
-    EXPECT_TRUE(V().btnInstalar.habilitado);
+    EXPECT_TRUE(V().instalar.habilitado);
     if (caso.desborda) {
         EXPECT_EQ(V().descripcion.texto, u"Desbordamiento");
         EXPECT_TRUE(Negritas().empty());
@@ -344,7 +344,7 @@ TEST_F(CargaTest, ClicEnOtraOpcionMueveNegritaFlechaYDescripcion) {
     EXPECT_EQ(negrita.ancho, 4 * 132.0f);
     // The item left behind returns to its regular width.
     EXPECT_EQ(V().opciones[0].caja.ancho, 3 * 120.0f);
-    EXPECT_TRUE(V().btnInstalar.habilitado);
+    EXPECT_TRUE(V().instalar.habilitado);
     EXPECT_TRUE(p.mensajes.empty());
 }
 
@@ -451,7 +451,7 @@ TEST_P(ArchivoCambiadoTest, UnaLecturaFallidaDejaLaSeleccionComoEstaba) {
     EXPECT_EQ(V().flecha.caja.izquierda, flecha.izquierda);
     EXPECT_EQ(V().descripcion.texto, info.texto);
     EXPECT_EQ(V().descripcion.caja.arriba, info.caja.arriba);
-    EXPECT_TRUE(V().btnInstalar.habilitado);
+    EXPECT_TRUE(V().instalar.habilitado);
     EXPECT_EQ(p.archivosAbiertos, 0);
 }
 
@@ -484,7 +484,7 @@ TEST_F(VentanaTest, LaPrimeraSeleccionFallidaAvisaYNoMarcaNada) {
     EXPECT_FALSE(V().flecha.visible);
     EXPECT_EQ(V().descripcion.texto, u"");
     EXPECT_EQ(V().opciones[1].caja.arriba, 3215.0f);  // laid out all the same
-    EXPECT_TRUE(V().btnInstalar.habilitado);
+    EXPECT_TRUE(V().instalar.habilitado);
 }
 
 // ---------------------------------------------------------------------------

@@ -1,4 +1,4 @@
-#include "window/Distribucion.h"
+#include "window/Reparto.h"
 
 namespace instalar {
 

@@ -1,4 +1,4 @@
-#include "app/basMenu.h"
+#include "arranque/basMenu.h"
 
 namespace instalar {
 
