@@ -60,16 +60,27 @@ Desenlace DesenlaceDe(uint32_t codigoSalida) {
     return {u"Terminó con el código " + CodigoEnPalabras(codigoSalida), ClaseDesenlace::Fallido};
 }
 
+Desenlace DesenlaceIncierto() { return {u"Terminó; no se puede saber si se instaló", ClaseDesenlace::Incierto}; }
+
 std::u16string TextoInstalando(const std::u16string& nombre) { return u"Instalando «" + nombre + u"»…"; }
 
-std::u16string TextoTerminado(const std::u16string& nombre, uint32_t codigoSalida) {
-    return u"«" + nombre + u"»: " + TextoDesenlace(codigoSalida);
+std::u16string TextoInstalandoSinSeguir(const std::u16string& nombre) {
+    return TextoInstalando(nombre) + u" (solo se puede esperar a este programa, no a los que abra)";
+}
+
+std::u16string TextoEsperandoA(const std::u16string& programa) {
+    const std::u16string quien = programa.empty() ? u"un programa que abrió" : u"«" + programa + u"»";
+    return u"Esperando a que se cierre " + quien + u"… (Intro: dejar de esperar)";
+}
+
+std::u16string TextoTerminado(const std::u16string& nombre, const Desenlace& desenlace) {
+    return u"«" + nombre + u"»: " + desenlace.texto;
 }
 
 std::u16string NombreInstalando(const std::u16string& nombre) { return nombre + u": instalando"; }
 
-std::u16string NombreTerminado(const std::u16string& nombre, uint32_t codigoSalida) {
-    return nombre + u": " + TextoDesenlace(codigoSalida);
+std::u16string NombreTerminado(const std::u16string& nombre, const Desenlace& desenlace) {
+    return nombre + u": " + desenlace.texto;
 }
 
 }  // namespace instalar

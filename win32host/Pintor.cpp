@@ -101,8 +101,8 @@ void PintarEtiqueta(HDC dc, const Etiqueta& etiqueta, const Escala& escala, Fuen
     ::DrawTextW(dc, W(etiqueta.texto), static_cast<int>(etiqueta.texto.size()), &caja, formato);
 }
 
-// A tick, a dash or a cross, in the item's text colour, with strokes that
-// grow with the resolution.
+// A tick, a dash, a cross or a ring, in the item's text colour, with
+// strokes that grow with the resolution.
 void PintarMarca(HDC dc, const Etiqueta& opcion, MarcaOpcion marca, COLORREF color, const Escala& escala) {
     const TrazoMarca trazo = TrazoDeMarca(opcion, escala);
     const RECT& caja = trazo.caja;
@@ -127,6 +127,10 @@ void PintarMarca(HDC dc, const Etiqueta& opcion, MarcaOpcion marca, COLORREF col
         ::LineTo(dc, caja.right - 1, caja.bottom - 1);
         ::MoveToEx(dc, caja.right - 1, caja.top, nullptr);
         ::LineTo(dc, caja.left, caja.bottom - 1);
+        break;
+    case MarcaOpcion::Incierto:
+        // Arc's start and end at one point draw the whole ring, unfilled.
+        ::Arc(dc, caja.left, caja.top, caja.right, caja.bottom, caja.left, caja.top, caja.left, caja.top);
         break;
     case MarcaOpcion::Ninguna: break;
     }

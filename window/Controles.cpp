@@ -101,9 +101,10 @@ void FijarNegrita(Etiqueta& etiqueta, bool negrita, MedidaTexto& medida) {
 
 MarcaOpcion MarcaDe(const Etiqueta& opcion) {
     if (!opcion.desenlace) return MarcaOpcion::Ninguna;
-    switch (DesenlaceDe(*opcion.desenlace).clase) {
+    switch (opcion.desenlace->clase) {
     case ClaseDesenlace::Instalado: return MarcaOpcion::Instalado;
     case ClaseDesenlace::Cancelado: return MarcaOpcion::Cancelado;
+    case ClaseDesenlace::Incierto: return MarcaOpcion::Incierto;
     case ClaseDesenlace::Fallido: break;
     }
     return MarcaOpcion::Fallido;

@@ -286,9 +286,13 @@ TEST_P(Seguimiento, TerminaConElProgramaYDaSuCodigoDeSalida) {
         const auto proceso = Iniciar(medio_.RutaDe(programa));
         ASSERT_NE(proceso, nullptr);
 
-        EXPECT_FALSE(proceso->Terminado()) << "ended while the program still runs";
-        ASSERT_TRUE(Esperar([&] { return proceso->Terminado(); }, 10000)) << "never ended";
-        EXPECT_EQ(proceso->CodigoSalida(), caso.codigo);
+        EXPECT_TRUE(proceso->SigueDescendientes());
+        EXPECT_FALSE(proceso->Mirar().terminado) << "ended while the program still runs";
+        ASSERT_TRUE(Esperar([&] { return proceso->Mirar().terminado; }, 10000)) << "never ended";
+        const instalar::MiradaProceso mirada = proceso->Mirar();
+        EXPECT_EQ(mirada.codigoSalida, caso.codigo);
+        EXPECT_FALSE(mirada.otrosEnMarcha);
+        EXPECT_FALSE(mirada.sobrevivido) << "nothing it started outlived it";
     }
 }
 
@@ -306,9 +310,14 @@ TEST_P(Seguimiento, UnArrancadorNoTerminaHastaQueTermineSuHijo) {
 
     ASSERT_EQ(WaitForSingleObject(seguido->Proceso(), 10000), WAIT_OBJECT_0) << "the bootstrapper did not end";
     ASSERT_TRUE(registro_.EsperarEjecuciones(2)) << "the child did not start: " << Describir(registro_.Ejecuciones());
-    EXPECT_FALSE(proceso->Terminado()) << "ended with the bootstrapper, while its child still runs";
-    ASSERT_TRUE(Esperar([&] { return proceso->Terminado(); }, 10000)) << "never ended";
-    EXPECT_EQ(proceso->CodigoSalida(), 7u);
+    const instalar::MiradaProceso mientras = proceso->Mirar();
+    EXPECT_TRUE(mientras.terminado);
+    EXPECT_TRUE(mientras.otrosEnMarcha) << "the child that still runs was not seen";
+    EXPECT_EQ(instalar::AUtf8(mientras.nombreDeOtro), "setup.exe");
+    ASSERT_TRUE(Esperar([&] { return !proceso->Mirar().otrosEnMarcha; }, 10000)) << "never ended";
+    const instalar::MiradaProceso despues = proceso->Mirar();
+    EXPECT_EQ(despues.codigoSalida, 7u);
+    EXPECT_TRUE(despues.sobrevivido) << "the child outlived the bootstrapper";
     const auto ejecuciones = registro_.Ejecuciones();
     ASSERT_EQ(ejecuciones.size(), 2u) << Describir(ejecuciones);
     EXPECT_EQ(Utf8(ejecuciones[1].lineaDeOrdenes), Utf8(L"\"" + medio_.RutaDe(L"setup.exe") + L"\" hijo"));
@@ -333,6 +342,39 @@ TEST_P(Seguimiento, DejarDeSeguirloNoTerminaElPrograma) {
     DWORD codigo = 0;
     ASSERT_TRUE(GetExitCodeProcess(programa.get(), &codigo));
     EXPECT_EQ(codigo, 5u) << "it did not run to its own end";
+}
+
+// Where the setup cannot be put in a job (started elevated, or on Windows 7
+// from a menu already in one; Wine 8, as Windows 8 and later, nests jobs),
+// the processes it starts are found in the system's list: the followed
+// process is given no group here, as the menu gives none then.
+TEST(SeguimientoSinGrupo, ElHijoDeUnArrancadorSeVeEnLaListaDeProcesos) {
+    Medio medio;
+    Registro registro;
+    medio.CopiarPrograma(L"setup_falso.exe", L"setup.exe");
+    medio.CopiarPrograma(L"setup_falso.exe", L"visor.exe");
+    const VariableDeEntorno arrancador(L"INSTALAR_PRUEBA_ARRANCADOR", L"1500");
+    const VariableDeEntorno hijo(L"INSTALAR_PRUEBA_HIJO", L"visor.exe");
+    const std::wstring programa = medio.RutaDe(L"setup.exe");
+    std::wstring linea = L"\"" + programa + L"\"";
+    STARTUPINFOW inicio{};
+    inicio.cb = sizeof inicio;
+    PROCESS_INFORMATION info{};
+    ASSERT_TRUE(CreateProcessW(programa.c_str(), linea.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+                               nullptr, &inicio, &info));
+    const instalar::win32::ManejadorHilo hilo(info.hThread);
+    instalar::win32::ProcesoSeguido seguido(instalar::win32::ManejadorProceso(info.hProcess), std::nullopt);
+    ASSERT_TRUE(seguido.SigueDescendientes()) << "the list of processes could not be read";
+    ResumeThread(hilo.get());
+
+    ASSERT_EQ(WaitForSingleObject(seguido.Proceso(), 10000), WAIT_OBJECT_0) << "the bootstrapper did not end";
+    ASSERT_TRUE(registro.EsperarEjecuciones(2)) << Describir(registro.Ejecuciones());
+    const instalar::MiradaProceso mientras = seguido.Mirar();
+    EXPECT_TRUE(mientras.terminado);
+    EXPECT_TRUE(mientras.otrosEnMarcha) << "the child was not found";
+    EXPECT_EQ(instalar::AUtf8(mientras.nombreDeOtro), "visor.exe");
+    ASSERT_TRUE(Esperar([&] { return !seguido.Mirar().otrosEnMarcha; }, 10000)) << "the child never ended";
+    EXPECT_TRUE(seguido.Mirar().sobrevivido);
 }
 
 INSTANTIATE_TEST_SUITE_P(Plataforma, Seguimiento,
