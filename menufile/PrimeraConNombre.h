@@ -7,9 +7,9 @@
 // given.
 
 #include <cstddef>
+#include <map>
 #include <optional>
 #include <string>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -56,7 +56,7 @@ private:
     ComparacionNombres* comparacion_;
     size_t anotadas_ = 0;
     // The first entry of every name met so far, by the comparison's groups.
-    std::unordered_map<std::u16string, std::vector<Primera>> grupos_;
+    std::map<std::u16string, std::vector<Primera>> grupos_;
 };
 
 }  // namespace instalar

@@ -1,6 +1,5 @@
 #include "menufile/RecorridoMenu.h"
 
-#include <optional>
 #include <utility>
 
 #include "menufile/ArchivoMenu.h"
@@ -14,11 +13,9 @@ class Recorrido {
 public:
     Recorrido(ArchivoMenu& archivo, VisitaMenu& visita) : archivo_(archivo), visita_(visita) {}
 
-    FinRecorrido Recorrer();
-    FinRecorrido RecorrerDescripciones();
+    FinRecorrido Recorrer(Lector lector);
 
 private:
-    std::optional<FinRecorrido> Cabecera();
     // Reads the next line and tells the visit; false when it could not.
     bool Leer();
     FinRecorrido Fin(FinPor motivo, Fallo error) { return {motivo, numero_, std::move(error), volver_}; }
@@ -59,50 +56,35 @@ bool Recorrido::Leer() {
     return true;
 }
 
-// The two header lines: the end of the walk when one cannot be read.
-std::optional<FinRecorrido> Recorrido::Cabecera() {
+// The list reader counts the items, up to the largest count; the
+// description reader counts none, and reads at least one line after the
+// header.
+FinRecorrido Recorrido::Recorrer(Lector lector) {
     if (!Leer()) return Fin(FinPor::LineaIlegible, error_);
     visita_.Titulo(linea_);
     if (!Leer()) return Fin(FinPor::LineaIlegible, error_);
     visita_.Version(linea_);
-    return std::nullopt;
-}
 
-FinRecorrido Recorrido::Recorrer() {
-    if (auto fin = Cabecera()) return std::move(*fin);
-
+    const bool lista = lector == Lector::Lista;
+    bool unaAlMenos = !lista;
     int16_t opciones = 0;
-    while (!archivo_.FinDeArchivo()) {
+    while (unaAlMenos || !archivo_.FinDeArchivo()) {
+        unaAlMenos = false;
         if (!Leer()) return Fin(FinPor::LineaIlegible, error_);
-        auto clasificada = ClasificarLinea(linea_.texto, Lector::Lista);
+        auto clasificada = ClasificarLinea(linea_.texto, lector);
         if (!clasificada) return Fin(FinPor::PosicionExcesiva, clasificada.error());
         if (!clasificada.valor()) {
             Ignorar();
             continue;
         }
-        if (opciones == kOpcionesMaximas) {
+        if (lista && opciones == kOpcionesMaximas) {
             visita_.OpcionDeMas(linea_, std::move(*clasificada.valor()));
             return Fin(FinPor::DemasiadasOpciones, ErrorDe(CodigoError::Desbordamiento));
         }
         visita_.Opcion(linea_, std::move(*clasificada.valor()));
-        ++opciones;
-    }
-    return Fin(FinPor::FinDelArchivo, std::nullopt);
-}
-
-FinRecorrido Recorrido::RecorrerDescripciones() {
-    if (auto fin = Cabecera()) return std::move(*fin);
-    do {
-        if (!Leer()) return Fin(FinPor::LineaIlegible, error_);
-        auto clasificada = ClasificarLinea(linea_.texto, Lector::Descripcion);
-        if (!clasificada) return Fin(FinPor::PosicionExcesiva, clasificada.error());
-        if (!clasificada.valor()) {
-            Ignorar();
-            continue;
-        }
-        visita_.Opcion(linea_, std::move(*clasificada.valor()));
+        if (lista) ++opciones;
         if (visita_.Hallado()) return Fin(FinPor::Hallado, std::nullopt);
-    } while (!archivo_.FinDeArchivo());
+    }
     return Fin(FinPor::FinDelArchivo, std::nullopt);
 }
 
@@ -111,13 +93,13 @@ FinRecorrido Recorrido::RecorrerDescripciones() {
 FinRecorrido RecorrerMenu(Archivos& archivos, const std::u16string& ruta, VisitaMenu& visita) {
     auto abierto = ArchivoMenu::Abrir(archivos, ruta);
     if (!abierto) return FinRecorrido{FinPor::NoSeAbre, 0, abierto.error()};
-    return Recorrido(abierto.valor(), visita).Recorrer();
+    return Recorrido(abierto.valor(), visita).Recorrer(Lector::Lista);
 }
 
 FinRecorrido RecorrerDescripciones(Archivos& archivos, const std::u16string& ruta, VisitaMenu& visita) {
     auto abierto = ArchivoMenu::Abrir(archivos, ruta);
     if (!abierto) return FinRecorrido{FinPor::NoSeAbre, 0, abierto.error()};
-    return Recorrido(abierto.valor(), visita).RecorrerDescripciones();
+    return Recorrido(abierto.valor(), visita).Recorrer(Lector::Descripcion);
 }
 
 }  // namespace instalar

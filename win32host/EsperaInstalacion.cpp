@@ -26,14 +26,4 @@ std::optional<std::u16string> ProcesoSeguido::OtroEnMarcha() const {
     return std::nullopt;
 }
 
-bool SiguienteMensaje(VentanaQueEspera& ventana, MSG& mensaje) {
-    while (ventana.EsperandoInstalacion()) {
-        ventana.MirarInstalacion();
-        if (::PeekMessageW(&mensaje, nullptr, 0, 0, PM_REMOVE)) return mensaje.message != WM_QUIT;
-        if (!ventana.EsperandoInstalacion()) break;
-        ::MsgWaitForMultipleObjectsEx(0, nullptr, kMilisegundosEntreMiradas, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-    }
-    return ::GetMessageW(&mensaje, nullptr, 0, 0) > 0;
-}
-
 }  // namespace instalar::win32

@@ -43,18 +43,6 @@ private:
     Descendientes descendientes_;
 };
 
-// The window the message loop serves, as the wait sees it.
-class VentanaQueEspera {
-public:
-    // Whether a setup the window waits for is running.
-    virtual bool EsperandoInstalacion() const = 0;
-    // Looks whether that setup has ended, and if so shows how.
-    virtual void MirarInstalacion() noexcept = 0;
-
-protected:
-    ~VentanaQueEspera() = default;
-};
-
 // How often the loop looks at a setup the menu waits for.  The processes
 // that a setup starts signal nothing when they end, so the loop looks.
 constexpr DWORD kMilisegundosEntreMiradas = 100;
@@ -62,7 +50,18 @@ constexpr DWORD kMilisegundosEntreMiradas = 100;
 // The next message for the program's loop; false once the loop is to end.
 // While a setup runs, it waits for messages and for the setup together,
 // never longer than a moment, without blocking the window or starting a
-// thread.
-bool SiguienteMensaje(VentanaQueEspera& ventana, MSG& mensaje);
+// thread.  `ventana` tells whether it waits for a setup
+// (EsperandoInstalacion) and looks whether that has ended, showing how
+// (MirarInstalacion).
+template <typename Ventana>
+bool SiguienteMensaje(Ventana& ventana, MSG& mensaje) {
+    while (ventana.EsperandoInstalacion()) {
+        ventana.MirarInstalacion();
+        if (::PeekMessageW(&mensaje, nullptr, 0, 0, PM_REMOVE)) return mensaje.message != WM_QUIT;
+        if (!ventana.EsperandoInstalacion()) break;
+        ::MsgWaitForMultipleObjectsEx(0, nullptr, kMilisegundosEntreMiradas, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    }
+    return ::GetMessageW(&mensaje, nullptr, 0, 0) > 0;
+}
 
 }  // namespace instalar::win32

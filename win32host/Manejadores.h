@@ -77,7 +77,7 @@ using ManejadorTrabajo = Manejador<HANDLE, CerrarManejador>;
 class ObjetoEnDc {
 public:
     explicit ObjetoEnDc(HDC dc) : dc_(dc) {}
-    ObjetoEnDc(HDC dc, HGDIOBJ objeto) : dc_(dc) { Elegir(objeto); }
+    ObjetoEnDc(HDC dc, HGDIOBJ objeto) : dc_(dc), original_(::SelectObject(dc, objeto)), elegido_(objeto) {}
     ~ObjetoEnDc() { Devolver(); }
     ObjetoEnDc(const ObjetoEnDc&) = delete;
     ObjetoEnDc& operator=(const ObjetoEnDc&) = delete;

@@ -14,7 +14,6 @@
 #include "win32host/AnfitrionWin32.h"
 #include "win32host/ArchivosWin32.h"
 #include "win32host/Escala.h"
-#include "win32host/EsperaInstalacion.h"
 #include "win32host/Fuentes.h"
 #include "win32host/Lienzo.h"
 #include "win32host/Manejadores.h"
@@ -33,7 +32,7 @@ struct OpcionesVentana {
     std::optional<std::u16string> lineaComandos;  // else the program's own
 };
 
-class VentanaWin32 : public VentanaMenu, public VentanaQueEspera {
+class VentanaWin32 : public VentanaMenu {
 public:
     static Resultado<std::unique_ptr<VentanaWin32>> Crear(HINSTANCE instancia, const OpcionesVentana& opciones = {});
     ~VentanaWin32() override;
@@ -50,10 +49,10 @@ public:
 
     // Whether a setup the window waits for is running: the message loop then
     // wakes from time to time to call MirarInstalacion (EsperaInstalacion.h).
-    bool EsperandoInstalacion() const override { return ventana_ && modelo_.EsperandoInstalacion(); }
+    bool EsperandoInstalacion() const { return ventana_ && modelo_.EsperandoInstalacion(); }
     // Looks whether that setup has ended, and if so shows how and comes to
     // the front, or flashes where it may not.
-    void MirarInstalacion() noexcept override;
+    void MirarInstalacion() noexcept;
 
 private:
     VentanaWin32(HINSTANCE instancia, int dpi);

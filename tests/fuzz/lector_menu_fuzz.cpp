@@ -870,7 +870,7 @@ void Probar(const Bytes& bytes) {
         for (char16_t& c : mayusculas) {
             if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - 32);
         }
-        nombres.push_back(modificadores);
+        nombres.push_back(mayusculas);
         for (size_t i = 0; i < nombres.size(); ++i) {
             const bool falla = (elecciones.Byte() & 3) == 0;
             const std::optional<size_t> fallaTras =
