@@ -26,17 +26,31 @@ struct PeticionProceso {
     bool seguir = false;
 };
 
+// How a started setup stands at one look, as the system tells it.
+struct MiradaProceso {
+    // The started process itself has ended, with this exit code.
+    bool terminado = false;
+    uint32_t codigoSalida = 0;
+    // A process it started (or one started from those) still runs; the
+    // file name of one of them ("visor.exe"), empty where the system does
+    // not tell it.
+    bool otrosEnMarcha = false;
+    std::u16string nombreDeOtro;
+    // A process it started ran on after its end, as far as the system's
+    // times show; one still running counts too.
+    bool sobrevivido = false;
+};
+
 // A started setup that the menu waits for.  Destroying it only stops
 // following it: the setup goes on.
 class ProcesoIniciado {
 public:
     virtual ~ProcesoIniciado() = default;
-    // Whether the setup has ended: the started process and, where the
-    // system lets them be followed, every process started from it.  Never
-    // blocks.
-    virtual bool Terminado() = 0;
-    // The started process's exit code, once it has ended.
-    virtual uint32_t CodigoSalida() = 0;
+    // Looks at the setup without waiting.
+    virtual MiradaProceso Mirar() = 0;
+    // Whether the processes it starts can be followed at all.  False: the
+    // system lets the menu wait only for the process it started.
+    virtual bool SigueDescendientes() const = 0;
 };
 
 // Empty when nothing is followed: the request did not ask for it, or the

@@ -8,9 +8,10 @@
 
 namespace instalar {
 
-// The outcome in three kinds, for the mark beside the item: the
-// restart-needed successes are successes.
-enum class ClaseDesenlace { Instalado, Cancelado, Fallido };
+// The outcome in four kinds, for the mark beside the item: the
+// restart-needed successes are successes; Incierto is a setup whose exit
+// code says nothing about the install (see DesenlaceIncierto).
+enum class ClaseDesenlace { Instalado, Cancelado, Fallido, Incierto };
 
 // The outcome told by the setup's exit code, in words and in kind:
 // success, success that needs a restart, cancelled, or the code itself.
@@ -20,21 +21,44 @@ enum class ClaseDesenlace { Instalado, Cancelado, Fallido };
 struct Desenlace {
     std::u16string texto;
     ClaseDesenlace clase;
+    bool operator==(const Desenlace& otro) const { return texto == otro.texto && clase == otro.clase; }
 };
 Desenlace DesenlaceDe(uint32_t codigoSalida);
 
 inline std::u16string TextoDesenlace(uint32_t codigoSalida) { return DesenlaceDe(codigoSalida).texto; }
 
+// The outcome of a setup that left processes running after it ended (a
+// bootstrapper that returned at once, a program it opened, a wait the user
+// stopped), or whose processes could not be followed: its exit code tells
+// nothing of the install, so the outcome claims neither success nor
+// cancellation.
+Desenlace DesenlaceIncierto();
+
+// While the started process has ended and a program it opened still runs:
+// Esperando a que se cierre «visor.exe»… (Intro: dejar de esperar).  An
+// empty name is a program the system does not name.
+std::u16string TextoEsperandoA(const std::u16string& programa);
+
+// While a setup runs whose processes cannot be followed: the menu says
+// it waits for the program it started alone.
+std::u16string TextoInstalandoSinSeguir(const std::u16string& nombre);
+
 // While the setup of the item `nombre` runs: Instalando «nombre»…
 std::u16string TextoInstalando(const std::u16string& nombre);
 
 // Once it has ended: «nombre»: <outcome>
-std::u16string TextoTerminado(const std::u16string& nombre, uint32_t codigoSalida);
+std::u16string TextoTerminado(const std::u16string& nombre, const Desenlace& desenlace);
+inline std::u16string TextoTerminado(const std::u16string& nombre, uint32_t codigoSalida) {
+    return TextoTerminado(nombre, DesenlaceDe(codigoSalida));
+}
 
 // The item's name for screen readers while its setup runs: nombre: instalando
 std::u16string NombreInstalando(const std::u16string& nombre);
 
 // The same once it has ended: nombre: <outcome>
-std::u16string NombreTerminado(const std::u16string& nombre, uint32_t codigoSalida);
+std::u16string NombreTerminado(const std::u16string& nombre, const Desenlace& desenlace);
+inline std::u16string NombreTerminado(const std::u16string& nombre, uint32_t codigoSalida) {
+    return NombreTerminado(nombre, DesenlaceDe(codigoSalida));
+}
 
 }  // namespace instalar

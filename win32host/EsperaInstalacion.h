@@ -10,35 +10,37 @@
 #include <optional>
 
 #include "interfaces/Procesos.h"
+#include "win32host/Descendientes.h"
 #include "win32host/GrupoDeProcesos.h"
 #include "win32host/Manejadores.h"
 
 namespace instalar::win32 {
 
 // A setup the menu started and waits for, as the core gets it: the started
-// process, and where the system allowed it, the group of every process
-// started from it.
+// process, the group of every process started from it where the system
+// allowed one, and what the system's list of processes shows it started
+// (where there is no group, and for what escaped one).
 class ProcesoSeguido : public ProcesoIniciado {
 public:
-    // `grupo` holds `proceso` and its descendants; without one, only the
-    // process itself is waited for.
     ProcesoSeguido(ManejadorProceso proceso, std::optional<GrupoDeProcesos> grupo)
-        : proceso_(std::move(proceso)), grupo_(std::move(grupo)) {}
+        : proceso_(std::move(proceso)), grupo_(std::move(grupo)), descendientes_(proceso_.get()) {}
 
     // Signalled when the started process itself ends, for
     // MsgWaitForMultipleObjectsEx.  Processes it started may still run
-    // then: Terminado() says whether they do, and is to be asked again
-    // from time to time while it says false.
+    // then: Mirar() says whether they do, and is to be asked again from
+    // time to time while the setup is followed.
     HANDLE Proceso() const { return proceso_.get(); }
 
-    // The look: the started process has ended and no process of its group
-    // runs any more.
-    bool Terminado() override;
-    uint32_t CodigoSalida() override;
+    MiradaProceso Mirar() override;
+    bool SigueDescendientes() const override { return grupo_.has_value() || descendientes_.Disponible(); }
 
 private:
+    // A process the setup started that still runs, by its file name.
+    std::optional<std::u16string> OtroEnMarcha() const;
+
     ManejadorProceso proceso_;
     std::optional<GrupoDeProcesos> grupo_;
+    Descendientes descendientes_;
 };
 
 // How often the loop looks at a setup the menu waits for.  The processes

@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <string>
 
 #include "win32host/Manejadores.h"
 
@@ -30,6 +31,11 @@ public:
     // Whether no process of the group is running any more.  True also when
     // the system cannot tell, so that nobody waits for ever.
     bool Vacio() const;
+
+    // A process of the group other than `salvo` that still runs (console
+    // hosts aside): its file name, empty when the system does not tell it;
+    // nothing when none runs.
+    std::optional<std::u16string> OtroEnMarcha(DWORD salvo) const;
 
 private:
     explicit GrupoDeProcesos(ManejadorTrabajo trabajo) : trabajo_(std::move(trabajo)) {}

@@ -1,5 +1,7 @@
 #include "win32host/Pintor.h"
 
+#include "win32host/LineaDeTexto.h"
+
 #include <vector>
 
 #include "common/Sobrecarga.h"
@@ -88,12 +90,11 @@ void PintarEtiqueta(HDC dc, const Etiqueta& etiqueta, const Escala& escala, Fuen
         ::SetTextColor(dc, color);
         e.color = color;
     }
-    // A one-line, left-aligned text is drawn directly: DrawText would only
-    // find that out again for every label.
-    if (etiqueta.alineacion == Alineacion::Izquierda && !etiqueta.ajustePalabras &&
-        TextoDeUnaLinea(etiqueta.texto)) {
-        ::ExtTextOutW(dc, caja.left, caja.top, ETO_CLIPPED, &caja, W(etiqueta.texto),
-                      static_cast<UINT>(etiqueta.texto.size()), nullptr);
+    // A one-line text is drawn directly, each character where it was
+    // measured: DrawText would find out again that it is one line, and
+    // let the glyphs run past the measured width.
+    if (!etiqueta.ajustePalabras && TextoDeUnaLinea(etiqueta.texto)) {
+        DibujarLinea(dc, caja, etiqueta.texto, etiqueta.alineacion == Alineacion::Derecha);
         return;
     }
     UINT formato = etiqueta.alineacion == Alineacion::Derecha ? DT_RIGHT : DT_LEFT;
@@ -101,8 +102,8 @@ void PintarEtiqueta(HDC dc, const Etiqueta& etiqueta, const Escala& escala, Fuen
     ::DrawTextW(dc, W(etiqueta.texto), static_cast<int>(etiqueta.texto.size()), &caja, formato);
 }
 
-// A tick, a dash or a cross, in the item's text colour, with strokes that
-// grow with the resolution.
+// A tick, a dash, a cross or a ring, in the item's text colour, with
+// strokes that grow with the resolution.
 void PintarMarca(HDC dc, const Etiqueta& opcion, MarcaOpcion marca, COLORREF color, const Escala& escala) {
     const TrazoMarca trazo = TrazoDeMarca(opcion, escala);
     const RECT& caja = trazo.caja;
@@ -127,6 +128,10 @@ void PintarMarca(HDC dc, const Etiqueta& opcion, MarcaOpcion marca, COLORREF col
         ::LineTo(dc, caja.right - 1, caja.bottom - 1);
         ::MoveToEx(dc, caja.right - 1, caja.top, nullptr);
         ::LineTo(dc, caja.left, caja.bottom - 1);
+        break;
+    case MarcaOpcion::Incierto:
+        // Arc's start and end at one point draw the whole ring, unfilled.
+        ::Arc(dc, caja.left, caja.top, caja.right, caja.bottom, caja.left, caja.top, caja.left, caja.top);
         break;
     case MarcaOpcion::Ninguna: break;
     }

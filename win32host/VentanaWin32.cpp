@@ -462,9 +462,12 @@ void VentanaWin32::TrasEvento() {
 
 void VentanaWin32::MirarInstalacion() noexcept {
     Protegido([&] {
-        if (!ventana_ || !modelo_.MirarInstalacion()) return true;
+        if (!ventana_) return true;
+        const bool terminada = modelo_.MirarInstalacion();
+        // Also while it goes on: the hint line may now name a program the
+        // setup left open, and "Instalar" stop the wait.
         Actualizar();
-        VolverAlFrente();
+        if (terminada) VolverAlFrente();
         return true;
     }, true);
 }

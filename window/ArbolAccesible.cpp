@@ -69,8 +69,8 @@ ElementoAccesible ArbolAccesible::Opcion(int16_t indice) const {
     if (menu_.Instalando() == indice) {
         opcion.nombre = NombreInstalando(opcion.nombre);
         opcion.estados |= kOcupado;
-    } else if (const auto codigo = etiqueta.desenlace) {
-        opcion.nombre = NombreTerminado(opcion.nombre, *codigo);
+    } else if (etiqueta.desenlace) {
+        opcion.nombre = NombreTerminado(opcion.nombre, *etiqueta.desenlace);
     }
     if (const auto tecla = TeclaDeAcceso(etiqueta.texto)) opcion.atajo = u"Alt+" + std::u16string(1, *tecla);
     opcion.accion = kAccionSeleccionar;

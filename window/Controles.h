@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "interfaces/MedidaTexto.h"
+#include "launch/Desenlace.h"
 #include "window/Geometria.h"
 
 namespace instalar {
@@ -18,9 +19,10 @@ namespace instalar {
 enum class Alineacion { Izquierda, Derecha };
 
 // The mark an item gets once the setup it started has ended, drawn right of
-// its name in the name's own colour: a tick, a dash or a cross, told apart
-// by shape in every theme.
-enum class MarcaOpcion { Ninguna, Instalado, Cancelado, Fallido };
+// its name in the name's own colour: a tick, a dash, a cross, or a ring for
+// an outcome nobody saw (ClaseDesenlace::Incierto), told apart by shape in
+// every theme.
+enum class MarcaOpcion { Ninguna, Instalado, Cancelado, Fallido, Incierto };
 
 // A windowless text label with a transparent background.
 struct Etiqueta {
@@ -31,12 +33,14 @@ struct Etiqueta {
     std::optional<Color> color;           // empty: the system's text colour
     Alineacion alineacion = Alineacion::Izquierda;
     bool autoTamano = false;              // resizes itself to its text
+    float anchoMaximo = 0;                // when resizing, no wider than this (0: no limit); the
+                                          // host ends a longer text in an ellipsis
     bool conservaDerecha = false;         // when resizing, keeps its right edge
     bool ajustePalabras = false;          // keeps its width, wraps, grows down
     bool visible = true;
     bool cursorMano = false;
-    // An item's: the exit code of its last setup that the menu waited for.
-    std::optional<uint32_t> desenlace;
+    // An item's: how its last setup that the menu waited for ended.
+    std::optional<Desenlace> desenlace;
 };
 
 enum class Dibujo { Flecha, Icono };

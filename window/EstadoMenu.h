@@ -18,6 +18,11 @@ namespace instalar {
 struct InstalacionEnCurso {
     int16_t opcion;
     ProcesoAEsperar proceso;
+    // The started process has ended, and programs it opened run on: the
+    // menu still waits, but Enter and "Instalar" stop the wait.
+    bool quedanOtros = false;
+    // Something it started outlived it: its exit code tells nothing.
+    bool sobrevivido = false;
 };
 
 struct EstadoMenu {
@@ -35,15 +40,22 @@ struct EstadoMenu {
     bool volver = false;
     // The setup the menu is waiting for: the one record that one runs.
     std::optional<InstalacionEnCurso> instalando;
+    // A setup is being started.  Starting through the shell may dispatch
+    // the window's messages before it returns (a second click, a screen
+    // reader's queued request): none of them may start another.
+    bool arrancando = false;
 };
 
-// While a setup runs, the selection stays on its item: no click, key or
-// screen reader moves it.
-inline bool SeleccionCongelada(const EstadoMenu& estado) { return estado.instalando.has_value(); }
+// While a setup starts or runs, the selection stays on its item: no click,
+// key or screen reader moves it.
+inline bool SeleccionCongelada(const EstadoMenu& estado) { return estado.arrancando || estado.instalando.has_value(); }
 
-// "Instalar" works while the list has an item and no setup runs.
+// "Instalar" works while the list has an item and no setup starts or runs;
+// once only programs a setup opened keep the menu waiting, it stops the
+// wait.
 inline bool InstalarHabilitado(const EstadoMenu& estado) {
-    return estado.totalOpciones >= 1 && !estado.instalando;
+    if (estado.totalOpciones < 1 || estado.arrancando) return false;
+    return !estado.instalando || estado.instalando->quedanOtros;
 }
 
 // Errors of the selection and the launch are shown in a message box titled

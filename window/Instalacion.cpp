@@ -8,18 +8,43 @@ namespace instalar {
 std::u16string NombreVisible(const Etiqueta& opcion) { return TextoMostrado(opcion.texto); }
 
 void Instalacion::Empezar(int16_t opcion, ProcesoAEsperar proceso) {
+    const bool sigue = proceso->SigueDescendientes();
     estado_.instalando = InstalacionEnCurso{opcion, std::move(proceso)};
-    FijarTexto(estado_.controles.indicacion, TextoInstalando(NombreVisible(Opcion(opcion))), medida_);
+    const std::u16string nombre = NombreVisible(Opcion(opcion));
+    FijarTexto(estado_.controles.indicacion, sigue ? TextoInstalando(nombre) : TextoInstalandoSinSeguir(nombre),
+               medida_);
 }
 
 bool Instalacion::Mirar() {
-    if (!estado_.instalando || !estado_.instalando->proceso->Terminado()) return false;
-    const uint32_t codigo = estado_.instalando->proceso->CodigoSalida();
+    if (!estado_.instalando) return false;
+    InstalacionEnCurso& curso = *estado_.instalando;
+    const MiradaProceso mirada = curso.proceso->Mirar();
+    if (!mirada.terminado) return false;
+    curso.sobrevivido = curso.sobrevivido || mirada.sobrevivido || mirada.otrosEnMarcha;
+    if (mirada.otrosEnMarcha) {
+        curso.quedanOtros = true;
+        const std::u16string texto = TextoEsperandoA(mirada.nombreDeOtro);
+        if (estado_.controles.indicacion.texto != texto) FijarTexto(estado_.controles.indicacion, texto, medida_);
+        return false;
+    }
+    // A code is the install's only when the whole tree was seen to end
+    // with the process that returned it.
+    const bool visto = !curso.sobrevivido && curso.proceso->SigueDescendientes();
+    Terminar(visto ? DesenlaceDe(mirada.codigoSalida) : DesenlaceIncierto());
+    return true;
+}
+
+bool Instalacion::DejarDeEsperar() {
+    if (!estado_.instalando || !estado_.instalando->quedanOtros) return false;
+    Terminar(DesenlaceIncierto());
+    return true;
+}
+
+void Instalacion::Terminar(Desenlace desenlace) {
     const int16_t opcion = estado_.instalando->opcion;
     estado_.instalando.reset();
-    Opcion(opcion).desenlace = codigo;
-    FijarTexto(estado_.controles.indicacion, TextoTerminado(NombreVisible(Opcion(opcion)), codigo), medida_);
-    return true;
+    FijarTexto(estado_.controles.indicacion, TextoTerminado(NombreVisible(Opcion(opcion)), desenlace), medida_);
+    Opcion(opcion).desenlace = std::move(desenlace);
 }
 
 }  // namespace instalar

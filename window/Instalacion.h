@@ -2,7 +2,10 @@
 // A setup the menu waits for, in a menu that comes back after each setup:
 // while it runs, the hint line names it and the menu takes no input but
 // closing; when it ends, the hint line tells how, and the item keeps a
-// mark of it for as long as the menu is open.
+// mark of it for as long as the menu is open.  Once the started process
+// has ended while programs it opened run on, the hint line names one, and
+// the user may stop waiting for them.  Its exit code decides the outcome
+// only when nothing it started outlived it.
 
 #include <cstdint>
 
@@ -19,13 +22,18 @@ public:
     // The setup of item `opcion` has started.
     void Empezar(int16_t opcion, ProcesoAEsperar proceso);
     bool EnCurso() const { return estado_.instalando.has_value(); }
-    // Looks, without waiting, whether the setup has ended, and if it has,
-    // shows how.  True when it has just ended.
+    // Looks, without waiting, at the setup: the hint line follows it, and
+    // once it has ended, shows how.  True when it has just ended.
     bool Mirar();
+    // Enter and "Instalar" once only programs the setup opened keep the
+    // menu waiting: it stops waiting (they run on), and the outcome is the
+    // uncertain one.  False while the started process itself runs.
+    bool DejarDeEsperar();
     // The menu is going: the setup goes on without it.
     void Abandonar() { estado_.instalando.reset(); }
 
 private:
+    void Terminar(Desenlace desenlace);
     Etiqueta& Opcion(int16_t indice) { return estado_.controles.opciones[static_cast<size_t>(indice)]; }
 
     EstadoMenu& estado_;

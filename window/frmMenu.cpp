@@ -75,15 +75,32 @@ RespuestaTecla frmMenu::Obedecer(const RespuestaTecla& respuesta) {
 }
 
 void frmMenu::Instalar() {
-    // One setup at a time: while one runs, "Instalar" and Enter do nothing.
-    if (instalacion_.EnCurso()) return;
-    TrasInstalar tras = comando_.Instalar();
+    // One setup at a time: while one starts, nothing else starts one.
+    if (estado_.arrancando) return;
+    // While one runs, "Instalar" and Enter do nothing; once only programs
+    // it opened keep the menu waiting, they stop the wait.
+    if (instalacion_.EnCurso()) {
+        instalacion_.DejarDeEsperar();
+        DerivarBotones();
+        return;
+    }
+    TrasInstalar tras = Arrancar();
     switch (tras.paso) {
     case TrasInstalar::Paso::Cerrar: Cerrar(); break;
     case TrasInstalar::Paso::Esperar: instalacion_.Empezar(*estado_.seleccionada, std::move(tras.proceso)); break;
     case TrasInstalar::Paso::Quedarse: break;
     }
     DerivarBotones();
+}
+
+TrasInstalar frmMenu::Arrancar() {
+    struct Arrancando {
+        EstadoMenu& estado;
+        explicit Arrancando(EstadoMenu& e) : estado(e) { estado.arrancando = true; }
+        ~Arrancando() { estado.arrancando = false; }
+    } arrancando(estado_);
+    DerivarBotones();
+    return comando_.Instalar();
 }
 
 void frmMenu::CambiarEscala() {

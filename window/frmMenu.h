@@ -66,7 +66,8 @@ public:
         if (!SeleccionCongelada(estado_)) seleccion_.SeleccionarOpcion(indice);
     }
     // "Instalar" and Enter: the menu closes once the item's file started,
-    // or, in a menu that comes back, waits for the setup.
+    // or, in a menu that comes back, waits for the setup; while only
+    // programs a setup opened keep it waiting, they stop the wait.
     void Instalar();
     // Called from time to time while a setup runs: true when it has just
     // ended and the window shows how.
@@ -111,6 +112,8 @@ public:
 
 private:
     RespuestaTecla Obedecer(const RespuestaTecla& respuesta);
+    // Runs the install command marked as starting (EstadoMenu::arrancando).
+    TrasInstalar Arrancar();
     // The buttons as the painted model shows them, from the state they
     // follow (see InstalarHabilitado): after every change of it.
     void DerivarBotones() { estado_.controles.instalar.habilitado = InstalarHabilitado(estado_); }

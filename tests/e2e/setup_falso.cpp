@@ -20,6 +20,11 @@
 //                               command line is the path in quotes followed
 //                               by " hijo", logs its own line, waits that
 //                               long and ends with code 0.
+//   INSTALAR_PRUEBA_HIJO        the file name, in this program's folder, of
+//                               the copy the bootstrapper starts (a program
+//                               a setup opens at its end: "visor.exe")
+//   INSTALAR_PRUEBA_SALIDA_HIJO the child's exit code (the real setup that
+//                               fails after its bootstrapper returned 0)
 //
 // The menu's environment is the same for every item, so an item can give
 // its own values as arguments of the form NAME=value (the names above);
@@ -39,6 +44,8 @@ using herramientas::Utf8;
 const wchar_t* const kEspera = L"INSTALAR_PRUEBA_ESPERA";
 const wchar_t* const kSalida = L"INSTALAR_PRUEBA_SALIDA";
 const wchar_t* const kArrancador = L"INSTALAR_PRUEBA_ARRANCADOR";
+const wchar_t* const kHijo = L"INSTALAR_PRUEBA_HIJO";
+const wchar_t* const kSalidaHijo = L"INSTALAR_PRUEBA_SALIDA_HIJO";
 
 std::wstring Variable(const wchar_t* nombre) {
     const DWORD n = GetEnvironmentVariableW(nombre, nullptr, 0);
@@ -81,10 +88,15 @@ bool Anotar(const std::wstring& registro) {
 // Starts the child that outlives this process: a copy of this program that
 // runs `milisegundos` and is no bootstrapper itself.
 bool ArrancarHijo(const std::wstring& milisegundos) {
+    const std::wstring salidaHijo = Variable(kSalidaHijo);
+    const std::wstring nombreHijo = Variable(kHijo);
     SetEnvironmentVariableW(kArrancador, nullptr);
-    SetEnvironmentVariableW(kSalida, nullptr);
+    SetEnvironmentVariableW(kHijo, nullptr);
+    SetEnvironmentVariableW(kSalidaHijo, nullptr);
+    SetEnvironmentVariableW(kSalida, salidaHijo.empty() ? nullptr : salidaHijo.c_str());
     SetEnvironmentVariableW(kEspera, milisegundos.c_str());
-    const std::wstring programa = RutaPropia();
+    std::wstring programa = RutaPropia();
+    if (!nombreHijo.empty()) programa = programa.substr(0, programa.find_last_of(L'\\') + 1) + nombreHijo;
     std::wstring linea = L"\"" + programa + L"\" hijo";
     STARTUPINFOW inicio{};
     inicio.cb = sizeof(inicio);

@@ -15,7 +15,7 @@ TEST(DesenlaceTest, ElCodigoDeSalidaEnPalabras) {
     } casos[] = {
         {0, "Instalado"},
         {3010, "Instalado; hay que reiniciar el equipo"},
-        {1641, "Instalado; hay que reiniciar el equipo"},
+        {1641, "Instalado; el equipo se va a reiniciar"},
         {1602, "Cancelado"},
         {1223, "Cancelado"},
         {1, "Terminó con el código 1"},
@@ -24,11 +24,13 @@ TEST(DesenlaceTest, ElCodigoDeSalidaEnPalabras) {
         {1603, "Terminó con el código 1603"},
         {3011, "Terminó con el código 3011"},
         {0x7FFFFFFF, "Terminó con el código 2147483647"},
-        // From 0x80000000 on, the hexadecimal form too, all eight digits.
-        {0x80000000, "Terminó con el código 2147483648 (0x80000000)"},
-        {0xC0000005, "Terminó con el código 3221225477 (0xC0000005)"},
-        {0x8007000E, "Terminó con el código 2147942414 (0x8007000E)"},
-        {0xFFFFFFFF, "Terminó con el código 4294967295 (0xFFFFFFFF)"},
+        // From 0x80000000 on, the hexadecimal form first, all eight digits,
+        // then the signed number the program meant.
+        {0x80000000, "Terminó con el código 0x80000000 (-2147483648)"},
+        {0xC0000005, "Terminó con el código 0xC0000005 (-1073741819)"},
+        {0x8007000E, "Terminó con el código 0x8007000E (-2147024882)"},
+        {0xFFFFFFFE, "Terminó con el código 0xFFFFFFFE (-2)"},
+        {0xFFFFFFFF, "Terminó con el código 0xFFFFFFFF (-1)"},
     };
     for (const auto& caso : casos) EXPECT_EQ(AUtf8(TextoDesenlace(caso.codigo)), caso.texto) << caso.codigo;
 }

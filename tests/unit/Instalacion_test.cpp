@@ -134,12 +134,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CasoDesenlace{"Exito", 0, u"«Dos»: Instalado", MarcaOpcion::Instalado},
         CasoDesenlace{"Reiniciar", 3010, u"«Dos»: Instalado; hay que reiniciar el equipo", MarcaOpcion::Instalado},
-        CasoDesenlace{"ReinicioIniciado", 1641, u"«Dos»: Instalado; hay que reiniciar el equipo",
+        CasoDesenlace{"ReinicioIniciado", 1641, u"«Dos»: Instalado; el equipo se va a reiniciar",
                       MarcaOpcion::Instalado},
         CasoDesenlace{"Cancelado", 1602, u"«Dos»: Cancelado", MarcaOpcion::Cancelado},
         CasoDesenlace{"CanceladoPorElUsuario", 1223, u"«Dos»: Cancelado", MarcaOpcion::Cancelado},
         CasoDesenlace{"Otro", 7, u"«Dos»: Terminó con el código 7", MarcaOpcion::Fallido},
-        CasoDesenlace{"DelSistema", 0xC0000005u, u"«Dos»: Terminó con el código 3221225477 (0xC0000005)",
+        CasoDesenlace{"DelSistema", 0xC0000005u, u"«Dos»: Terminó con el código 0xC0000005 (-1073741819)",
                       MarcaOpcion::Fallido}),
     [](const auto& caso) { return std::string(caso.param.nombre); });
 
@@ -214,6 +214,191 @@ TEST_F(InstalacionTest, LosLectoresOyenElComienzoYElFin) {
     ahora = EstadoAnunciadoDe(*ventana, arbol);
     EXPECT_EQ(AnunciosEntre(antes, ahora, arbol),
               (Anuncios{{T::CambioDeNombre, uno}, {T::CambioDeEstado, uno}, {T::CambioDeNombre, indicacion}}));
+}
+
+// ------------------------------------------ what the setup leaves running
+
+constexpr char16_t kIncierto[] = u"«Uno»: Terminó; no se puede saber si se instaló";
+
+// The setup ended with 0 and left the program it installed open: the menu
+// names it and waits, but takes Enter as "stop waiting"; the program's
+// exit code then says nothing, and the menu takes input again.
+TEST_F(InstalacionTest, UnProgramaQueQuedaAbiertoSeNombraYIntroDejaDeEsperar) {
+    Menu(true);
+    const ArbolAccesible arbol(*ventana, std::nullopt);
+    EmpezarYEsperar();
+    p.seguidos[0]->codigoSalida = 0;
+    p.seguidos[0]->terminado = true;
+    p.seguidos[0]->otroEnMarcha = u"visor.exe";
+    const EstadoAnunciado antes = EstadoAnunciadoDe(*ventana, arbol);
+    EXPECT_FALSE(ventana->MirarInstalacion());
+
+    EXPECT_TRUE(ventana->EsperandoInstalacion());
+    EXPECT_EQ(V().indicacion.texto, u"Esperando a que se cierre «visor.exe»… (Intro: dejar de esperar)");
+    EXPECT_EQ(AnunciosEntre(antes, EstadoAnunciadoDe(*ventana, arbol), arbol),
+              (Anuncios{{T::CambioDeNombre, arbol.IdDe(Parte::Indicacion)}}));
+    EXPECT_TRUE(V().instalar.habilitado) << "\"Instalar\" stops the wait";
+    EXPECT_EQ(MarcaDe(V().opciones[0]), MarcaOpcion::Ninguna);
+    ventana->ListaGanaFoco();
+    ventana->AlBajarTecla(Tecla::Abajo, 0);
+    EXPECT_EQ(ventana->Seleccionada(), std::optional<int16_t>(0)) << "the selection moved while the menu waits";
+
+    const RespuestaTecla intro = ventana->AlEscribir(kCaracterIntro);
+    EXPECT_EQ(intro.orden, Orden::Instalar);
+    EXPECT_FALSE(ventana->EsperandoInstalacion());
+    EXPECT_EQ(p.procesos.size(), 1u) << "Enter started the setup again";
+    EXPECT_EQ(V().indicacion.texto, kIncierto);
+    EXPECT_EQ(MarcaDe(V().opciones[0]), MarcaOpcion::Incierto);
+    EXPECT_EQ(NombreAccesible(0), u"Uno: Terminó; no se puede saber si se instaló");
+    EXPECT_TRUE(V().instalar.habilitado);
+    EXPECT_FALSE(ventana->MirarInstalacion()) << "the program left open is no longer followed";
+    EXPECT_EQ(p.seguidos[0].use_count(), 1) << "the window still holds the setup";
+
+    ventana->AlBajarTecla(Tecla::Abajo, 0);
+    EXPECT_EQ(ventana->Seleccionada(), std::optional<int16_t>(1));
+    ventana->Instalar();
+    EXPECT_EQ(p.procesos.size(), 2u) << "the menu takes no input again";
+}
+
+// "Instalar" stops the wait as Enter does; the name of the program the
+// hint line shows follows what the system reports.
+TEST_F(InstalacionTest, InstalarDejaDeEsperarYElNombreSigueAlQueQueda) {
+    Menu(true);
+    EmpezarYEsperar();
+    p.seguidos[0]->terminado = true;
+    p.seguidos[0]->otroEnMarcha = u"";
+    EXPECT_FALSE(ventana->MirarInstalacion());
+    EXPECT_EQ(V().indicacion.texto, u"Esperando a que se cierre un programa que abrió… (Intro: dejar de esperar)");
+    p.seguidos[0]->otroEnMarcha = u"ayuda.exe";
+    EXPECT_FALSE(ventana->MirarInstalacion());
+    EXPECT_EQ(V().indicacion.texto, u"Esperando a que se cierre «ayuda.exe»… (Intro: dejar de esperar)");
+    ventana->Instalar();
+    EXPECT_FALSE(ventana->EsperandoInstalacion());
+    EXPECT_EQ(p.procesos.size(), 1u);
+    EXPECT_EQ(V().indicacion.texto, kIncierto);
+}
+
+// A setup whose exit code says nothing about the install: whatever the
+// code, the outcome is the uncertain one, never "Instalado" or
+// "Cancelado".
+struct CasoIncierto {
+    const char* nombre;
+    bool quedaUnoAbierto;      // the look sees a process it started running after it
+    bool sobrevividoSegunSistema;  // only the system's times show one outlived it
+    bool sigueDescendientes;
+};
+
+void PrintTo(const CasoIncierto& caso, std::ostream* os) { *os << caso.nombre; }
+
+class DesenlaceInciertoTest : public InstalacionTest, public ::testing::WithParamInterface<CasoIncierto> {};
+
+TEST_P(DesenlaceInciertoTest, NiInstaladoNiCancelado) {
+    const CasoIncierto& caso = GetParam();
+    for (const uint32_t codigo : {0u, 3010u, 1641u, 1602u, 1223u, 7u}) {
+        SCOPED_TRACE(codigo);
+        p.sigueDescendientes = caso.sigueDescendientes;
+        Menu(true);
+        EmpezarYEsperar();
+        EstadoProceso& setup = *p.seguidos.back();
+        if (!caso.sigueDescendientes)
+            EXPECT_EQ(V().indicacion.texto,
+                      u"Instalando «Uno»… (solo se puede esperar a este programa, no a los que abra)");
+        setup.codigoSalida = codigo;
+        setup.terminado = true;
+        if (caso.quedaUnoAbierto) {
+            setup.otroEnMarcha = u"setup.exe";
+            EXPECT_FALSE(ventana->MirarInstalacion());
+            setup.otroEnMarcha.reset();
+        }
+        setup.sobrevivido = caso.sobrevividoSegunSistema;
+        ASSERT_TRUE(ventana->MirarInstalacion());
+        EXPECT_EQ(V().indicacion.texto, kIncierto);
+        EXPECT_EQ(MarcaDe(V().opciones[0]), MarcaOpcion::Incierto);
+        EXPECT_EQ(NombreAccesible(0), u"Uno: Terminó; no se puede saber si se instaló");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Casos, DesenlaceInciertoTest,
+                         ::testing::Values(CasoIncierto{"ArrancadorQueVolvioEnSeguida", true, false, true},
+                                           CasoIncierto{"HijoQueTerminoEntreDosMiradas", false, true, true},
+                                           CasoIncierto{"ArbolQueNoSePuedeSeguir", false, false, false}),
+                         [](const auto& caso) { return std::string(caso.param.nombre); });
+
+// The uncertain outcome is a kind of its own: neither the words nor the
+// mark of a success, a cancellation or a failure.
+TEST(DesenlaceInciertoTexto, NoSeParecceANingunOtro) {
+    const Desenlace incierto = DesenlaceIncierto();
+    EXPECT_EQ(incierto.clase, ClaseDesenlace::Incierto);
+    EXPECT_EQ(incierto.texto.find(u"Instalado"), std::u16string::npos);
+    EXPECT_EQ(incierto.texto.find(u"Cancelado"), std::u16string::npos);
+    for (const uint32_t codigo : {0u, 3010u, 1641u, 1602u, 1223u, 7u, 0xFFFFFFFFu})
+        EXPECT_NE(DesenlaceDe(codigo).texto, incierto.texto) << codigo;
+}
+
+// ------------------------------------------------------- the hint's width
+
+// However long the item's name, the hint line stays inside the window,
+// with the margin it has on the left on the right too; the host ends the
+// text in an ellipsis there, and screen readers get the whole text.
+TEST_F(InstalacionTest, LaIndicacionNoSaleDeLaVentanaYElLectorLaLeeEntera) {
+    const std::string largo(120, 'N');
+    p.archivos[u"C:\\medio\\a.exe"] = "MZ";
+    Escribir({"T", "V", ";@volver", largo + ";a.exe;d"});
+    Cargar();
+    EmpezarYEsperar();
+    const Etiqueta& indicacion = V().indicacion;
+    const std::u16string entero = u"Instalando «" + std::u16string(largo.begin(), largo.end()) + u"»…";
+    EXPECT_EQ(indicacion.texto, entero);
+    EXPECT_LE(indicacion.caja.izquierda + indicacion.caja.ancho, kAnchoVentana - indicacion.caja.izquierda);
+    EXPECT_GT(indicacion.caja.ancho, 0);
+    const ArbolAccesible arbol(*ventana, std::nullopt);
+    EXPECT_EQ(arbol.Elemento(arbol.IdDe(Parte::Indicacion))->nombre, entero);
+
+    // A short text keeps its measured width.
+    Terminar(0);
+    Menu(true);
+    EXPECT_EQ(V().indicacion.caja.ancho,
+              static_cast<float>(p.MedirTexto(V().indicacion.fuente, V().indicacion.texto, 0).ancho));
+}
+
+// ------------------------------------------------------- starting twice
+
+// Starting through the shell may dispatch the window's messages before
+// the start returns: a second click on "Instalar", Enter, a click on
+// another item, all arriving then, start nothing and move nothing.
+TEST_F(InstalacionTest, NadaArrancaOtraInstalacionMientrasArrancaUna) {
+    for (const bool volver : {true, false}) {
+        SCOPED_TRACE(volver ? "with ;@volver" : "without ;@volver");
+        Menu(volver);
+        ventana->ListaGanaFoco();
+        const size_t antes = p.procesos.size();
+        bool dentro = false;
+        p.durante = [&] {
+            if (dentro) return;
+            dentro = true;
+            EXPECT_FALSE(V().instalar.habilitado) << "\"Instalar\" works while a setup starts";
+            ventana->Instalar();
+            ventana->AlEscribir(kCaracterIntro);
+            ventana->ClicEnOpcion(1);
+            ventana->AlBajarTecla(Tecla::Abajo, 0);
+        };
+        ventana->Instalar();
+        EXPECT_EQ(p.procesos.size(), antes + 1) << "a second setup started while the first was starting";
+        EXPECT_EQ(ventana->Seleccionada(), std::optional<int16_t>(0));
+        if (volver) {
+            EXPECT_EQ(ventana->Instalando(), std::optional<int16_t>(0));
+            EXPECT_EQ(V().indicacion.texto, u"Instalando «Uno»…");
+        }
+    }
+    // Once the start has returned, "Instalar" works again.
+    p.durante = nullptr;
+    Menu(true);
+    const size_t antes = p.procesos.size();
+    p.resultadosProceso = {ErrorDe(CodigoError::ArchivoNoEncontrado, 2)};
+    ventana->Instalar();
+    EXPECT_TRUE(V().instalar.habilitado);
+    ventana->Instalar();
+    EXPECT_EQ(p.procesos.size(), antes + 2);
 }
 
 }  // namespace

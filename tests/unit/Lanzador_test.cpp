@@ -524,11 +524,11 @@ TEST_P(SeguirTest, DevuelveLoQueHayQueEsperar) {
     if (!conProceso) return;
     // What comes back is the started process, as the platform reports it.
     ASSERT_EQ(p.seguidos.size(), 1u);
-    EXPECT_FALSE(arranque.valor().proceso->Terminado());
+    EXPECT_FALSE(arranque.valor().proceso->Mirar().terminado);
     p.seguidos[0]->terminado = true;
     p.seguidos[0]->codigoSalida = 3010;
-    EXPECT_TRUE(arranque.valor().proceso->Terminado());
-    EXPECT_EQ(arranque.valor().proceso->CodigoSalida(), 3010u);
+    EXPECT_TRUE(arranque.valor().proceso->Mirar().terminado);
+    EXPECT_EQ(arranque.valor().proceso->Mirar().codigoSalida, 3010u);
 }
 
 INSTANTIATE_TEST_SUITE_P(

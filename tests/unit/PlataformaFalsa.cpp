@@ -94,8 +94,16 @@ Fallo Siguiente(std::vector<Fallo>& resultados) {
 class ProcesoFalso : public ProcesoIniciado {
 public:
     explicit ProcesoFalso(std::shared_ptr<EstadoProceso> estado) : estado_(std::move(estado)) {}
-    bool Terminado() override { return estado_->terminado; }
-    uint32_t CodigoSalida() override { return estado_->codigoSalida; }
+    MiradaProceso Mirar() override {
+        MiradaProceso mirada;
+        mirada.terminado = estado_->terminado;
+        mirada.codigoSalida = estado_->codigoSalida;
+        mirada.otrosEnMarcha = estado_->otroEnMarcha.has_value();
+        mirada.nombreDeOtro = estado_->otroEnMarcha.value_or(u"");
+        mirada.sobrevivido = estado_->sobrevivido || mirada.otrosEnMarcha;
+        return mirada;
+    }
+    bool SigueDescendientes() const override { return estado_->sigueDescendientes; }
 
 private:
     std::shared_ptr<EstadoProceso> estado_;
@@ -104,9 +112,11 @@ private:
 }  // namespace
 
 Resultado<ProcesoAEsperar> PlataformaFalsa::Iniciar(const PeticionProceso& peticion, std::vector<Fallo>& resultados) {
+    if (durante) durante();
     if (Fallo fallo = Siguiente(resultados)) return *fallo;
     if (!peticion.seguir) return ProcesoAEsperar{};
     seguidos.push_back(std::make_shared<EstadoProceso>());
+    seguidos.back()->sigueDescendientes = sigueDescendientes;
     return ProcesoAEsperar{std::make_unique<ProcesoFalso>(seguidos.back())};
 }
 

@@ -4,6 +4,8 @@
 // outside world is recorded.
 
 #include <cstring>
+#include <functional>
+#include <optional>
 #include <map>
 #include <memory>
 #include <set>
@@ -20,10 +22,16 @@
 namespace instalar::prueba {
 
 // A setup the fake started and hands back for waiting: the test says when
-// it ends and with which code.
+// it ends, with which code, and what it leaves running.
 struct EstadoProceso {
     bool terminado = false;
     uint32_t codigoSalida = 0;
+    // A program it opened that still runs, by its file name ("" unnamed).
+    std::optional<std::u16string> otroEnMarcha;
+    // The system saw a process it started outlive it.
+    bool sobrevivido = false;
+    // Whether the system lets its processes be followed.
+    bool sigueDescendientes = true;
 };
 
 struct Mensaje {
@@ -52,6 +60,11 @@ public:
     // Results of the next process starts, in order; success when empty.
     std::vector<Fallo> resultadosProceso;
     std::vector<Fallo> resultadosShell;
+    // Called inside every start, before it returns, as the shell may
+    // dispatch the window's messages then.
+    std::function<void()> durante;
+    // Whether the next started setups can be followed with what they start.
+    bool sigueDescendientes = true;
 
     // --- Recorded calls
     std::vector<Mensaje> mensajes;
