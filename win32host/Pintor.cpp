@@ -1,7 +1,5 @@
 #include "win32host/Pintor.h"
 
-#include "win32host/LineaDeTexto.h"
-
 #include <vector>
 
 #include "common/Sobrecarga.h"
@@ -90,11 +88,12 @@ void PintarEtiqueta(HDC dc, const Etiqueta& etiqueta, const Escala& escala, Fuen
         ::SetTextColor(dc, color);
         e.color = color;
     }
-    // A one-line text is drawn directly, each character where it was
-    // measured: DrawText would find out again that it is one line, and
-    // let the glyphs run past the measured width.
-    if (!etiqueta.ajustePalabras && TextoDeUnaLinea(etiqueta.texto)) {
-        DibujarLinea(dc, caja, etiqueta.texto, etiqueta.alineacion == Alineacion::Derecha);
+    // A one-line, left-aligned text is drawn directly: DrawText would only
+    // find that out again for every label.
+    if (etiqueta.alineacion == Alineacion::Izquierda && !etiqueta.ajustePalabras &&
+        TextoDeUnaLinea(etiqueta.texto)) {
+        ::ExtTextOutW(dc, caja.left, caja.top, ETO_CLIPPED, &caja, W(etiqueta.texto),
+                      static_cast<UINT>(etiqueta.texto.size()), nullptr);
         return;
     }
     UINT formato = etiqueta.alineacion == Alineacion::Derecha ? DT_RIGHT : DT_LEFT;

@@ -37,7 +37,6 @@
 #include "win32host/Fuentes.h"
 #include "win32host/Manejadores.h"
 #include "win32host/MedidaTextoWin32.h"
-#include "win32host/LineaDeTexto.h"
 #include "win32host/Pintor.h"
 #include "win32host/EsperaInstalacion.h"
 #include "win32host/ProcesosWin32.h"
@@ -505,93 +504,6 @@ TEST(Elevacion, UnProgramaQuePideSerAdministradorArrancaAunqueWindowsRechaceElAr
 }
 
 // ------------------------------------------------------------- measuring
-
-// A label's line drawn in the box its measurement gave loses no ink at the
-// box's edge: drawn with 20 pixels more room on both sides, it draws the
-// same pixels 20 pixels further along.  Seen at 96 dpi before: the hint
-// line «Agenda»: Instalado lost the right part of its last letter.
-TEST(LineaDeTexto, UnaLineaEnSuCajaMedidaSeVeEntera) {
-    const char* const textos[] = {"«Agenda»: Instalado", "«Cancelado»: Cancelado",
-                                  "Selecciona la opción que desees instalar.",
-                                  "«Producto A»: Terminó con el código 0xFFFFFFFF (-1)", "Contabilidad y nóminas"};
-    const instalar::Fuente fuentes[] = {{u"Tahoma", 6.75, false}, {u"Verdana", 12, false}, {u"Verdana", 12, true}};
-    constexpr int kHolgura = 20;
-    const instalar::win32::DCCreado pantalla(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr));
-    for (const int dpi : {96, 120, 144, 192}) {
-        const instalar::win32::Escala escala(dpi);
-        instalar::win32::Fuentes deMedida(dpi);
-        instalar::win32::MedidaTextoWin32 medida(escala, deMedida);
-        instalar::win32::Fuentes dePintura(dpi);
-        for (const instalar::Fuente& fuente : fuentes)
-            for (const char* texto : textos)
-                for (const bool derecha : {false, true}) {
-                    const std::u16string linea = instalar::DesdeUtf8(texto);
-                    const instalar::Tamano tamano = medida.MedirTexto(fuente, linea, 0);
-                    const int ancho = escala.Pixeles(tamano.ancho), alto = escala.Pixeles(tamano.alto);
-                    const int lienzo = ancho + 4 * kHolgura;
-                    // One picture of the line in its box, one with room.
-                    const auto pintar = [&](int holgura) {
-                        instalar::win32::DCCreado dc(CreateCompatibleDC(pantalla.get()));
-                        instalar::win32::MapaBits mapa(CreateCompatibleBitmap(pantalla.get(), lienzo, alto));
-                        instalar::win32::ObjetoEnDc conMapa(dc.get(), mapa.get());
-                        const RECT todo{0, 0, lienzo, alto};
-                        FillRect(dc.get(), &todo, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-                        instalar::win32::ObjetoEnDc conFuente(dc.get(), dePintura.Obtener(fuente));
-                        SetBkMode(dc.get(), TRANSPARENT);
-                        SetTextColor(dc.get(), RGB(0, 0, 0));
-                        const RECT caja{2 * kHolgura - holgura, 0, 2 * kHolgura + ancho + holgura, alto};
-                        instalar::win32::DibujarLinea(dc.get(), caja, linea, derecha);
-                        conMapa.Devolver();
-                        BITMAPINFO info{};
-                        info.bmiHeader = {sizeof(BITMAPINFOHEADER), lienzo, -alto, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-                        std::vector<DWORD> pixeles(static_cast<size_t>(lienzo) * alto);
-                        GetDIBits(dc.get(), mapa.get(), 0, alto, pixeles.data(), &info, DIB_RGB_COLORS);
-                        return pixeles;
-                    };
-                    const std::vector<DWORD> justa = pintar(0);
-                    const std::vector<DWORD> holgada = pintar(kHolgura);
-                    const int corrimiento = derecha ? kHolgura : -kHolgura;
-                    int perdidos = 0;
-                    for (int y = 0; y < alto; ++y)
-                        for (int x = 0; x < lienzo; ++x) {
-                            const int desde = x - corrimiento;
-                            const DWORD esperado = desde >= 0 && desde < lienzo
-                                                       ? justa[static_cast<size_t>(y) * lienzo + desde]
-                                                       : 0xFFFFFF;
-                            if ((holgada[static_cast<size_t>(y) * lienzo + x] & 0xFFFFFF) != (esperado & 0xFFFFFF))
-                                ++perdidos;
-                        }
-                    EXPECT_EQ(perdidos, 0) << dpi << " dpi, " << instalar::AUtf8(fuente.nombre) << " "
-                                           << fuente.puntos << (fuente.negrita ? " bold, " : ", ") << texto
-                                           << (derecha ? ", right-aligned" : ", left-aligned");
-                }
-    }
-}
-
-// A line longer than its box ends in an ellipsis inside the box: no ink
-// outside it.
-TEST(LineaDeTexto, UnaLineaMasLargaQueSuCajaNoSaleDeElla) {
-    const instalar::win32::DCCreado pantalla(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr));
-    instalar::win32::Fuentes fuentes(96);
-    instalar::win32::DCCreado dc(CreateCompatibleDC(pantalla.get()));
-    instalar::win32::MapaBits mapa(CreateCompatibleBitmap(pantalla.get(), 300, 30));
-    instalar::win32::ObjetoEnDc conMapa(dc.get(), mapa.get());
-    const RECT todo{0, 0, 300, 30};
-    FillRect(dc.get(), &todo, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    instalar::win32::ObjetoEnDc conFuente(dc.get(), fuentes.Obtener({u"Tahoma", 6.75, false}));
-    SetBkMode(dc.get(), TRANSPARENT);
-    const RECT caja{100, 5, 160, 25};
-    instalar::win32::DibujarLinea(dc.get(), caja, u"«Un nombre de opción muy largo»: Instalado", true);
-    int dentro = 0, fuera = 0;
-    for (int y = 0; y < 30; ++y)
-        for (int x = 0; x < 300; ++x) {
-            if ((GetPixel(dc.get(), x, y) & 0xFFFFFF) == 0xFFFFFF) continue;
-            const bool enCaja = x >= caja.left && x < caja.right && y >= caja.top && y < caja.bottom;
-            ++(enCaja ? dentro : fuera);
-        }
-    EXPECT_GT(dentro, 0) << "nothing drawn";
-    EXPECT_EQ(fuera, 0);
-}
 
 // Labels of one line are measured without DrawText's layout pass; the
 // result must be what DrawText gives, or the window's labels, arrow and
