@@ -23,6 +23,8 @@
 #   INSTALAR_DPI_OTROS  further resolutions the end-to-end suite runs at
 #                   afterwards (default "144": 150 % as many users have it)
 #   INSTALAR_JOBS   parallel build jobs (default 2)
+#   INSTALAR_E2E_A_LA_VEZ  0 to run the x86 end-to-end suites after the x64
+#                   ones instead of beside them (default 1)
 set -uo pipefail
 
 raiz=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -127,7 +129,15 @@ e2e() {
         omitir "$casos_x64" "$casos_x64 x86 end-to-end cases at $dpi dpi: $INSTALAR_X86_MOTIVO"
         return 0
     fi
-    paso "end-to-end tests $preset at $dpi dpi" ctest_contado "$preset" "$@"
+    if [ "$preset" = windows-x86 ] && [ "$INSTALAR_X86" = emulado ] && [[ " ${windows[*]} " == *" windows-x64 "* ]]; then
+        # Each x86 driver would start through the emulator too; the x64
+        # ones drive the x86 programs just as well (tests/e2e/JuzgarCaso.cmake).
+        echo "==> the x86 programs run emulated: the x64 build's test drivers drive them, except the platform tests, which run the x86 Win32 layer inside them"
+        INSTALAR_CONDUCTORES="$raiz/build/windows-x64/bin" \
+            paso "end-to-end tests $preset at $dpi dpi" ctest_contado "$preset" "$@"
+    else
+        paso "end-to-end tests $preset at $dpi dpi" ctest_contado "$preset" "$@"
+    fi
     anotar_reintentos "$preset" "$dpi"
     [ "$preset" = windows-x64 ] && [ "$ultimo_total" -gt 0 ] && casos_x64=$ultimo_total
     if [ "$preset" = windows-x86 ] && [ "$INSTALAR_X86" = emulado ]; then
@@ -183,30 +193,93 @@ for preset in "${windows[@]}"; do
         comprobaciones_contadas scripts/comprobar-exe.sh "$arquitectura" "build/$preset/bin/instalar.exe"
 done
 
+# e2e_a_cada_resolucion PRESET: the suite of PRESET at the first resolution,
+# then at each further one, in this shell's Wine prefix.
+e2e_a_cada_resolucion() {
+    local preset=$1 dpi
+    for dpi in ${INSTALAR_DPI_OTROS-144}; do
+        instalar_wine_dpi "$dpi"
+        if [ "$preset" = windows-x86 ] && [ "$INSTALAR_X86" != no ]; then
+            decir_una_resolucion "$preset" "$dpi"
+            e2e "$preset" "$dpi" -E "$(patron_una_resolucion)"
+        else
+            e2e "$preset" "$dpi"
+        fi
+    done
+}
+
+# e2e_aparte PRESET FOLDER: in a subshell, the suites of PRESET in a Wine
+# environment of their own (its own Xvfb and prefix), so that they run beside
+# the ones of this shell; the counts and lines for the summary go to FOLDER.
+e2e_aparte() {
+    local preset=$1 carpeta=$2
+    aprobadas=0 omitidas=0 fallidas=0
+    pasos_fallidos=() emuladas=() omisiones=() reintentados=()
+    if instalar_wine_iniciar; then
+        e2e "$preset" "${INSTALAR_DPI:-96}"
+        e2e_a_cada_resolucion "$preset"
+        instalar_wine_parar
+    else
+        pasos_fallidos+=("Wine environment of $preset")
+    fi
+    echo "$aprobadas $omitidas $fallidas" >"$carpeta/cuentas"
+    printf '%s\n' "${pasos_fallidos[@]}" >"$carpeta/pasos_fallidos"
+    printf '%s\n' "${emuladas[@]}" >"$carpeta/emuladas"
+    printf '%s\n' "${omisiones[@]}" >"$carpeta/omisiones"
+    printf '%s\n' "${reintentados[@]}" >"$carpeta/reintentados"
+}
+
+# sumar_aparte FOLDER: adds what e2e_aparte left in FOLDER to this shell's.
+sumar_aparte() {
+    local carpeta=$1 a o f lista linea
+    if ! read -r a o f <"$carpeta/cuentas" 2>/dev/null; then
+        pasos_fallidos+=("end-to-end tests beside the x64 ones (they left no counts)")
+        return
+    fi
+    aprobadas=$((aprobadas + a)) omitidas=$((omitidas + o)) fallidas=$((fallidas + f))
+    for lista in pasos_fallidos emuladas omisiones reintentados; do
+        while IFS= read -r linea; do
+            [ -n "$linea" ] && eval "$lista+=(\"\$linea\")"
+        done <"$carpeta/$lista"
+    done
+}
+
 if [ ${#windows[@]} -gt 0 ]; then
     inicio=$SECONDS
     # shellcheck source=entorno-wine.sh
     if . scripts/entorno-wine.sh; then
         echo "==> Wine environment (${INSTALAR_DPI:-96} dpi) ready in $((SECONDS - inicio)) s"
         echo "==> x86 programs: $INSTALAR_X86_MOTIVO"
-        for preset in "${windows[@]}"; do
-            e2e "$preset" "${INSTALAR_DPI:-96}"
-        done
+        # With both builds, the x86 suites run beside the x64 ones: each
+        # suite waits on its program's window most of the time, and the x86
+        # one, emulated, is the longest of the run.
+        aparte=
+        if [ ${#windows[@]} -eq 2 ] && [ "$INSTALAR_X86" != no ] && [ "${INSTALAR_E2E_A_LA_VEZ:-1}" != 0 ]; then
+            carpeta_aparte=$(mktemp -d)
+            echo "==> the windows-x86 suites run beside the windows-x64 ones, on a display and in a Wine prefix of their own; their output follows the x64 suites'"
+            e2e_aparte windows-x86 "$carpeta_aparte" >"$carpeta_aparte/salida" 2>&1 &
+            aparte=$!
+        fi
+        hay_x64=false
+        [[ " ${windows[*]} " == *" windows-x64 "* ]] && hay_x64=true
+        $hay_x64 && e2e windows-x64 "${INSTALAR_DPI:-96}"
         # The release as an author unpacks it, signed and unsigned.
         if [[ " ${windows[*]} " == *" windows-x86 "* ]]; then
             paso "release" publicacion
         fi
-        for dpi in ${INSTALAR_DPI_OTROS-144}; do
-            instalar_wine_dpi "$dpi"
-            for preset in "${windows[@]}"; do
-                if [ "$preset" = windows-x86 ] && [ "$INSTALAR_X86" != no ]; then
-                    decir_una_resolucion "$preset" "$dpi"
-                    e2e "$preset" "$dpi" -E "$(patron_una_resolucion)"
-                else
-                    e2e "$preset" "$dpi"
-                fi
-            done
-        done
+        $hay_x64 && e2e_a_cada_resolucion windows-x64
+        if [ -n "$aparte" ]; then
+            inicio=$SECONDS
+            wait "$aparte"
+            echo "==> the windows-x86 suites, run beside (waited $((SECONDS - inicio)) s more for them):"
+            cat "$carpeta_aparte/salida"
+            sumar_aparte "$carpeta_aparte"
+            rm -rf "$carpeta_aparte"
+        elif [[ " ${windows[*]} " == *" windows-x86 "* ]]; then
+            instalar_wine_dpi "${INSTALAR_DPI:-96}"
+            e2e windows-x86 "${INSTALAR_DPI:-96}"
+            e2e_a_cada_resolucion windows-x86
+        fi
         instalar_wine_parar
     else
         pasos_fallidos+=("Wine environment")

@@ -35,6 +35,36 @@ if(NOT orden)
   message(FATAL_ERROR "usage: cmake -DLIMITE=SECONDS -P JuzgarCaso.cmake -- PROGRAM ARGS...")
 endif()
 
+# Where x86 programs run emulated, starting each x86 driver through the
+# emulator costs about a second a case.  A driver that only works the menu
+# from outside (CAMBIABLE) may then be swapped for its x64 build, from the
+# folder INSTALAR_CONDUCTORES names; it is told where the programs under test
+# and their stand-ins are, so it still copies and starts the x86 ones.
+if(CAMBIABLE AND DEFINED ENV{INSTALAR_CONDUCTORES} AND NOT "$ENV{INSTALAR_CONDUCTORES}" STREQUAL "")
+  set(cambiado FALSE)
+  set(nueva_orden "")
+  foreach(argumento IN LISTS orden)
+    if(NOT cambiado AND argumento MATCHES "\\.exe$")
+      get_filename_component(nombre "${argumento}" NAME)
+      get_filename_component(carpeta "${argumento}" DIRECTORY)
+      set(conductor "$ENV{INSTALAR_CONDUCTORES}/${nombre}")
+      if(NOT EXISTS "${conductor}")
+        message(FATAL_ERROR "[ JUEZ     ] INSTALAR_CONDUCTORES has no ${nombre}: build the x64 preset first")
+      endif()
+      # The driver is a Windows program: under Wine it sees the folder
+      # through drive Z:.
+      if(carpeta MATCHES "^/")
+        string(REPLACE "/" "\\" carpeta "Z:${carpeta}")
+      endif()
+      set(ENV{INSTALAR_PRUEBA_PROGRAMAS} "${carpeta}")
+      set(argumento "${conductor}")
+      set(cambiado TRUE)
+    endif()
+    list(APPEND nueva_orden "${argumento}")
+  endforeach()
+  set(orden "${nueva_orden}")
+endif()
+
 if(es_listado)
   execute_process(COMMAND ${orden} RESULT_VARIABLE resultado)
   if(NOT resultado STREQUAL "0")

@@ -2,6 +2,7 @@
 
 #include <cwchar>
 
+#include "Entorno.h"
 #include "Errores.h"
 #include "Espera.h"
 #include "Texto.h"
@@ -51,6 +52,11 @@ std::wstring CarpetaDeTemporales() {
 }
 
 std::wstring CarpetaDelPrograma() {
+    // Where x86 programs run emulated, the x86 suite is driven by the x64
+    // build of these drivers (scripts/probar.sh; tests/e2e/JuzgarCaso.cmake):
+    // the programs under test and their stand-ins then come from the x86
+    // build's folder, which this variable names.
+    if (const auto otra = LeerVariable(L"INSTALAR_PRUEBA_PROGRAMAS"); otra && !otra->empty()) return *otra;
     std::wstring ruta(32768, L'\0');
     const DWORD n = GetModuleFileNameW(nullptr, ruta.data(), static_cast<DWORD>(ruta.size()));
     if (n == 0 || n >= ruta.size()) Fallar("GetModuleFileNameW");

@@ -14,8 +14,9 @@ namespace herramientas {
 // CarpetaTemporal of the Win32 tools.
 std::wstring CarpetaDeTemporales();
 
-// Folder that holds the running program (the programs it starts are built
-// into the same folder).
+// Folder that holds the programs under test and their stand-ins: the
+// running program's own (they are built into the same folder), unless
+// INSTALAR_PRUEBA_PROGRAMAS names another build's.
 std::wstring CarpetaDelPrograma();
 
 // Everything before the last backslash; "" when there is none.

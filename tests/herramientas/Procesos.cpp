@@ -1,6 +1,9 @@
 #include "Procesos.h"
 
+#include <algorithm>
+
 #include <tlhelp32.h>
+#include <psapi.h>
 
 #include "Errores.h"
 #include "Texto.h"
@@ -92,11 +95,39 @@ std::string Describir(const std::vector<ProcesoEnMarcha>& procesos) {
     return texto.empty() ? "none" : texto;
 }
 
+namespace {
+
+// The modules by the process's handle: Wine cannot take a snapshot of a
+// 32-bit process's modules from a 64-bit one (error 998), as the x64
+// drivers of the x86 suite need.
+std::vector<std::wstring> ModulosPorManejador(DWORD proceso) {
+    const instalar::win32::ManejadorProceso abierto(OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, proceso));
+    if (!abierto) Fallar("OpenProcess to read its modules");
+    std::vector<HMODULE> lista(512);
+    DWORD bytes = 0;
+    if (!EnumProcessModulesEx(abierto.get(), lista.data(), static_cast<DWORD>(lista.size() * sizeof(HMODULE)), &bytes,
+                              LIST_MODULES_ALL))
+        Fallar("EnumProcessModulesEx");
+    lista.resize(std::min<size_t>(lista.size(), bytes / sizeof(HMODULE)));
+    std::vector<std::wstring> modulos;
+    for (HMODULE modulo : lista) {
+        wchar_t nombre[MAX_PATH];
+        const DWORD largo = GetModuleBaseNameW(abierto.get(), modulo, nombre, MAX_PATH);
+        if (largo == 0) continue;
+        CharLowerBuffW(nombre, largo);
+        modulos.emplace_back(nombre, largo);
+    }
+    return modulos;
+}
+
+}  // namespace
+
 std::vector<std::wstring> ModulosDe(DWORD proceso) {
     Foto foto(CreateToolhelp32Snapshot(TH32CS_SNAPMODULE | TH32CS_SNAPMODULE32, proceso));
     // The system may be changing the list right then: it asks to try again.
     for (int intento = 0; !foto && GetLastError() == ERROR_BAD_LENGTH && intento < 5; ++intento)
         foto = Foto(CreateToolhelp32Snapshot(TH32CS_SNAPMODULE | TH32CS_SNAPMODULE32, proceso));
+    if (!foto && GetLastError() == ERROR_NOACCESS) return ModulosPorManejador(proceso);
     if (!foto) Fallar("CreateToolhelp32Snapshot of the modules");
     std::vector<std::wstring> modulos;
     MODULEENTRY32W datos{};

@@ -55,9 +55,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 std::u16string Repetir(char16_t c, size_t n) { return std::u16string(n, c); }
 
+// The line is built when its case runs: every case runs in a process of its
+// own, and building all of them at start-up would slow every other case.
 struct CasoLimite {
     const char* nombre;
-    std::u16string linea;
+    std::u16string (*linea)();
     bool desbordaLista;
     bool desbordaDescripcion;
 };
@@ -66,8 +68,9 @@ class LimitesTest : public ::testing::TestWithParam<CasoLimite> {};
 
 TEST_P(LimitesTest, PosicionesDeDieciseisBits) {
     const CasoLimite& caso = GetParam();
-    auto lista = ClasificarLinea(caso.linea, Lector::Lista);
-    auto descripcion = ClasificarLinea(caso.linea, Lector::Descripcion);
+    const std::u16string linea = caso.linea();
+    auto lista = ClasificarLinea(linea, Lector::Lista);
+    auto descripcion = ClasificarLinea(linea, Lector::Descripcion);
     EXPECT_EQ(!lista.ok(), caso.desbordaLista);
     EXPECT_EQ(!descripcion.ok(), caso.desbordaDescripcion);
     if (!lista.ok()) {
@@ -80,19 +83,19 @@ INSTANTIATE_TEST_SUITE_P(
     Lineas, LimitesTest,
     ::testing::Values(
         // First ";" at position 32767 is the last one that fits.
-        CasoLimite{"PrimeroEn32767", Repetir(u'a', 32766) + u";x", false, false},
-        CasoLimite{"PrimeroEn32768", Repetir(u'a', 32767) + u";x", true, true},
+        CasoLimite{"PrimeroEn32767", [] { return Repetir(u'a', 32766) + u";x"; }, false, false},
+        CasoLimite{"PrimeroEn32768", [] { return Repetir(u'a', 32767) + u";x"; }, true, true},
         // Position counts from the trimmed line.
-        CasoLimite{"EspaciosInicialesNoCuentan", Repetir(u' ', 10) + Repetir(u'a', 32766) + u";x", false, false},
+        CasoLimite{"EspaciosInicialesNoCuentan", [] { return Repetir(u' ', 10) + Repetir(u'a', 32766) + u";x"; }, false, false},
         // Second ";" 32767 after the first fits, 32768 does not.
-        CasoLimite{"SegundoA32767", u"a;" + Repetir(u'b', 32766) + u";d", false, false},
-        CasoLimite{"SegundoA32768", u"a;" + Repetir(u'b', 32767) + u";d", true, true},
+        CasoLimite{"SegundoA32767", [] { return u"a;" + Repetir(u'b', 32766) + u";d"; }, false, false},
+        CasoLimite{"SegundoA32768", [] { return u"a;" + Repetir(u'b', 32767) + u";d"; }, true, true},
         // A command running to the end of the line: only the list reader measures it.
-        CasoLimite{"Comando32766", u"a;" + Repetir(u'b', 32766), false, false},
-        CasoLimite{"Comando32767", u"a;" + Repetir(u'b', 32767), true, false},
+        CasoLimite{"Comando32766", [] { return u"a;" + Repetir(u'b', 32766); }, false, false},
+        CasoLimite{"Comando32767", [] { return u"a;" + Repetir(u'b', 32767); }, true, false},
         // Lines that are ignored are never measured.
-        CasoLimite{"LargaSinSeparador", Repetir(u'z', 100000), false, false},
-        CasoLimite{"ComentarioLargo", u";" + Repetir(u'z', 100000), false, false}),
+        CasoLimite{"LargaSinSeparador", [] { return Repetir(u'z', 100000); }, false, false},
+        CasoLimite{"ComentarioLargo", [] { return u";" + Repetir(u'z', 100000); }, false, false}),
     [](const auto& caso) { return std::string(caso.param.nombre); });
 
 }  // namespace
