@@ -39,6 +39,18 @@ void AvisarReintento(int intentoFallido) {
     std::fflush(stdout);
 }
 
+// The x64 drivers that drive the x86 programs (INSTALAR_PRUEBA_PROGRAMAS;
+// see CarpetaDelPrograma) must start an x86 menu: a 64-bit one means they
+// took their own build's program, and the x86 suite would test the x64 one.
+void ComprobarQueEsElProgramaDeLaSuite(HANDLE proceso) {
+    if (!LeerVariable(L"INSTALAR_PRUEBA_PROGRAMAS")) return;
+    BOOL de32BitsEn64 = FALSE;
+    if (!IsWow64Process(proceso, &de32BitsEn64)) Fallar("IsWow64Process");
+    if (!de32BitsEn64)
+        throw std::runtime_error("the drivers were to drive the x86 build's instalar.exe, but the menu runs as a "
+                                 "64-bit process");
+}
+
 // instalar.exe from the medium with the test's command line.  Under Wine a
 // new process now and then fails to come up with an internal error (about
 // one start in a thousand on a busy machine); the start is tried again
@@ -133,7 +145,9 @@ std::string Bmp24(int ancho, int alto, const std::function<COLORREF(int, int)>& 
 Menu::Menu(const Medio& medio, const OpcionesMenu& opciones)
     : linea_(LineaDelMenu(medio, opciones)),
       proceso_(IniciarMenu(medio.RutaDe(L"instalar.exe"), linea_,
-                           opciones.carpetaTrabajo.empty() ? CarpetaDeTemporales() : opciones.carpetaTrabajo)) {}
+                           opciones.carpetaTrabajo.empty() ? CarpetaDeTemporales() : opciones.carpetaTrabajo)) {
+    ComprobarQueEsElProgramaDeLaSuite(proceso_.ManejadorDelProceso());
+}
 
 HWND Menu::EsperarVentana(DWORD milisegundos) {
     const bool hallada = Esperar(
