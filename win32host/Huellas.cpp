@@ -1,6 +1,7 @@
 #include "win32host/Huellas.h"
 
 #include "common/Sobrecarga.h"
+#include "win32host/AlcanceDeTexto.h"
 #include "win32host/TrazoDeMarca.h"
 
 namespace instalar::win32 {
@@ -27,7 +28,7 @@ uint64_t AspectoDe(const Etiqueta& e) {
 
 // A label's place, with its mark's when it has one.
 RECT CajaPintada(const Etiqueta& e, const Escala& escala) {
-    RECT caja = escala.APixeles(e.caja);
+    RECT caja = AlcanceDeTexto(e, escala);
     if (MarcaDe(e) == MarcaOpcion::Ninguna) return caja;
     const RECT alcance = TrazoDeMarca(e, escala).alcance;
     ::UnionRect(&caja, &caja, &alcance);

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "common/Sobrecarga.h"
+#include "win32host/AlcanceDeTexto.h"
 #include "win32host/Manejadores.h"
 #include "win32host/MedidaTextoWin32.h"
 #include "win32host/TextoWin32.h"
@@ -73,7 +74,7 @@ std::vector<RECT> Zonas(HDC dc, SIZE tamano) {
 
 void PintarEtiqueta(HDC dc, const Etiqueta& etiqueta, const Escala& escala, Fuentes& fuentes, EstadoTexto& e) {
     if (!etiqueta.visible || etiqueta.texto.empty()) return;
-    RECT caja = escala.APixeles(etiqueta.caja);
+    RECT caja = AlcanceDeTexto(etiqueta, escala);
     bool tocada = false;
     for (const RECT& zona : e.zonas) {
         if (caja.left < zona.right && zona.left < caja.right && caja.top < zona.bottom && zona.top < caja.bottom) {
@@ -87,6 +88,13 @@ void PintarEtiqueta(HDC dc, const Etiqueta& etiqueta, const Escala& escala, Fuen
     if (color != e.color) {
         ::SetTextColor(dc, color);
         e.color = color;
+    }
+    if (SeDibujaHastaSuLimite(etiqueta)) {
+        // Left-aligned from the box's left edge, where right-aligned in its
+        // measured box would start it too.
+        ::DrawTextW(dc, W(etiqueta.texto), static_cast<int>(etiqueta.texto.size()), &caja,
+                    DT_LEFT | DT_SINGLELINE | DT_END_ELLIPSIS);
+        return;
     }
     // A one-line, left-aligned text is drawn directly: DrawText would only
     // find that out again for every label.

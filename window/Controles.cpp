@@ -38,6 +38,9 @@ Controles ControlesDeDiseno() {
                                 {u"Tahoma", 6.75, false});
     c.indicacion.alineacion = Alineacion::Derecha;
     c.indicacion.autoTamano = true;
+    // A long item name must not carry the hint line out of the window: it
+    // keeps the margin it has on the left on the right too.
+    c.indicacion.anchoMaximo = kAnchoVentana - 2 * c.indicacion.caja.izquierda;
 
     c.descripcion = EtiquetaDeDiseno({3780, 2460, 2835, 195}, u"", {u"Verdana", 8.25, false});
     c.descripcion.autoTamano = true;
@@ -84,6 +87,8 @@ void AjustarATexto(Etiqueta& etiqueta, MedidaTexto& medida) {
         etiqueta.caja.izquierda = static_cast<float>(derecha - tamano.ancho);
     }
     etiqueta.caja.ancho = static_cast<float>(tamano.ancho);
+    if (etiqueta.anchoMaximo > 0 && etiqueta.caja.ancho > etiqueta.anchoMaximo)
+        etiqueta.caja.ancho = etiqueta.anchoMaximo;
     etiqueta.caja.alto = static_cast<float>(tamano.alto);
 }
 

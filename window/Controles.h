@@ -33,6 +33,8 @@ struct Etiqueta {
     std::optional<Color> color;           // empty: the system's text colour
     Alineacion alineacion = Alineacion::Izquierda;
     bool autoTamano = false;              // resizes itself to its text
+    float anchoMaximo = 0;                // when resizing, no wider than this (0: no limit); the
+                                          // host ends a longer text in an ellipsis
     bool conservaDerecha = false;         // when resizing, keeps its right edge
     bool ajustePalabras = false;          // keeps its width, wraps, grows down
     bool visible = true;

@@ -12,7 +12,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
+#include <climits>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -502,6 +504,89 @@ TEST(Elevacion, UnProgramaQuePideSerAdministradorArrancaAunqueWindowsRechaceElAr
     ASSERT_EQ(procesos.porElShell.size(), 1u);
     EXPECT_FALSE(procesos.porElShell[0].has_value()) << "error " << procesos.porElShell[0]->codigoSistema;
 }
+
+// ------------------------------------------------------------- the hint line
+
+// The columns a text's ink covers in the rows [arriba, abajo): where the
+// two pictures differ.
+struct ColumnasDeTinta {
+    int izquierda = INT_MAX;
+    int derecha = -1;  // the last column with ink
+};
+ColumnasDeTinta TintaEntre(const Captura& con, const Captura& sin, int arriba, int abajo) {
+    ColumnasDeTinta tinta;
+    for (int y = arriba; y < abajo; ++y)
+        for (int x = 0; x < con.Ancho(); ++x)
+            if (con.En(x, y) != sin.En(x, y)) {
+                tinta.izquierda = std::min(tinta.izquierda, x);
+                tinta.derecha = std::max(tinta.derecha, x);
+            }
+    return tinta;
+}
+
+// The hint line, painted as the window paints it, shows its whole text or
+// ends in an ellipsis inside the window: its ink reaches exactly as far as
+// the same text drawn with no box at all, and never past the window's
+// right margin.  Seen at 96 dpi before: «Agenda»: Instalado lost the right
+// part of its last letter, the glyphs running past the measured width.
+class LineaDeIndicacion : public ::testing::TestWithParam<int> {};
+
+TEST_P(LineaDeIndicacion, SeVeEnteraOTerminaEnPuntosSuspensivosDentroDeLaVentana) {
+    const int dpi = GetParam();
+    const instalar::win32::Escala escala(dpi);
+    instalar::win32::Fuentes deMedida(dpi);
+    instalar::win32::MedidaTextoWin32 medida(escala, deMedida);
+    instalar::win32::Fuentes dePintura(dpi);
+    const RECT ventana = escala.APixeles({0, 0, instalar::kAnchoVentana, instalar::kAltoVentana});
+    const auto pintar = [&](const instalar::Controles& c) {
+        herramientas::Lienzo lienzo(ventana.right, ventana.bottom);
+        const instalar::win32::Apariencia apariencia{instalar::ColoresDePintura(c, false),
+                                                     instalar::win32::Paleta::DelSistema(), std::nullopt};
+        instalar::win32::PintarContenido(lienzo.Dc(), SIZE{ventana.right, ventana.bottom}, c, apariencia, {}, escala,
+                                         dePintura);
+        return lienzo.Pixeles();
+    };
+    const std::string largo = "«" + std::string(80, 'N') + "»: Instalado";
+    for (const std::string& texto : {std::string("«Agenda»: Instalado"), std::string("«Cancelado»: Cancelado"),
+                                     std::string("Selecciona la opción que desees instalar."), largo}) {
+        instalar::Controles c = instalar::ControlesDeDiseno();
+        const std::u16string linea = instalar::DesdeUtf8(texto);
+        instalar::FijarTexto(c.indicacion, linea, medida);
+        const RECT caja = escala.APixeles(c.indicacion.caja);
+        const Captura con = pintar(c);
+        c.indicacion.visible = false;
+        const Captura sin = pintar(c);
+        const ColumnasDeTinta pintada = TintaEntre(con, sin, caja.top, caja.bottom);
+
+        // The same text drawn where the line starts, with nothing to stop it.
+        const auto libre = [&](bool conTexto) {
+            return Captura(ventana.right + 2000, caja.bottom - caja.top, [&](HDC dc, const RECT& todo) {
+                FillRect(dc, &todo, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+                if (!conTexto) return;
+                instalar::win32::ObjetoEnDc fuente(dc, dePintura.Obtener(c.indicacion.fuente));
+                SetBkMode(dc, TRANSPARENT);
+                ExtTextOutW(dc, caja.left, 0, 0, nullptr, instalar::win32::W(linea), static_cast<UINT>(linea.size()),
+                            nullptr);
+            });
+        };
+        const ColumnasDeTinta entera = TintaEntre(libre(true), libre(false), 0, caja.bottom - caja.top);
+
+        const int limite = escala.Pixeles(double(c.indicacion.caja.izquierda) + c.indicacion.anchoMaximo);
+        const std::string que = std::to_string(dpi) + " dpi, " + texto;
+        ASSERT_GE(pintada.derecha, 0) << que << ": nothing painted";
+        EXPECT_LE(limite, ventana.right - escala.Pixeles(c.indicacion.caja.izquierda)) << que;
+        EXPECT_LT(pintada.derecha, limite) << que << ": ink past the window's right margin";
+        if (texto == largo) {
+            EXPECT_GE(entera.derecha, limite) << que << ": the long text fits; make it longer";
+        } else {
+            EXPECT_EQ(pintada.izquierda, entera.izquierda) << que;
+            EXPECT_EQ(pintada.derecha, entera.derecha) << que << ": the line lost ink at its right end";
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Plataforma, LineaDeIndicacion, ::testing::Values(96, 120, 144, 192),
+                         [](const auto& caso) { return std::to_string(caso.param) + "_dpi"; });
 
 // ------------------------------------------------------------- measuring
 

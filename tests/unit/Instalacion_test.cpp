@@ -335,6 +335,32 @@ TEST(DesenlaceInciertoTexto, NoSeParecceANingunOtro) {
         EXPECT_NE(DesenlaceDe(codigo).texto, incierto.texto) << codigo;
 }
 
+// ------------------------------------------------------- the hint's width
+
+// However long the item's name, the hint line stays inside the window,
+// with the margin it has on the left on the right too; the host ends the
+// text in an ellipsis there, and screen readers get the whole text.
+TEST_F(InstalacionTest, LaIndicacionNoSaleDeLaVentanaYElLectorLaLeeEntera) {
+    const std::string largo(120, 'N');
+    p.archivos[u"C:\\medio\\a.exe"] = "MZ";
+    Escribir({"T", "V", ";@volver", largo + ";a.exe;d"});
+    Cargar();
+    EmpezarYEsperar();
+    const Etiqueta& indicacion = V().indicacion;
+    const std::u16string entero = u"Instalando «" + std::u16string(largo.begin(), largo.end()) + u"»…";
+    EXPECT_EQ(indicacion.texto, entero);
+    EXPECT_LE(indicacion.caja.izquierda + indicacion.caja.ancho, kAnchoVentana - indicacion.caja.izquierda);
+    EXPECT_GT(indicacion.caja.ancho, 0);
+    const ArbolAccesible arbol(*ventana, std::nullopt);
+    EXPECT_EQ(arbol.Elemento(arbol.IdDe(Parte::Indicacion))->nombre, entero);
+
+    // A short text keeps its measured width.
+    Terminar(0);
+    Menu(true);
+    EXPECT_EQ(V().indicacion.caja.ancho,
+              static_cast<float>(p.MedirTexto(V().indicacion.fuente, V().indicacion.texto, 0).ancho));
+}
+
 // ------------------------------------------------------- starting twice
 
 // Starting through the shell may dispatch the window's messages before
