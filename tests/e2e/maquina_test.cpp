@@ -242,12 +242,12 @@ TEST_F(Maquina, UnPaqueteInstaladoLlevaLaMarcaYPreguntaConNoPorDefecto) {
         GTEST_SKIP() << "omitido: no hay agenda.msi (el paquete de la demostraci\xC3\xB3n necesita wixl)";
     medio_.CopiarPrograma(L"setup_falso.exe", L"agenda\\setup.exe");
     // Both menus laid out before the first starts: the medium stays as it was.
-    medio_.Escribir(L"sin.inf", LineasCrLf({"Oficina", "1.0", "Agenda;agenda\\setup.exe;La agenda"}));
-    medio_.Escribir(L"con.inf", LineasCrLf({"Oficina", "1.0", ";@instalado msi " + Utf8(kCodigoAgenda),
+    medio_.Escribir(L"sin_prueba.inf", LineasCrLf({"Oficina", "1.0", "Agenda;agenda\\setup.exe;La agenda"}));
+    medio_.Escribir(L"con_prueba.inf", LineasCrLf({"Oficina", "1.0", ";@instalado msi " + Utf8(kCodigoAgenda),
                                             "Agenda;agenda\\setup.exe;La agenda"}));
 
     // A menu without the probe loads no msi.dll.
-    Menu& sinPrueba = Abrir(OpcionesMenu{medio_.RutaDe(L"sin.inf")});
+    Menu& sinPrueba = Abrir(OpcionesMenu{medio_.RutaDe(L"sin_prueba.inf"), L""});
     EsperarLista(sinPrueba, ConMarca(1, 0));
     EXPECT_EQ(Utf8(ModuloCargado(sinPrueba.Id(), L"msi.dll")), "");
     Cerrar();
@@ -258,7 +258,7 @@ TEST_F(Maquina, UnPaqueteInstaladoLlevaLaMarcaYPreguntaConNoPorDefecto) {
         ~Desinstalar() { EjecutarYEsperar(std::wstring(L"msiexec.exe /qn /x ") + kCodigoAgenda); }
     } desinstalar;
 
-    Menu& menu = Abrir(OpcionesMenu{medio_.RutaDe(L"con.inf")});
+    Menu& menu = Abrir(OpcionesMenu{medio_.RutaDe(L"con_prueba.inf"), L""});
     EsperarLista(menu, ConMarca(1, 0));
     EXPECT_EQ(Utf8(Leer(1)), "Agenda: ya est\xC3\xA1 instalado");
     wchar_t sistema[MAX_PATH];
@@ -274,8 +274,14 @@ TEST_F(Maquina, UnPaqueteInstaladoLlevaLaMarcaYPreguntaConNoPorDefecto) {
         EXPECT_EQ(Utf8(pregunta.texto),
                   "\xC2\xAB" "Agenda\xC2\xBB ya est\xC3\xA1 instalado. \xC2\xBFInstalarlo de nuevo?");
         EXPECT_EQ(pregunta.icono, IconoMensaje::Pregunta) << Nombre(pregunta.icono);
-        const LRESULT predeterminado = SendMessageW(pregunta.ventana, DM_GETDEFID, 0, 0);
-        EXPECT_EQ(LOWORD(predeterminado), IDNO) << "the default button is not \"No\"";
+        // The default button is drawn as such, and Enter presses it.
+        const auto predeterminado = [&](int id) {
+            const HWND boton = GetDlgItem(pregunta.ventana, id);
+            return boton && (GetWindowLongW(boton, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+        };
+        EXPECT_TRUE(GetDlgItem(pregunta.ventana, IDYES)) << "no \"S\u00ed\" button";
+        EXPECT_TRUE(predeterminado(IDNO)) << "the default button is not \"No\"";
+        EXPECT_FALSE(predeterminado(IDYES)) << "\"S\u00ed\" is the default button";
         PostMessageW(pregunta.ventana, WM_COMMAND, respuesta, 0);
         if (respuesta == IDNO) {
             ASSERT_TRUE(Esperar([&] { return CuadrosDeMensaje(menu.Id()) == 0; }, 3000));
