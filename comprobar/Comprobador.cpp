@@ -195,7 +195,8 @@ void Comprobacion::Ignorada(const LineaLeida& linea) {
 void Comprobacion::Opcion(const LineaLeida& linea, Entrada&& entrada) {
     const int64_t numero = linea.numero;
     ComprobarNombre(numero, entrada);
-    OpcionLeida opcion{numero, entrada, numero, entrada.descripcion, requisitos_.Opcion(numero, informe_.hallazgos)};
+    OpcionLeida opcion{numero, entrada, numero, entrada.descripcion};
+    opcion.requisitos = requisitos_.Opcion(numero, informe_.hallazgos, opcion.lineasDeRequisitos);
     const size_t primera = primeras_.Anotar(entrada.nombre);
     // Entries of one name that no machine shows together (one per
     // architecture) are apart: each shows its own description where it shows.

@@ -26,6 +26,7 @@ struct OpcionLeida {
     std::optional<std::u16string> descripcionMostrada;
     // What its ";@si", ";@requiere" and ";@instalado" lines ask.
     RequisitosEntrada requisitos;
+    std::vector<LineaDeRequisito> lineasDeRequisitos;  // as written
 };
 
 struct Informe {

@@ -70,7 +70,8 @@ std::string Lineas(const std::vector<LineaDeRequisito>& lineas, ClaseRequisito c
     return texto;
 }
 
-void ContradiccionesDe(int64_t linea, const RequisitosEntrada& r, std::vector<Hallazgo>& hallazgos) {
+void ContradiccionesDe(int64_t linea, const RequisitosEntrada& r, const std::vector<LineaDeRequisito>& lineas,
+                       std::vector<Hallazgo>& hallazgos) {
     if (r.si.empty() && r.requiere.empty()) return;
     bool mostrada = false;
     bool instalable = false;
@@ -81,12 +82,12 @@ void ContradiccionesDe(int64_t linea, const RequisitosEntrada& r, std::vector<Ha
     }
     if (!mostrada)
         hallazgos.push_back({linea, Gravedad::Aviso,
-                             Lineas(r.lineas, ClaseRequisito::Si) +
+                             Lineas(lineas, ClaseRequisito::Si) +
                                  " se contradicen: ninguna máquina cumple todas a la vez y la opción no se muestra "
                                  "nunca"});
     else if (!instalable)
         hallazgos.push_back({linea, Gravedad::Aviso,
-                             Lineas(r.lineas, ClaseRequisito::Si) + " y " + Lineas(r.lineas, ClaseRequisito::Requiere) +
+                             Lineas(lineas, ClaseRequisito::Si) + " y " + Lineas(lineas, ClaseRequisito::Requiere) +
                                  " se contradicen: donde se muestra la opción, siempre sale en gris y no se puede "
                                  "instalar"});
 }
@@ -103,8 +104,9 @@ std::string DirectivaEscrita(const LineaDeRequisito& linea) {
 }
 
 void RevisionRequisitos::Directiva(int64_t linea, const RequisitoEscrito& escrito, std::vector<Hallazgo>& hallazgos) {
-    pendientes_.Anotar(linea, escrito);
-    const std::string escrita = Citado(DesdeUtf8(DirectivaEscrita(pendientes_.lineas.back())));
+    pendientes_.Anotar(escrito);
+    lineas_.push_back({linea, escrito.clase, std::u16string(escrito.texto)});
+    const std::string escrita = Citado(DesdeUtf8(DirectivaEscrita(lineas_.back())));
     if (!Conocida(escrito)) {
         const std::string mensaje =
             escrito.clase == ClaseRequisito::Instalado
@@ -127,18 +129,21 @@ void RevisionRequisitos::Directiva(int64_t linea, const RequisitoEscrito& escrit
     }
 }
 
-RequisitosEntrada RevisionRequisitos::Opcion(int64_t linea, std::vector<Hallazgo>& hallazgos) {
+RequisitosEntrada RevisionRequisitos::Opcion(int64_t linea, std::vector<Hallazgo>& hallazgos,
+                                             std::vector<LineaDeRequisito>& lineas) {
     RequisitosEntrada requisitos = std::exchange(pendientes_, RequisitosEntrada{});
-    ContradiccionesDe(linea, requisitos, hallazgos);
+    lineas = std::exchange(lineas_, {});
+    ContradiccionesDe(linea, requisitos, lineas, hallazgos);
     return requisitos;
 }
 
 void RevisionRequisitos::Fin(std::vector<Hallazgo>& hallazgos) {
-    for (const LineaDeRequisito& l : pendientes_.lineas)
+    for (const LineaDeRequisito& l : lineas_)
         hallazgos.push_back({l.linea, Gravedad::Aviso,
                              "ninguna opción sigue a " + Citado(DesdeUtf8(DirectivaEscrita(l))) +
                                  ": una directiva así se aplica a la opción de la línea siguiente, y aquí no la hay"});
     pendientes_ = {};
+    lineas_.clear();
 }
 
 bool PuedenVerseJuntas(const RequisitosEntrada& a, const RequisitosEntrada& b) {

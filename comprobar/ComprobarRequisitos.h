@@ -23,12 +23,14 @@ public:
     void Directiva(int64_t linea, const RequisitoEscrito& escrito, std::vector<Hallazgo>& hallazgos);
     // The entry on `linea` takes the lines before it; conditions that
     // contradict each other are warned about.
-    RequisitosEntrada Opcion(int64_t linea, std::vector<Hallazgo>& hallazgos);
+    // `lineas` gets its directive lines as written.
+    RequisitosEntrada Opcion(int64_t linea, std::vector<Hallazgo>& hallazgos, std::vector<LineaDeRequisito>& lineas);
     // At the end of the file: lines that no entry followed.
     void Fin(std::vector<Hallazgo>& hallazgos);
 
 private:
     RequisitosEntrada pendientes_;
+    std::vector<LineaDeRequisito> lineas_;
 };
 
 // Whether some machine shows both entries.

@@ -38,7 +38,7 @@ std::string FormatearListado(const Informe& informe) {
                  std::to_string(opcion.linea) + ")\n";
         texto += Comando(opcion.entrada.comando);
         texto += Descripcion(opcion);
-        for (const LineaDeRequisito& linea : opcion.requisitos.lineas)
+        for (const LineaDeRequisito& linea : opcion.lineasDeRequisitos)
             texto += "   " + DirectivaEscrita(linea) + " (línea " + std::to_string(linea.linea) + ")\n";
     }
     return texto;

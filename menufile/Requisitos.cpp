@@ -159,8 +159,8 @@ std::optional<Prueba> LeerPrueba(std::u16string_view texto) {
     return prueba;
 }
 
-void RequisitosEntrada::Anotar(int64_t linea, const RequisitoEscrito& escrito) {
-    lineas.push_back({linea, escrito.clase, std::u16string(escrito.texto)});
+void RequisitosEntrada::Anotar(const RequisitoEscrito& escrito) {
+    ++directivas;
     switch (escrito.clase) {
     case ClaseRequisito::Si:
         if (auto c = LeerCondicion(escrito.texto)) si.push_back(std::move(*c));

@@ -62,7 +62,8 @@ std::optional<NumeroVersion> LeerVersion(std::u16string_view texto);
 // "{6F1B2C3D-1111-2222-3333-444455556666}", hex digits in either case.
 bool CodigoDeProductoValido(std::u16string_view codigo);
 
-// A directive line met before an entry, as written, with its line.
+// A directive line met before an entry, as written, with its line (the
+// checker keeps them).
 struct LineaDeRequisito {
     int64_t linea = 0;
     ClaseRequisito clase = ClaseRequisito::Si;
@@ -73,11 +74,11 @@ struct RequisitosEntrada {
     std::vector<Condicion> si;
     std::vector<Condicion> requiere;
     std::vector<Prueba> instalado;
-    // Every line, known or not, for the checker.
-    std::vector<LineaDeRequisito> lineas;
-    bool Vacios() const { return lineas.empty(); }
+    // Directive lines noted, known or not.
+    int directivas = 0;
+    bool Vacios() const { return directivas == 0; }
     // Notes one directive line; what it says is kept when it is known.
-    void Anotar(int64_t linea, const RequisitoEscrito& escrito);
+    void Anotar(const RequisitoEscrito& escrito);
 };
 
 // What the machine is, asked once and only when a menu needs it.

@@ -17,7 +17,7 @@ const HechosMaquina& FuenteDeHechos::Hechos() {
 
 void VisitaDeMaquina::Directiva(const LineaLeida& linea, std::u16string_view nombre) {
     interior_.Directiva(linea, nombre);
-    if (const auto requisito = RequisitoDe(nombre)) pendientes_.Anotar(linea.numero, *requisito);
+    if (const auto requisito = RequisitoDe(nombre)) pendientes_.Anotar(*requisito);
 }
 
 bool VisitaDeMaquina::Tomar() {

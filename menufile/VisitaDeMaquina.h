@@ -43,8 +43,9 @@ public:
     void OpcionDeMas(const LineaLeida& linea, Entrada&& entrada) override;
     bool Hallado() const override { return interior_.Hallado(); }
 
-    // Of the entry being told: what its directives ask, and how it shows.
-    const RequisitosEntrada& Requisitos() const { return actuales_; }
+    // Of the entry being told: what its directives ask (the reader may take
+    // it), and how it shows.
+    RequisitosEntrada& Requisitos() { return actuales_; }
     const DecisionEntrada& Decision() const { return decision_; }
     // Whether any entry so far had directives of this kind.
     bool ConRequisitos() const { return conRequisitos_; }

@@ -1,6 +1,6 @@
 #include "win32host/MaquinaWin32.h"
 
-#include <vector>
+#include <string>
 
 #include "win32host/TextoWin32.h"
 
@@ -119,11 +119,16 @@ std::optional<std::u16string> MaquinaWin32::ExpandirEntorno(const std::u16string
     using ExpandEnvironmentStringsWFn = DWORD(WINAPI*)(LPCWSTR, LPWSTR, DWORD);
     const auto expandir = FuncionDeModulo<ExpandEnvironmentStringsWFn>(L"kernel32.dll", "ExpandEnvironmentStringsW");
     if (!expandir) return std::nullopt;
-    std::vector<wchar_t> expandido(texto.size() + 64);
+    // The program's own string type as the buffer: no other one to carry.
+    std::u16string expandido(texto.size() + 64, u'\0');
     for (int intento = 0; intento < 3; ++intento) {
-        const DWORD largo = expandir(W(texto), expandido.data(), static_cast<DWORD>(expandido.size()));
+        const DWORD largo = expandir(W(texto), reinterpret_cast<wchar_t*>(&expandido[0]),
+                                     static_cast<DWORD>(expandido.size()));
         if (largo == 0) return std::nullopt;
-        if (largo <= expandido.size()) return U(expandido.data(), largo - 1);
+        if (largo <= expandido.size()) {
+            expandido.resize(largo - 1);
+            return expandido;
+        }
         expandido.resize(largo);  // a variable may change between the two calls
     }
     return std::nullopt;
@@ -148,8 +153,8 @@ std::optional<NumeroVersion> MaquinaWin32::VersionDeArchivo(const std::u16string
     DWORD ignorado = 0;
     const DWORD bytes = tamano(W(ruta), &ignorado);
     if (bytes == 0) return std::nullopt;
-    std::vector<unsigned char> datos(bytes);
-    if (!leer(W(ruta), 0, bytes, datos.data())) return std::nullopt;
+    std::string datos(bytes, '\0');
+    if (!leer(W(ruta), 0, bytes, &datos[0])) return std::nullopt;
     void* valor = nullptr;
     UINT largo = 0;
     if (!consultar(datos.data(), L"\\", &valor, &largo) || !valor || largo < sizeof(VS_FIXEDFILEINFO))

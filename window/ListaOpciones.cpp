@@ -30,7 +30,7 @@ class ListaOpciones::Relleno : public VisitaMenu {
 public:
     explicit Relleno(ListaOpciones& lista) : lista_(lista), c_(lista.estado_.controles) {}
     // The walk that tells the entries as this machine shows them.
-    void Tras(const VisitaDeMaquina& deMaquina) { deMaquina_ = &deMaquina; }
+    void Tras(VisitaDeMaquina& deMaquina) { deMaquina_ = &deMaquina; }
 
     void Titulo(const LineaLeida& linea) override {
         FijarTexto(c_.titulo, std::u16string(linea.texto), lista_.medida_);
@@ -57,7 +57,7 @@ private:
 
     ListaOpciones& lista_;
     Controles& c_;
-    const VisitaDeMaquina* deMaquina_ = nullptr;
+    VisitaDeMaquina* deMaquina_ = nullptr;
 };
 
 void ListaOpciones::CargarMenu() {

@@ -10,17 +10,17 @@ Etiqueta& Opcion(EstadoMenu& estado, int16_t indice) { return estado.controles.o
 
 }  // namespace
 
-void AnotarRequisitos(EstadoMenu& estado, int16_t indice, const VisitaDeMaquina& deMaquina) {
+void AnotarRequisitos(EstadoMenu& estado, int16_t indice, VisitaDeMaquina& deMaquina) {
     Etiqueta& opcion = Opcion(estado, indice);
     // The label was copied from the first one, which may carry its own.
     opcion.noDisponible.reset();
     opcion.instalado.reset();
     const DecisionEntrada& decision = deMaquina.Decision();
     if (decision.presencia == Presencia::Atenuada) opcion.noDisponible = decision.motivo;
-    const std::vector<Prueba>& pruebas = deMaquina.Requisitos().instalado;
+    std::vector<Prueba>& pruebas = deMaquina.Requisitos().instalado;
     if (pruebas.empty()) return;
     estado.pruebas.resize(static_cast<size_t>(indice) + 1);
-    estado.pruebas[static_cast<size_t>(indice)] = pruebas;
+    estado.pruebas[static_cast<size_t>(indice)] = std::move(pruebas);
     opcion.instalado = false;
 }
 

@@ -15,7 +15,7 @@
 namespace instalar {
 
 // Item `indice` has just been made from the entry `deMaquina` tells.
-void AnotarRequisitos(EstadoMenu& estado, int16_t indice, const VisitaDeMaquina& deMaquina);
+void AnotarRequisitos(EstadoMenu& estado, int16_t indice, VisitaDeMaquina& deMaquina);
 // Every item's probes; nothing in a menu without any.
 void ComprobarInstaladas(EstadoMenu& estado);
 // One item's, after its setup.

@@ -25,12 +25,11 @@ const HechosMaquina kDesconocida{};
 
 RequisitosEntrada Requisitos(const std::vector<std::string>& directivas) {
     RequisitosEntrada requisitos;
-    int64_t linea = 3;
     for (const std::string& directiva : directivas) {
         const std::u16string texto = DesdeUtf8(directiva);
         const auto escrito = RequisitoDe(texto);
         EXPECT_TRUE(escrito) << directiva;
-        if (escrito) requisitos.Anotar(linea++, *escrito);
+        if (escrito) requisitos.Anotar(*escrito);
     }
     return requisitos;
 }
@@ -198,7 +197,7 @@ TEST(Pruebas, LasQueNoSeConocenSeDejanFuera) {
     }
     const auto requisitos = Requisitos({"instalado winget Visor"});
     EXPECT_TRUE(requisitos.instalado.empty());
-    EXPECT_EQ(requisitos.lineas.size(), 1u);
+    EXPECT_EQ(requisitos.directivas, 1);
 }
 
 TEST(Requisitos, SoloLasPalabrasDeLasDirectivasExactas) {
