@@ -95,10 +95,22 @@ int Px(int pixeles96) { return MulDiv(pixeles96, PuntosPorPulgada(), 96); }
 // A menu file of `opciones` entries, in Windows-1252 or in UTF-8.  Every
 // entry has its own name and its own description, so that selecting the
 // next one changes the text on the right of the window.
-std::string MenuDe(int opciones, bool utf8) {
+//
+// `maquina`: every entry depends on the machine, every other one through
+// ";@si 64bits" and the rest through ";@requiere windows 7" (both hold on
+// the machine of the runs, so the list is the same), and the first five
+// carry ";@instalado" probes: three uninstall keys (each looked for in
+// three places) and two files, none of them present.
+std::string MenuDe(int opciones, bool utf8, bool maquina = false) {
     std::wstring texto = L"Banco de pruebas\r\n1.0\r\n";
     for (int i = 1; i <= opciones; ++i) {
         const std::wstring n = std::to_wstring(i);
+        if (maquina) {
+            texto += i % 2 ? L";@si 64bits\r\n" : L";@requiere windows 7\r\n";
+            if (i <= 5)
+                texto += i % 2 ? L";@instalado desinstalar BancoDePruebas" + n + L"\r\n"
+                               : L";@instalado archivo %SystemRoot%\\banco" + n + L".exe >= 1.0\r\n";
+        }
         texto += L"Opci\u00f3n " + n + L";opcion" + n + L"\\setup.exe;Descripci\u00f3n de la opci\u00f3n " + n +
                  L", que instala el programa n\u00famero " + n + L".\r\n";
     }
@@ -207,6 +219,7 @@ struct Medido {
     bool utf8 = false;      // its menu file is in UTF-8
     bool seleccion = false; // also time one Ctrl+Down
     bool arbol = false;     // also time a screen reader's walk of all descriptions
+    bool maquina = false;   // its entries depend on the machine (see MenuDe)
     std::vector<double> listo, memoria, ctrlAbajo, descripciones;
     int sinPintar = 0;      // ready, but the bar was not on screen yet
     int sondeos = 0;
@@ -314,16 +327,19 @@ Medido NuevoMedido(const std::wstring& nombre, const std::wstring& programa, con
 }
 
 // A medium of its own: a copy of instalar.exe beside its instalar.inf.
-Medido MenuMedido(int opciones, bool utf8, const std::wstring& carpetaMenus, const std::wstring& instalar) {
-    const std::wstring nombre = L"menu" + std::to_wstring(opciones) + (utf8 ? L"_utf8" : L"");
+Medido MenuMedido(int opciones, bool utf8, const std::wstring& carpetaMenus, const std::wstring& instalar,
+                  bool maquina = false) {
+    const std::wstring nombre =
+        L"menu" + std::to_wstring(opciones) + (utf8 ? L"_utf8" : L"") + (maquina ? L"_maquina" : L"");
     const std::wstring carpeta = Unir(carpetaMenus, nombre);
     Medido m = NuevoMedido(nombre, Unir(carpeta, L"instalar.exe"), carpeta);
     m.opciones = opciones;
     m.utf8 = utf8;
     m.seleccion = (opciones == 3 || opciones == 32767) && !utf8;
     m.arbol = opciones == 5000 && utf8;
+    m.maquina = maquina;
     CopiarArchivo(instalar, m.programa);
-    EscribirArchivo(Unir(carpeta, L"instalar.inf"), MenuDe(opciones, utf8));
+    EscribirArchivo(Unir(carpeta, L"instalar.inf"), MenuDe(opciones, utf8, maquina));
     return m;
 }
 
@@ -336,6 +352,9 @@ std::vector<Medido> ProgramasAMedir(const std::wstring& carpetaMenus) {
     medidos.push_back(NuevoMedido(L"ventana_base", Unir(aqui, L"ventana_base.exe"), carpetaMenus));
     medidos.push_back(NuevoMedido(L"ventana_botones", Unir(aqui, L"ventana_botones.exe"), carpetaMenus));
     for (int opciones : {3, 1000, 10000}) medidos.push_back(MenuMedido(opciones, false, carpetaMenus, instalar));
+    // The same ten items without and with directives on the machine.
+    medidos.push_back(MenuMedido(10, false, carpetaMenus, instalar));
+    medidos.push_back(MenuMedido(10, false, carpetaMenus, instalar, true));
     medidos.push_back(MenuMedido(5000, true, carpetaMenus, instalar));
     medidos.push_back(MenuMedido(32767, true, carpetaMenus, instalar));
     medidos.push_back(MenuMedido(32767, false, carpetaMenus, instalar));
@@ -374,8 +393,14 @@ void FilasDeArranque(const std::vector<Medido>& medidos, const Comparados& m, st
     filas.push_back({"menu of 3 / window with push buttons", Formato("%.2f", base3 / Mediana(m.botones.listo)), "", ""});
     for (size_t i = 3; i < medidos.size(); ++i) {
         const Medido& menu = medidos[i];
-        const std::string cual = "menu of " + Miles(menu.opciones) + (menu.utf8 ? " in UTF-8" : "");
+        const std::string cual = "menu of " + Miles(menu.opciones) + (menu.utf8 ? " in UTF-8" : "") +
+                                 (menu.maquina ? " with 10 conditions and 5 probes" : "");
         filas.push_back({"Start to ready, " + cual, Ms(menu.listo), "", ""});
+        // Against the same menu without the directives, measured just before.
+        if (menu.maquina) {
+            const double rm = Mediana(menu.listo) / Mediana(medidos[i - 1].listo);
+            filas.push_back({cual + " / without them", Formato("%.3f", rm), "≤ 1.05", Cumple(rm, 1.05)});
+        }
         const double r = Mediana(menu.listo) / base3;
         const bool objetivo = menu.opciones == 32767 && !menu.utf8;
         filas.push_back({cual + " / menu of 3", Formato("%.2f", r), objetivo ? "≤ 3" : "", objetivo ? Cumple(r, 3) : ""});

@@ -7,7 +7,7 @@ namespace instalar::comprobar {
 namespace {
 
 // {Y1}, {Y2}, {ALTO} and {SOLAPE} stand for the window's layout values.
-const char* const kPlantilla = R"(Uso: comprobar [--listar] [--carpeta CARPETA] [ARCHIVO]
+const char* const kPlantilla = R"(Uso: comprobar [--listar] [--maquina ARQ,VERSIÓN] [--carpeta CARPETA] [ARCHIVO]
        comprobar --help | --version
 
 Comprueba un archivo de menú de instalar (por omisión, instalar.inf en la
@@ -25,7 +25,15 @@ Opciones:
   --listar            escribe además las opciones tal como las mostrará
                       instalar: nombre, programa, sus argumentos y la
                       descripción que se ve al elegirla, en orden, y si el
-                      menú espera a cada instalación y vuelve
+                      menú espera a cada instalación y vuelve; con
+                      las condiciones y pruebas de cada opción (;@si,
+                      ;@requiere, ;@instalado)
+  --maquina ARQ,VERSIÓN
+                      escribe qué opciones se muestran, cuáles salen en
+                      gris (con su motivo) y cuáles se ocultan en esa
+                      máquina: x86,6.1, x64,10.0.22631, arm64,10.0.26100;
+                      las pruebas de ;@instalado no se pueden responder
+                      para otra máquina
   --carpeta CARPETA   carpeta de instalar.exe, contra la que se buscan los
                       programas de instalación; por omisión, la del archivo
                       de menú (instalar.exe lee instalar.inf de su carpeta)
@@ -51,7 +59,10 @@ Errores (el menú falla ante sus usuarios):
   - el programa es una carpeta, o la opción no indica ningún programa;
   - un ";" o el final del programa está más allá del carácter 32.767 de la
     línea (posiciones de 16 bits): instalar deja de leer ahí;
-  - hay más de 32.767 opciones: instalar deja de leer en la siguiente.
+  - hay más de 32.767 opciones: instalar deja de leer en la siguiente;
+  - una condición de ";@si" o ";@requiere", o una prueba de ";@instalado",
+    que instalar no conoce (la pasa por alto: la opción se ve y no sale
+    marcada), o un código de producto mal formado en ";@instalado msi".
 
 Avisos (el menú funciona, pero no como parece):
   - fin de línea LF sin CR: el LF no termina la línea, y un archivo con solo
@@ -91,9 +102,16 @@ Avisos (el menú funciona, pero no como parece):
     otra unidad o una carpeta de red, que instalar busca igualmente dentro de
     su carpeta;
   - una directiva desconocida (un comentario que empieza por ";@"): instalar
-    solo conoce ";@volver", que hace que el menú espere a cada instalación y
-    vuelva, y la ignora como un comentario;
-  - ";@volver" escrito más de una vez.
+    conoce ";@volver", que hace que el menú espere a cada instalación y
+    vuelva, y ";@si", ";@requiere" e ";@instalado"; las demás las ignora
+    como comentarios;
+  - ";@volver" escrito más de una vez;
+  - un ";@si", ";@requiere" o ";@instalado" que ninguna opción sigue;
+  - ";@si" y ";@requiere" que se contradicen en una opción (donde se
+    muestra, siempre sale en gris), o ";@si" que ninguna máquina cumple a
+    la vez;
+  - dos nombres iguales siguen avisándose salvo que sus ";@si" los separen
+    (ninguna máquina muestra las dos opciones).
 
 Notas (para saber cómo lo leerá instalar): un archivo que empieza por la
 marca de UTF-8 o de UTF-16 little-endian, o que es UTF-8 válido entero, se

@@ -4,6 +4,7 @@
 
 #include "common/Texto.h"
 #include "comprobar/ComprobarPrograma.h"
+#include "comprobar/ComprobarRequisitos.h"
 #include "comprobar/ComprobarTexto.h"
 #include "comprobar/TextoVisible.h"
 #include "comprobar/Windows1252.h"
@@ -82,6 +83,7 @@ private:
     bool solapeAvisado_ = false;
     int64_t lineaVolver_ = 0;
     bool loteAnotado_ = false;
+    RevisionRequisitos requisitos_;
 };
 
 Informe Comprobacion::Leer(const fs::path& menu) {
@@ -95,6 +97,7 @@ Informe Comprobacion::Leer(const fs::path& menu) {
     }
     const FinRecorrido fin = RecorrerMenu(acceso_, ruta, *this);
     informe_.volver = fin.volver;
+    requisitos_.Fin(informe_.hallazgos);
     AlParar(fin);
     return std::move(informe_);
 }
@@ -167,10 +170,13 @@ void Comprobacion::Linea(const LineaLeida& linea) {
 // A directive is a comment to older versions: a misspelt one is silently
 // ignored by this one too.
 void Comprobacion::Directiva(const LineaLeida& linea, std::u16string_view nombre) {
+    if (const auto requisito = RequisitoDe(nombre))
+        return requisitos_.Directiva(linea.numero, *requisito, informe_.hallazgos);
     if (nombre != kDirectivaVolver)
         return Anotar(linea.numero, Gravedad::Aviso,
                       "directiva desconocida " + Citado(u";@" + std::u16string(nombre)) +
-                          ": instalar la ignora como un comentario; la única que conoce es «;@volver»");
+                          ": instalar la ignora como un comentario; las que conoce son «;@volver», «;@si», "
+                          "«;@requiere» y «;@instalado»");
     if (lineaVolver_ > 0)
         return Anotar(linea.numero, Gravedad::Aviso,
                       "«;@volver» ya está en la línea " + std::to_string(lineaVolver_) + ": basta con una vez");
@@ -190,8 +196,12 @@ void Comprobacion::Opcion(const LineaLeida& linea, Entrada&& entrada) {
     const int64_t numero = linea.numero;
     ComprobarNombre(numero, entrada);
     OpcionLeida opcion{numero, entrada, numero, entrada.descripcion};
+    opcion.requisitos = requisitos_.Opcion(numero, informe_.hallazgos, opcion.lineasDeRequisitos);
     const size_t primera = primeras_.Anotar(entrada.nombre);
-    if (primera == informe_.opciones.size()) {
+    // Entries of one name that no machine shows together (one per
+    // architecture) are apart: each shows its own description where it shows.
+    if (primera == informe_.opciones.size() ||
+        !PuedenVerseJuntas(informe_.opciones[primera].requisitos, opcion.requisitos)) {
         ComprobarDescripcion(numero, entrada);
     } else {
         // Its own description never shows: only the first entry's does.

@@ -12,6 +12,7 @@
 #include "comprobar/Hallazgo.h"
 #include "comprobar/SistemaArchivos.h"
 #include "menufile/LineaMenu.h"
+#include "menufile/Requisitos.h"
 
 namespace instalar::comprobar {
 
@@ -23,6 +24,9 @@ struct OpcionLeida {
     // same name, letter case aside: its line, and that description.
     int64_t lineaDescripcion = 0;
     std::optional<std::u16string> descripcionMostrada;
+    // What its ";@si", ";@requiere" and ";@instalado" lines ask.
+    RequisitosEntrada requisitos;
+    std::vector<LineaDeRequisito> lineasDeRequisitos;  // as written
 };
 
 struct Informe {

@@ -2,7 +2,9 @@
 
 #include "comprobar/Ayuda.h"
 #include "comprobar/Comprobador.h"
+#include "comprobar/ComprobarRequisitos.h"
 #include "comprobar/Listado.h"
+#include "comprobar/ListadoMaquina.h"
 #include "version.h"
 
 namespace instalar::comprobar {
@@ -55,6 +57,13 @@ Opciones LeerOpciones(const std::vector<std::string>& argumentos) {
                 return opciones;
             }
             opciones.carpeta = argumentos[++i];
+        } else if (!soloArchivos && argumento == "--maquina") {
+            if (i + 1 == argumentos.size() || !LeerMaquina(argumentos[i + 1])) {
+                opciones.error = "tras --maquina va la máquina: ARQUITECTURA,VERSIÓN, como x86,6.1, "
+                                 "x64,10.0.22631 o arm64,10.0.26100";
+                return opciones;
+            }
+            opciones.maquina = argumentos[++i];
         } else if (!soloArchivos && argumento.size() > 1 && argumento[0] == '-') {
             opciones.error = "opción desconocida: " + argumento;
             return opciones;
@@ -87,6 +96,8 @@ int Ejecutar(const std::vector<std::string>& argumentos, std::ostream& salida, s
     const fs::path menu = fs::u8path(opciones.menu);
     const Informe informe = ComprobarMenu(menu, CarpetaPrograma(opciones, menu), sistema);
     if (opciones.listar) salida << FormatearListado(informe);
+    if (opciones.maquina)
+        salida << "En la máquina " << *opciones.maquina << ":\n" << FormatearMaquina(informe, *LeerMaquina(*opciones.maquina));
     for (const Hallazgo& hallazgo : informe.hallazgos) errores << Formatear(opciones.menu, hallazgo) << '\n';
     errores << Resumen(informe) << '\n';
     return EstadoDeSalida(informe.hallazgos);

@@ -16,6 +16,7 @@ struct Opciones {
     bool listar = false;
     std::string menu = "instalar.inf";  // UTF-8, as given
     std::optional<std::string> carpeta;  // instalar.exe's folder, if not the menu's
+    std::optional<std::string> maquina;  // --maquina x64,10.0.22631: what that machine shows
     std::string error;                   // not empty: the command line is wrong
 };
 

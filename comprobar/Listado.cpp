@@ -1,5 +1,6 @@
 #include "comprobar/Listado.h"
 
+#include "comprobar/ComprobarRequisitos.h"
 #include "comprobar/TextoVisible.h"
 #include "menufile/ComandoMenu.h"
 
@@ -37,6 +38,8 @@ std::string FormatearListado(const Informe& informe) {
                  std::to_string(opcion.linea) + ")\n";
         texto += Comando(opcion.entrada.comando);
         texto += Descripcion(opcion);
+        for (const LineaDeRequisito& linea : opcion.lineasDeRequisitos)
+            texto += "   " + DirectivaEscrita(linea) + " (línea " + std::to_string(linea.linea) + ")\n";
     }
     return texto;
 }

@@ -27,6 +27,9 @@ public:
 
     // A message box over the window, with an OK button and the exclamation icon.
     virtual void MostrarMensaje(const std::u16string& texto, const std::u16string& titulo) = 0;
+    // A question over the window with "Sí" and "No", "No" the default:
+    // true only for "Sí".
+    virtual bool PreguntarSiNo(const std::u16string& texto, const std::u16string& titulo) = 0;
     // The window's top-left corner on the screen.
     virtual Punto PosicionVentana() = 0;
     virtual void MoverVentana(Punto posicion) = 0;

@@ -28,9 +28,16 @@ private:
 }  // namespace
 
 Resultado<std::optional<std::u16string>> BuscarDescripcion(Archivos& archivos, const std::u16string& ruta,
-                                                           const std::u16string& nombre) {
+                                                           const std::u16string& nombre,
+                                                           FuenteDeHechos* hechos) {
     Busqueda busqueda(archivos, nombre);
-    FinRecorrido fin = RecorrerDescripciones(archivos, ruta, busqueda);
+    FinRecorrido fin;
+    if (hechos) {
+        VisitaDeMaquina deMaquina(busqueda, *hechos);
+        fin = RecorrerDescripciones(archivos, ruta, deMaquina);
+    } else {
+        fin = RecorrerDescripciones(archivos, ruta, busqueda);
+    }
     if (busqueda.Hallado()) return std::move(busqueda).Descripcion();
     if (fin.error) return std::move(*fin.error);
     return std::optional<std::u16string>{};

@@ -26,11 +26,16 @@ private:
 
 }  // namespace
 
-DescripcionesMenu DescripcionesMenu::Leer(Archivos& archivos, const std::u16string& ruta) {
+DescripcionesMenu DescripcionesMenu::Leer(Archivos& archivos, const std::u16string& ruta, FuenteDeHechos* hechos) {
     DescripcionesMenu descripciones(archivos);
     Anotacion anotacion(descripciones.primeras_, descripciones.descripciones_);
     // Where the walk stops, the names met before keep what they had.
-    (void)RecorrerDescripciones(archivos, ruta, anotacion);
+    if (hechos) {
+        VisitaDeMaquina deMaquina(anotacion, *hechos);
+        (void)RecorrerDescripciones(archivos, ruta, deMaquina);
+    } else {
+        (void)RecorrerDescripciones(archivos, ruta, anotacion);
+    }
     return descripciones;
 }
 

@@ -10,14 +10,16 @@
 
 #include "interfaces/Archivos.h"
 #include "menufile/PrimeraConNombre.h"
+#include "menufile/VisitaDeMaquina.h"
 
 namespace instalar {
 
 class DescripcionesMenu {
 public:
     // Reads the file from its start to its end, or to the first line that
-    // cannot be read: names met before that keep what they had.
-    static DescripcionesMenu Leer(Archivos& archivos, const std::u16string& ruta);
+    // cannot be read: names met before that keep what they had.  With the
+    // machine's facts, only the entries shown on it count.
+    static DescripcionesMenu Leer(Archivos& archivos, const std::u16string& ruta, FuenteDeHechos* hechos = nullptr);
 
     // What selecting the name shows, as the first entry with that name
     // (letter case aside) gives it; none when that entry has no

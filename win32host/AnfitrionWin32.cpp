@@ -54,6 +54,10 @@ void AnfitrionWin32::MostrarMensaje(const std::u16string& texto, const std::u16s
     ::MessageBoxW(ventana_, W(texto), W(titulo), MB_OK | MB_ICONEXCLAMATION);
 }
 
+bool AnfitrionWin32::PreguntarSiNo(const std::u16string& texto, const std::u16string& titulo) {
+    return ::MessageBoxW(ventana_, W(texto), W(titulo), MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
+}
+
 Punto AnfitrionWin32::PosicionVentana() {
     RECT marco{};
     ::GetWindowRect(ventana_, &marco);

@@ -29,6 +29,7 @@ public:
     std::u16string CarpetaPrograma() override;
     std::u16string LineaComandos() override;
     void MostrarMensaje(const std::u16string& texto, const std::u16string& titulo) override;
+    bool PreguntarSiNo(const std::u16string& texto, const std::u16string& titulo) override;
     Punto PosicionVentana() override;
     void MoverVentana(Punto posicion) override;
     Fallo CargarFondo(const std::u16string& ruta) override;

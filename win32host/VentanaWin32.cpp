@@ -57,7 +57,7 @@ VentanaWin32::VentanaWin32(HINSTANCE instancia, int dpi)
       fuentes_(dpi),
       medida_(escala_, fuentes_),
       anfitrion_(escala_, archivos_),
-      modelo_(SistemaVentana{archivos_, medida_, anfitrion_, procesos_}),
+      modelo_(SistemaVentana{archivos_, medida_, anfitrion_, procesos_, &maquina_}),
       accesibilidad_(modelo_, escala_),
       lienzo_([this](HDC dc) { Pintar(dc); }),
       flecha_(CargarIcono(instancia, IDI_FLECHA, 16)),

@@ -17,6 +17,7 @@
 #include "win32host/Fuentes.h"
 #include "win32host/Lienzo.h"
 #include "win32host/Manejadores.h"
+#include "win32host/MaquinaWin32.h"
 #include "win32host/MedidaTextoWin32.h"
 #include "win32host/ProcesosWin32.h"
 #include "win32host/ParadasWin32.h"
@@ -102,6 +103,7 @@ private:
     MedidaTextoWin32 medida_;
     AnfitrionWin32 anfitrion_;
     ProcesosWin32 procesos_;
+    MaquinaWin32 maquina_;
     frmMenu modelo_;
     AccesibilidadWin32 accesibilidad_;
     Lienzo lienzo_;

@@ -71,6 +71,13 @@ ElementoAccesible ArbolAccesible::Opcion(int16_t indice) const {
         opcion.estados |= kOcupado;
     } else if (etiqueta.desenlace) {
         opcion.nombre = NombreTerminado(opcion.nombre, *etiqueta.desenlace);
+    } else if (etiqueta.instalado == true) {
+        opcion.nombre += u": ya está instalado";
+    }
+    // Unavailable, and why, for an item the machine cannot take.
+    if (etiqueta.noDisponible) {
+        opcion.nombre += u": " + *etiqueta.noDisponible;
+        opcion.estados |= kNoDisponible;
     }
     if (const auto tecla = TeclaDeAcceso(etiqueta.texto)) opcion.atajo = u"Alt+" + std::u16string(1, *tecla);
     opcion.accion = kAccionSeleccionar;

@@ -10,6 +10,7 @@ constexpr Color kBordeOscuro{70, 82, 165};
 }  // namespace
 
 ColorPintura Colores::TextoDe(const Etiqueta& etiqueta) const {
+    if (etiqueta.noDisponible) return ColorSistema::TextoGris;
     if (coloresPropios && etiqueta.color) return *etiqueta.color;
     return ColorSistema::TextoVentana;
 }

@@ -2,13 +2,21 @@
 
 #include "launch/Lanzador.h"
 #include "menufile/ComandoMenu.h"
+#include "menufile/Requisitos.h"
+#include "window/Instalacion.h"
 
 namespace instalar {
 
 TrasInstalar ComandoInstalar::Instalar() {
     const auto elegida = estado_.seleccionada;
     if (!elegida || *elegida >= estado_.totalOpciones) return {};
-    return LanzarInstalador(estado_.controles.opciones[static_cast<size_t>(*elegida)].comando);
+    const Etiqueta& opcion = estado_.controles.opciones[static_cast<size_t>(*elegida)];
+    // An item the machine cannot take is never started, whoever asks.
+    if (opcion.noDisponible) return {};
+    if (opcion.instalado == true &&
+        !anfitrion_.PreguntarSiNo(PreguntaReinstalar(NombreVisible(opcion)), estado_.controles.tituloVentana))
+        return {};
+    return LanzarInstalador(opcion.comando);
 }
 
 TrasInstalar ComandoInstalar::LanzarInstalador(const std::u16string& comando) {

@@ -105,9 +105,11 @@ void FijarNegrita(Etiqueta& etiqueta, bool negrita, MedidaTexto& medida) {
 }
 
 MarcaOpcion MarcaDe(const Etiqueta& opcion) {
+    // Where probes tell, the tick follows them, not the exit code.
+    if (opcion.instalado == true) return MarcaOpcion::Instalado;
     if (!opcion.desenlace) return MarcaOpcion::Ninguna;
     switch (opcion.desenlace->clase) {
-    case ClaseDesenlace::Instalado: return MarcaOpcion::Instalado;
+    case ClaseDesenlace::Instalado: return opcion.instalado == false ? MarcaOpcion::Ninguna : MarcaOpcion::Instalado;
     case ClaseDesenlace::Cancelado: return MarcaOpcion::Cancelado;
     case ClaseDesenlace::Incierto: return MarcaOpcion::Incierto;
     case ClaseDesenlace::Fallido: break;

@@ -41,6 +41,12 @@ struct Etiqueta {
     bool cursorMano = false;
     // An item's: how its last setup that the menu waited for ended.
     std::optional<Desenlace> desenlace;
+    // An item the machine cannot take (";@requiere"): drawn in grey, never
+    // started, and this is why.
+    std::optional<std::u16string> noDisponible;
+    // Whether its product is on the machine (";@instalado"): none for an
+    // item without probes.
+    std::optional<bool> instalado;
 };
 
 enum class Dibujo { Flecha, Icono };

@@ -7,9 +7,12 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "interfaces/Anfitrion.h"
+#include "interfaces/Maquina.h"
 #include "interfaces/Procesos.h"
+#include "menufile/VisitaDeMaquina.h"
 #include "window/Controles.h"
 
 namespace instalar {
@@ -44,18 +47,42 @@ struct EstadoMenu {
     // the window's messages before it returns (a second click, a screen
     // reader's queued request): none of them may start another.
     bool arrancando = false;
+    // The machine, for the items that depend on it (";@si", ";@requiere",
+    // ";@instalado"); its facts asked once, and only by a menu with such
+    // items.
+    Maquina* maquina = nullptr;
+    FuenteDeHechos hechos{static_cast<Maquina*>(nullptr)};
+    // Some entry of the menu depends on the machine: lookups by name then
+    // look only at the entries shown on it.
+    bool conRequisitos = false;
+    // Per item, the probes of its ";@instalado" lines; empty when no item
+    // has any.
+    std::vector<std::vector<Prueba>> pruebas;
+    // The hint line shows what the machine says of the selected item.
+    bool indicacionDeMaquina = false;
 };
+
+// The facts for lookups by name: none in a menu that does not need them.
+inline FuenteDeHechos* HechosParaBuscar(EstadoMenu& estado) {
+    return estado.conRequisitos ? &estado.hechos : nullptr;
+}
+
+inline bool SeleccionadaNoDisponible(const EstadoMenu& estado) {
+    if (!estado.seleccionada || *estado.seleccionada < 0 || *estado.seleccionada >= estado.totalOpciones) return false;
+    return estado.controles.opciones[static_cast<size_t>(*estado.seleccionada)].noDisponible.has_value();
+}
 
 // While a setup starts or runs, the selection stays on its item: no click,
 // key or screen reader moves it.
 inline bool SeleccionCongelada(const EstadoMenu& estado) { return estado.arrancando || estado.instalando.has_value(); }
 
-// "Instalar" works while the list has an item and no setup starts or runs;
-// once only programs a setup opened keep the menu waiting, it stops the
-// wait.
+// "Instalar" works while the list has an item the machine can take and no
+// setup starts or runs; once only programs a setup opened keep the menu
+// waiting, it stops the wait.
 inline bool InstalarHabilitado(const EstadoMenu& estado) {
     if (estado.totalOpciones < 1 || estado.arrancando) return false;
-    return !estado.instalando || estado.instalando->quedanOtros;
+    if (estado.instalando) return estado.instalando->quedanOtros;
+    return !SeleccionadaNoDisponible(estado);
 }
 
 // Errors of the selection and the launch are shown in a message box titled

@@ -3,6 +3,8 @@
 #include <utility>
 
 #include "menufile/RecorridoMenu.h"
+#include "menufile/VisitaDeMaquina.h"
+#include "window/OpcionesDeMaquina.h"
 
 namespace instalar {
 
@@ -27,6 +29,8 @@ Etiqueta CopiaSinTextos(Etiqueta& modelo) {
 class ListaOpciones::Relleno : public VisitaMenu {
 public:
     explicit Relleno(ListaOpciones& lista) : lista_(lista), c_(lista.estado_.controles) {}
+    // The walk that tells the entries as this machine shows them.
+    void Tras(VisitaDeMaquina& deMaquina) { deMaquina_ = &deMaquina; }
 
     void Titulo(const LineaLeida& linea) override {
         FijarTexto(c_.titulo, std::u16string(linea.texto), lista_.medida_);
@@ -37,20 +41,33 @@ public:
     }
     void Opcion(const LineaLeida&, Entrada&& entrada) override {
         lista_.AnadirOpcion(std::move(entrada));
+        Anotar();
         ++lista_.estado_.totalOpciones;
     }
     // The label is made before the count overflows, so it stays on screen.
-    void OpcionDeMas(const LineaLeida&, Entrada&& entrada) override { lista_.AnadirOpcion(std::move(entrada)); }
+    void OpcionDeMas(const LineaLeida&, Entrada&& entrada) override {
+        lista_.AnadirOpcion(std::move(entrada));
+        Anotar();
+    }
 
 private:
+    void Anotar() {
+        if (deMaquina_) AnotarRequisitos(lista_.estado_, lista_.estado_.totalOpciones, *deMaquina_);
+    }
+
     ListaOpciones& lista_;
     Controles& c_;
+    VisitaDeMaquina* deMaquina_ = nullptr;
 };
 
 void ListaOpciones::CargarMenu() {
     Relleno relleno(*this);
-    const FinRecorrido fin = RecorrerMenu(archivos_, estado_.archivoMenu, relleno);
+    VisitaDeMaquina deMaquina(relleno, estado_.hechos);
+    relleno.Tras(deMaquina);
+    const FinRecorrido fin = RecorrerMenu(archivos_, estado_.archivoMenu, deMaquina);
     estado_.volver = fin.volver;
+    estado_.conRequisitos = deMaquina.ConRequisitos();
+    ComprobarInstaladas(estado_);
     Etiqueta& descripcion = estado_.controles.descripcion;
     if (fin.error) {
         // Reading ends at the error, which shows where the description goes;
@@ -89,6 +106,7 @@ void ListaOpciones::Vaciar() {
     if (estado_.controles.opciones.size() > 1) estado_.controles.opciones.resize(1);
     estado_.totalOpciones = 0;
     estado_.seleccionada.reset();
+    estado_.pruebas.clear();
 }
 
 }  // namespace instalar

@@ -1,6 +1,7 @@
 #include "window/Seleccion.h"
 
 #include "menufile/BuscarDescripcion.h"
+#include "window/OpcionesDeMaquina.h"
 #include "window/TeclasAcceso.h"
 
 namespace instalar {
@@ -10,7 +11,8 @@ void Seleccion::SeleccionarOpcion(int16_t indice) {
 
     // The description is read afresh every time, so an edited file shows
     // its new text.  A failed read leaves the previous selection as it was.
-    auto descripcion = BuscarDescripcion(archivos_, estado_.archivoMenu, Opcion(indice).texto);
+    auto descripcion =
+        BuscarDescripcion(archivos_, estado_.archivoMenu, Opcion(indice).texto, HechosParaBuscar(estado_));
     if (!descripcion) return InformarError(anfitrion_, estado_, descripcion.error().descripcion);
     if (descripcion.valor()) FijarTexto(estado_.controles.descripcion, *descripcion.valor(), medida_);
 
@@ -18,6 +20,7 @@ void Seleccion::SeleccionarOpcion(int16_t indice) {
         FijarNegrita(Opcion(*estado_.seleccionada), false, medida_);
     estado_.seleccionada = indice;
     Resaltar(indice);
+    IndicarSegunMaquina(estado_, indice, medida_);
 }
 
 void Seleccion::Resaltar(int16_t indice) {
@@ -63,10 +66,11 @@ std::optional<std::u16string> Seleccion::DescripcionDeOpcion(int16_t indice) con
     if (!EsOpcion(indice)) return std::nullopt;
     const std::u16string& nombre = estado_.controles.opciones[static_cast<size_t>(indice)].texto;
     const std::u16string& archivo = estado_.archivoMenu;
+    FuenteDeHechos* hechos = HechosParaBuscar(estado_);
     const auto huella = archivos_.Huella(archivo);
-    if (!huella) return DescripcionesMenu::Leer(archivos_, archivo).De(nombre);
+    if (!huella) return DescripcionesMenu::Leer(archivos_, archivo, hechos).De(nombre);
     if (!descripcionesLeidas_ || !(descripcionesLeidas_->huella == *huella))
-        descripcionesLeidas_ = DescripcionesLeidas{*huella, DescripcionesMenu::Leer(archivos_, archivo)};
+        descripcionesLeidas_ = DescripcionesLeidas{*huella, DescripcionesMenu::Leer(archivos_, archivo, hechos)};
     return descripcionesLeidas_->descripciones.De(nombre);
 }
 

@@ -2,6 +2,7 @@
 
 #include "common/Sobrecarga.h"
 #include "menufile/RutaMenu.h"
+#include "window/OpcionesDeMaquina.h"
 
 namespace instalar {
 
@@ -14,6 +15,8 @@ frmMenu::frmMenu(const SistemaVentana& sistema)
       teclado_(estado_, seleccion_),
       comando_(estado_, sistema.anfitrion, sistema.procesos),
       instalacion_(estado_, sistema.medida) {
+    estado_.maquina = sistema.maquina;
+    estado_.hechos = FuenteDeHechos(sistema.maquina);
     // The hint below the list keeps its design text but sizes itself to it in
     // the fonts of this screen, which may be larger than the design's; it
     // grows to the right, away from the window's left border.
@@ -80,7 +83,8 @@ void frmMenu::Instalar() {
     // While one runs, "Instalar" and Enter do nothing; once only programs
     // it opened keep the menu waiting, they stop the wait.
     if (instalacion_.EnCurso()) {
-        instalacion_.DejarDeEsperar();
+        const int16_t opcion = estado_.instalando->opcion;
+        if (instalacion_.DejarDeEsperar()) TrasInstalacion(opcion);
         DerivarBotones();
         return;
     }
@@ -92,6 +96,16 @@ void frmMenu::Instalar() {
     }
     DerivarBotones();
 }
+
+bool frmMenu::MirarInstalacion() {
+    const auto opcion = Instalando();
+    const bool terminada = instalacion_.Mirar();
+    if (terminada && opcion) TrasInstalacion(*opcion);
+    DerivarBotones();
+    return terminada;
+}
+
+void frmMenu::TrasInstalacion(int16_t opcion) { ComprobarInstalada(estado_, opcion); }
 
 TrasInstalar frmMenu::Arrancar() {
     struct Arrancando {

@@ -13,6 +13,7 @@
 
 #include "interfaces/Anfitrion.h"
 #include "interfaces/Archivos.h"
+#include "interfaces/Maquina.h"
 #include "interfaces/MedidaTexto.h"
 #include "interfaces/Procesos.h"
 #include "window/ComandoInstalar.h"
@@ -33,6 +34,8 @@ struct SistemaVentana {
     MedidaTexto& medida;
     Anfitrion& anfitrion;
     Procesos& procesos;
+    // For the items that depend on the machine; none answers nothing.
+    Maquina* maquina = nullptr;
 };
 
 // What lies under the mouse: the window's own surface, an item label, or
@@ -71,11 +74,7 @@ public:
     void Instalar();
     // Called from time to time while a setup runs: true when it has just
     // ended and the window shows how.
-    bool MirarInstalacion() {
-        const bool terminada = instalacion_.Mirar();
-        DerivarBotones();
-        return terminada;
-    }
+    bool MirarInstalacion();
     // "Cerrar", Esc and Alt+F4.
     void Cerrar() { descargada_ = true; }
     // The window now stands on a screen of another resolution (the
@@ -117,6 +116,8 @@ private:
     // The buttons as the painted model shows them, from the state they
     // follow (see InstalarHabilitado): after every change of it.
     void DerivarBotones() { estado_.controles.instalar.habilitado = InstalarHabilitado(estado_); }
+    // The setup of item `opcion` has ended: its probes run again.
+    void TrasInstalacion(int16_t opcion);
 
     MedidaTexto& medida_;
     Anfitrion& anfitrion_;

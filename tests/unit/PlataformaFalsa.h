@@ -68,6 +68,9 @@ public:
 
     // --- Recorded calls
     std::vector<Mensaje> mensajes;
+    // Yes/No questions asked, and what the user answers to them.
+    std::vector<Mensaje> preguntas;
+    bool respuestaSi = false;
     std::vector<PeticionProceso> procesos;
     std::vector<PeticionProceso> ejecucionesShell;
     // The processes handed back (for requests that ask to follow them), in
@@ -117,6 +120,10 @@ public:
     static bool IgualesEnWindows1252(const std::u16string& a, const std::u16string& b);
     void MostrarMensaje(const std::u16string& texto, const std::u16string& titulo) override {
         mensajes.push_back({texto, titulo});
+    }
+    bool PreguntarSiNo(const std::u16string& texto, const std::u16string& titulo) override {
+        preguntas.push_back({texto, titulo});
+        return respuestaSi;
     }
     Punto PosicionVentana() override { return posicion; }
     void MoverVentana(Punto nueva) override { posicion = nueva; }
