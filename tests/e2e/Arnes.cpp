@@ -79,6 +79,14 @@ std::wstring LineaDelMenu(const Medio& medio, const OpcionesMenu& opciones) {
 
 }  // namespace
 
+bool ProgramasX86() {
+#ifdef _WIN64
+    return LeerVariable(L"INSTALAR_PRUEBA_PROGRAMAS").has_value();
+#else
+    return true;
+#endif
+}
+
 HWND Hijo(const Menu& menu, int id) { return GetDlgItem(menu.Ventana(), id); }
 
 void ClicEnInstalar(const Menu& menu) { Clic(CentroDe(Hijo(menu, kIdInstalar))); }

@@ -33,6 +33,11 @@
 
 namespace arnes {
 
+// Whether the programs under test are the x86 build's: this driver is one,
+// or, as an x64 driver, it drives them for the x86 suite (see
+// herramientas::CarpetaDelPrograma).
+bool ProgramasX86();
+
 // The tests reach the generic tools (files, text, processes, the screen,
 // input, windows) through this namespace, as they reach the harness.
 using namespace herramientas;

@@ -31,11 +31,9 @@ const wchar_t kDesinstalar[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\U
 // The demo's package (examples/agenda.wxs).
 const wchar_t kCodigoAgenda[] = L"{5ADA4C5B-9F82-44FB-B88C-3307186310AB}";
 
-#ifdef _WIN64
-#define SOLO_EN_X64()
-#else
-#define SOLO_EN_X64() GTEST_SKIP() << "omitido en x86: no depende de la arquitectura del programa"
-#endif
+#define SOLO_EN_X64()  \
+    if (ProgramasX86()) \
+    GTEST_SKIP() << "omitido en x86: no depende de la arquitectura del programa"
 
 // Sets HKCU\Software\Wine "Version" for the programs started from now on,
 // and puts back what was there.
