@@ -176,6 +176,7 @@ void VentanaWin32::CargarModelo() {
     modelo_.Cargar();
     const Controles& c = modelo_.Vista();
     ::SetWindowTextW(ventana_, W(c.tituloVentana));
+    RotularBotones();
     SincronizarBotones();
     const SIZE tamano = TamanoCliente(ventana_);
     const Punto interior = escala_.ATwips(tamano.cx, tamano.cy);
@@ -491,6 +492,19 @@ void VentanaWin32::VolverAlFrente() {
 // "Instalar" is disabled while a setup runs; the focus it held goes to
 // "Cerrar", the one button left working, and comes back when the setup has
 // ended, so that the menu is as the user left it.
+// The buttons were made with the design's texts; a menu file in another
+// language gives them its own.  A text that did not change is left alone.
+void VentanaWin32::RotularBotones() {
+    auto rotular = [](HWND boton, const std::u16string& texto) {
+        const int largo = ::GetWindowTextLengthW(boton);
+        std::wstring actual(static_cast<size_t>(largo) + 1, L'\0');
+        actual.resize(static_cast<size_t>(::GetWindowTextW(boton, actual.data(), largo + 1)));
+        if (U(actual) != texto) ::SetWindowTextW(boton, W(texto));
+    };
+    rotular(instalar_, modelo_.Vista().instalar.texto);
+    rotular(cerrar_, modelo_.Vista().cerrar.texto);
+}
+
 void VentanaWin32::SincronizarBotones() {
     const bool habilitado = modelo_.Vista().instalar.habilitado;
     if ((::IsWindowEnabled(instalar_) != FALSE) == habilitado) return;

@@ -86,6 +86,7 @@ private:
     void Enfocar(ParadaFoco parada);
     void TrasEvento();
     void SincronizarBotones();
+    void RotularBotones();
     void DevolverFocoAInstalar();
     void VolverAlFrente();
     void Actualizar();

@@ -10,6 +10,7 @@
 
 #include "interfaces/Anfitrion.h"
 #include "interfaces/Procesos.h"
+#include "menufile/TextosMenu.h"
 #include "window/Controles.h"
 
 namespace instalar {
@@ -28,6 +29,8 @@ struct InstalacionEnCurso {
 struct EstadoMenu {
     Controles controles = ControlesDeDiseno();
     std::u16string archivoMenu;
+    // The menu's own texts, in the menu file's language and as it sets them.
+    Textos textos;
     // The items the list holds, as a signed 16-bit count: a longer menu
     // stops at the count's limit.
     int16_t totalOpciones = 0;
@@ -62,6 +65,9 @@ inline bool InstalarHabilitado(const EstadoMenu& estado) {
 // with the window's caption.
 inline void InformarError(Anfitrion& anfitrion, const EstadoMenu& estado, const std::u16string& texto) {
     anfitrion.MostrarMensaje(texto, estado.controles.tituloVentana);
+}
+inline void InformarError(Anfitrion& anfitrion, const EstadoMenu& estado, const Error& error) {
+    InformarError(anfitrion, estado, TextoDeError(error, estado.textos));
 }
 
 }  // namespace instalar

@@ -11,7 +11,7 @@ void Seleccion::SeleccionarOpcion(int16_t indice) {
     // The description is read afresh every time, so an edited file shows
     // its new text.  A failed read leaves the previous selection as it was.
     auto descripcion = BuscarDescripcion(archivos_, estado_.archivoMenu, Opcion(indice).texto);
-    if (!descripcion) return InformarError(anfitrion_, estado_, descripcion.error().descripcion);
+    if (!descripcion) return InformarError(anfitrion_, estado_, descripcion.error());
     if (descripcion.valor()) FijarTexto(estado_.controles.descripcion, *descripcion.valor(), medida_);
 
     if (estado_.seleccionada && EsOpcion(*estado_.seleccionada))
