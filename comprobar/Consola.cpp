@@ -2,8 +2,11 @@
 
 #include "comprobar/Ayuda.h"
 #include "comprobar/Comprobador.h"
+#include "comprobar/Idiomas.h"
 #include "comprobar/Listado.h"
 #include "version.h"
+
+#include <algorithm>
 
 namespace instalar::comprobar {
 
@@ -15,16 +18,18 @@ std::string Cuenta(size_t n, const char* singular, const char* plural) {
     return std::to_string(n) + " " + (n == 1 ? singular : plural);
 }
 
-std::string Resumen(const Informe& informe) {
+std::string Resumen(const Informe& informe, const std::vector<Hallazgo>& hallazgos) {
     size_t errores = 0;
     size_t avisos = 0;
-    for (const Hallazgo& h : informe.hallazgos) {
+    for (const Hallazgo& h : hallazgos) {
         errores += h.gravedad == Gravedad::Error;
         avisos += h.gravedad == Gravedad::Aviso;
     }
     return Cuenta(informe.opciones.size(), "opción", "opciones") + ", " + Cuenta(errores, "error", "errores") +
            " y " + Cuenta(avisos, "aviso", "avisos") + ".";
 }
+
+std::string Resumen(const Informe& informe) { return Resumen(informe, informe.hallazgos); }
 
 // instalar.exe resolves the setup programs against its own folder.
 fs::path CarpetaPrograma(const Opciones& opciones, const fs::path& menu) {
@@ -49,6 +54,8 @@ Opciones LeerOpciones(const std::vector<std::string>& argumentos) {
             opciones.version = true;
         } else if (!soloArchivos && argumento == "--listar") {
             opciones.listar = true;
+        } else if (!soloArchivos && argumento == "--idiomas") {
+            opciones.idiomas = true;
         } else if (!soloArchivos && argumento == "--carpeta") {
             if (i + 1 == argumentos.size()) {
                 opciones.error = "falta la carpeta tras --carpeta";
@@ -70,7 +77,7 @@ Opciones LeerOpciones(const std::vector<std::string>& argumentos) {
 }
 
 int Ejecutar(const std::vector<std::string>& argumentos, std::ostream& salida, std::ostream& errores,
-             SistemaArchivos& sistema) {
+             SistemaArchivos& sistema, const std::vector<std::u16string>& idiomas) {
     const Opciones opciones = LeerOpciones(argumentos);
     if (!opciones.error.empty()) {
         errores << "comprobar: " << opciones.error << "\nPrueba «comprobar --help».\n";
@@ -85,11 +92,27 @@ int Ejecutar(const std::vector<std::string>& argumentos, std::ostream& salida, s
         return 0;
     }
     const fs::path menu = fs::u8path(opciones.menu);
+    if (opciones.idiomas) {
+        salida << ListarIdiomas(menu, idiomas, sistema);
+        return 0;
+    }
     const Informe informe = ComprobarMenu(menu, CarpetaPrograma(opciones, menu), sistema);
     if (opciones.listar) salida << FormatearListado(informe);
     for (const Hallazgo& hallazgo : informe.hallazgos) errores << Formatear(opciones.menu, hallazgo) << '\n';
     errores << Resumen(informe) << '\n';
-    return EstadoDeSalida(informe.hallazgos);
+    int estado = EstadoDeSalida(informe.hallazgos);
+    for (const ArchivoDeIdioma& idioma : ArchivosDeIdioma(menu, sistema)) {
+        const fs::path ruta = menu.parent_path() / fs::path(idioma.nombre);
+        const std::string nombre = ruta.u8string();
+        const Informe traducido = ComprobarMenu(ruta, CarpetaPrograma(opciones, menu), sistema);
+        std::vector<Hallazgo> hallazgos = traducido.hallazgos;
+        for (Hallazgo& desacuerdo : Desacuerdos(informe, menu.filename().u8string(), traducido))
+            hallazgos.push_back(std::move(desacuerdo));
+        for (const Hallazgo& hallazgo : hallazgos) errores << Formatear(nombre, hallazgo) << '\n';
+        errores << nombre << ": " << Resumen(traducido, hallazgos) << '\n';
+        estado = std::max(estado, EstadoDeSalida(hallazgos));
+    }
+    return estado;
 }
 
 }  // namespace instalar::comprobar

@@ -14,6 +14,7 @@ struct Opciones {
     bool ayuda = false;
     bool version = false;
     bool listar = false;
+    bool idiomas = false;  // lists the file each of the user's languages gets
     std::string menu = "instalar.inf";  // UTF-8, as given
     std::optional<std::string> carpeta;  // instalar.exe's folder, if not the menu's
     std::string error;                   // not empty: the command line is wrong
@@ -28,7 +29,8 @@ constexpr int kEstadoUsoIncorrecto = 2;
 // Runs the checker: the listing and the help go to `salida`, the findings
 // (in compiler form) and a summary to `errores`.  Returns the exit status:
 // 0 without errors in the menu, 1 with some, 2 for a wrong command line.
+// `idiomas` are the user's display languages, most wanted first.
 int Ejecutar(const std::vector<std::string>& argumentos, std::ostream& salida, std::ostream& errores,
-             SistemaArchivos& sistema);
+             SistemaArchivos& sistema, const std::vector<std::u16string>& idiomas = {});
 
 }  // namespace instalar::comprobar

@@ -17,13 +17,17 @@ std::u16string EnMinusculas(std::u16string_view texto) {
     return minusculas;
 }
 
-bool EsEtiqueta(std::u16string_view etiqueta) {
+}  // namespace
+
+bool EsEtiquetaDeIdioma(std::u16string_view etiqueta) {
     if (etiqueta.empty() || etiqueta.size() > kLargoMaximoEtiqueta) return false;
     if (etiqueta.front() == u'-' || etiqueta.back() == u'-') return false;
     return std::all_of(etiqueta.begin(), etiqueta.end(), [](char16_t c) {
         return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'-';
     });
 }
+
+namespace {
 
 void Anadir(std::vector<std::u16string>& etiquetas, std::u16string_view etiqueta) {
     const std::u16string clave = EnMinusculas(etiqueta);
@@ -47,7 +51,7 @@ std::u16string IdiomaNeutro(std::u16string_view etiqueta) {
 std::vector<std::u16string> EtiquetasAProbar(const std::vector<std::u16string>& idiomas) {
     std::vector<std::u16string> etiquetas;
     for (const std::u16string& idioma : idiomas) {
-        if (!EsEtiqueta(idioma)) continue;
+        if (!EsEtiquetaDeIdioma(idioma)) continue;
         Anadir(etiquetas, idioma);
         Anadir(etiquetas, idioma.substr(0, idioma.find(u'-')));
     }

@@ -30,6 +30,9 @@ struct MenuElegido {
 // is left out, so no tag can reach another folder.
 std::vector<std::u16string> EtiquetasAProbar(const std::vector<std::u16string>& idiomas);
 
+// Whether `texto` can be a language tag: letters, digits and inner "-".
+bool EsEtiquetaDeIdioma(std::u16string_view texto);
+
 // The path of the menu file `ruta` in language `etiqueta`: the tag goes
 // before the file's extension ("oficina.inf" -> "oficina.en.inf"), or after
 // a name without one.
