@@ -70,7 +70,21 @@ std::u16string RutaEnIdioma(std::u16string_view ruta, std::u16string_view etique
     return enIdioma;
 }
 
+bool NombraUnDispositivo(std::u16string_view ruta) {
+    const size_t separador = ruta.find_last_of(u"\\/:");
+    std::u16string_view nombre = separador == std::u16string_view::npos ? ruta : ruta.substr(separador + 1);
+    nombre = nombre.substr(0, nombre.find(u'.'));
+    while (!nombre.empty() && nombre.back() == u' ') nombre.remove_suffix(1);
+    const std::u16string base = EnMinusculas(nombre);
+    if (base == u"con" || base == u"prn" || base == u"aux" || base == u"nul" || base == u"conin$" ||
+        base == u"conout$")
+        return true;
+    return base.size() == 4 && (base.compare(0, 3, u"com") == 0 || base.compare(0, 3, u"lpt") == 0) &&
+           base[3] >= u'0' && base[3] <= u'9';
+}
+
 MenuElegido ElegirMenu(Archivos& archivos, const std::u16string& ruta, const std::vector<std::u16string>& idiomas) {
+    if (NombraUnDispositivo(ruta)) return {ruta, {}};
     for (const std::u16string& etiqueta : EtiquetasAProbar(idiomas)) {
         std::u16string enIdioma = RutaEnIdioma(ruta, etiqueta);
         auto abierto = archivos.AbrirArchivo(enIdioma);

@@ -42,8 +42,13 @@ std::u16string RutaEnIdioma(std::u16string_view ruta, std::u16string_view etique
 // whole tag when it has no region.
 std::u16string IdiomaNeutro(std::u16string_view etiqueta);
 
+// Whether the last name of `ruta` names a device Windows keeps in every
+// folder (CON, NUL, COM1, ...), extension or not: "CON.en" is CON again.
+bool NombraUnDispositivo(std::u16string_view ruta);
+
 // The file the user gets: the first of the language files that opens, or
-// `ruta` itself.  A file counts as there unless opening it says it is not
+// `ruta` itself.  A device has no language files: its name with a tag is
+// the same device.  A file counts as there unless opening it says it is not
 // (a file that is there but cannot be read is still the user's, and its
 // error is shown as for any menu file).
 MenuElegido ElegirMenu(Archivos& archivos, const std::u16string& ruta, const std::vector<std::u16string>& idiomas);

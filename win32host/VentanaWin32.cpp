@@ -38,17 +38,6 @@ HICON CargarIcono(HINSTANCE instancia, int id, int lado) {
     return static_cast<HICON>(::LoadImageW(instancia, MAKEINTRESOURCEW(id), IMAGE_ICON, lado, lado, 0));
 }
 
-// The font of message boxes, which the push buttons take, at `dpi`: the
-// system gives it for its own resolution.
-FuenteGdi FuenteDeMensajes(int dpi) {
-    NONCLIENTMETRICSW metricas{};
-    metricas.cbSize = sizeof(metricas);
-    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metricas), &metricas, 0);
-    LOGFONTW& fuente = metricas.lfMessageFont;
-    fuente.lfHeight = ::MulDiv(fuente.lfHeight, dpi, DpiDePantalla());
-    return FuenteGdi(::CreateFontIndirectW(&fuente));
-}
-
 }  // namespace
 
 VentanaWin32::VentanaWin32(HINSTANCE instancia, int dpi)
@@ -499,10 +488,14 @@ void VentanaWin32::RotularBotones() {
         const int largo = ::GetWindowTextLengthW(boton);
         std::wstring actual(static_cast<size_t>(largo) + 1, L'\0');
         actual.resize(static_cast<size_t>(::GetWindowTextW(boton, actual.data(), largo + 1)));
-        if (U(actual) != texto) ::SetWindowTextW(boton, W(texto));
+        if (U(actual) == texto) return false;
+        ::SetWindowTextW(boton, W(texto));
+        return true;
     };
-    rotular(instalar_, modelo_.Vista().instalar.texto);
-    rotular(cerrar_, modelo_.Vista().cerrar.texto);
+    const bool instalar = rotular(instalar_, modelo_.Vista().instalar.texto);
+    const bool cerrar = rotular(cerrar_, modelo_.Vista().cerrar.texto);
+    // A longer text may have made a button wider.
+    if (instalar || cerrar) ColocarBotones();
 }
 
 void VentanaWin32::SincronizarBotones() {

@@ -54,9 +54,14 @@ struct Barra {
     Color fondo;
 };
 
+// The system's message font, which push buttons take, whatever its size:
+// a font without a name.
+inline const Fuente kFuenteDeBotones{u"", 9, false};
+
 struct Boton {
     Rectangulo caja;
     std::u16string texto;
+    Fuente fuente = kFuenteDeBotones;
     bool habilitado = true;
     Color fondo;  // set like the bar's, but a standard push button draws its own colours
 };

@@ -1,6 +1,7 @@
 #include "window/frmMenu.h"
 
 #include "common/Sobrecarga.h"
+#include "window/Botones.h"
 #include "menufile/IdiomaMenu.h"
 #include "menufile/RutaMenu.h"
 
@@ -58,6 +59,7 @@ void frmMenu::MostrarTextos() {
     c.tituloVentana = textos[Clave::Ventana];
     c.instalar.texto = textos[Clave::Instalar];
     c.cerrar.texto = textos[Clave::Cerrar];
+    AjustarBotones(c, medida_);
     const std::u16string_view indicacion = estado_.totalOpciones < 1 ? std::u16string_view() : textos[Clave::Indicacion];
     if (c.indicacion.texto != indicacion) FijarTexto(c.indicacion, std::u16string(indicacion), medida_);
 }
@@ -122,6 +124,7 @@ TrasInstalar frmMenu::Arrancar() {
 
 void frmMenu::CambiarEscala() {
     disposicion_.MedirDeNuevo();
+    AjustarBotones(estado_.controles, medida_);
     seleccion_.ResaltarDeNuevo();
 }
 

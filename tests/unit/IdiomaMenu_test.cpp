@@ -85,6 +85,21 @@ TEST(ElegirMenu, ArchivoQueEstaPeroNoSeLeeSigueSiendoElDelUsuario) {
     EXPECT_EQ(ElegirMenu(p, kBase, {u"en-GB"}).ruta, u"C:\\medio\\instalar.en.inf");
 }
 
+// "CON.en" is the console again, and it opens: a device keeps its own texts.
+TEST(ElegirMenu, UnDispositivoNoTieneArchivosDeIdioma) {
+    PlataformaFalsa p;
+    p.aperturaSinMayusculas = true;
+    for (const char16_t* dispositivo : {u"CON", u"C:\\medio\\nul.inf", u"com1", u"LPT9.txt", u"C:\\x\\aux .inf"}) {
+        p.archivos[RutaEnIdioma(dispositivo, u"en")] = "el mismo dispositivo";
+        p.rutasAbiertas.clear();
+        EXPECT_EQ(ElegirMenu(p, dispositivo, {u"en-US"}).ruta, dispositivo);
+        EXPECT_TRUE(p.rutasAbiertas.empty());
+    }
+    EXPECT_FALSE(NombraUnDispositivo(u"C:\\medio\\console.inf"));
+    EXPECT_FALSE(NombraUnDispositivo(u"C:\\con\\instalar.inf"));
+    EXPECT_FALSE(NombraUnDispositivo(u"C:\\medio\\com10"));
+}
+
 struct CasoRutaEnIdioma {
     const char* nombre;
     std::u16string ruta;

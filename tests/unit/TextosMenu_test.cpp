@@ -12,6 +12,7 @@
 #include "menufile/DirectivaTexto.h"
 #include "menufile/TextosMenu.h"
 #include "window/ArbolAccesible.h"
+#include "window/Botones.h"
 
 namespace instalar::prueba {
 namespace {
@@ -217,6 +218,50 @@ TEST_F(TextosVentanaTest, UnProgramaQueFaltaLoDiceEnSuIdioma) {
     ASSERT_EQ(p.mensajes.size(), 1u);
     EXPECT_EQ(p.mensajes[0].texto, u"File not found\r\nC:\\medio\\falta.exe");
     EXPECT_EQ(p.mensajes[0].titulo, u"Installation menu");
+}
+
+}  // namespace
+}  // namespace instalar::prueba
+
+namespace instalar::prueba {
+namespace {
+
+// A text longer than the design's button makes the button grow towards the
+// window's middle, up to a gap between the two; one that fits leaves it as
+// designed.
+TEST_F(TextosVentanaTest, UnBotonCreceHaciaElCentroConSuTexto) {
+    const std::string largo(60, 'x');
+    Medio({{u"instalar.inf", kEspanol},
+           {u"instalar.pt.inf",
+            {"Menu", "1.0", ";@texto instalar=Instalar agora", ";@texto cerrar=" + largo, "Um;a.exe;O primeiro"}}});
+    p.idiomas = {u"pt-BR"};
+    Cargar();
+    const Controles diseno = ControlesDeDiseno();
+    const double margenes = 2 * kMargenTextoBoton * p.twipsPorPixel;
+    const double letra = PlataformaFalsa::AnchoCaracter(kFuenteDeBotones);
+    EXPECT_FLOAT_EQ(V().instalar.caja.izquierda, diseno.instalar.caja.izquierda);
+    EXPECT_FLOAT_EQ(V().instalar.caja.ancho, static_cast<float>(14 * letra + margenes));
+    // Too long for half the window: it stops short of the middle, its right edge where it was.
+    const float derecha = diseno.cerrar.caja.izquierda + diseno.cerrar.caja.ancho;
+    EXPECT_FLOAT_EQ(V().cerrar.caja.izquierda + V().cerrar.caja.ancho, derecha);
+    EXPECT_FLOAT_EQ(V().cerrar.caja.izquierda, kAnchoVentana / 2 + kHuecoEntreBotones / 2);
+    EXPECT_GT(V().cerrar.caja.izquierda, V().instalar.caja.izquierda + V().instalar.caja.ancho);
+
+    // At another resolution the buttons are fitted again.
+    p.twipsPorPixel = 10;
+    ventana->CambiarEscala();
+    EXPECT_FLOAT_EQ(V().instalar.caja.ancho, static_cast<float>(14 * letra + 2 * kMargenTextoBoton * 10));
+}
+
+TEST_F(TextosVentanaTest, LosBotonesEspanolesQuedanComoEnElDiseno) {
+    Medio({{u"instalar.inf", kEspanol}});
+    Cargar();
+    const Controles diseno = ControlesDeDiseno();
+    for (const auto& [boton, deDiseno] : {std::pair{V().instalar.caja, diseno.instalar.caja},
+                                          std::pair{V().cerrar.caja, diseno.cerrar.caja}}) {
+        EXPECT_EQ(boton.izquierda, deDiseno.izquierda);
+        EXPECT_EQ(boton.ancho, deDiseno.ancho);
+    }
 }
 
 }  // namespace
