@@ -1,5 +1,6 @@
 #include "comprobar/Consola.h"
 
+#include "comprobar/AnchoTextos.h"
 #include "comprobar/Ayuda.h"
 #include "comprobar/Comprobador.h"
 #include "comprobar/Idiomas.h"
@@ -28,8 +29,6 @@ std::string Resumen(const Informe& informe, const std::vector<Hallazgo>& hallazg
     return Cuenta(informe.opciones.size(), "opción", "opciones") + ", " + Cuenta(errores, "error", "errores") +
            " y " + Cuenta(avisos, "aviso", "avisos") + ".";
 }
-
-std::string Resumen(const Informe& informe) { return Resumen(informe, informe.hallazgos); }
 
 // instalar.exe resolves the setup programs against its own folder.
 fs::path CarpetaPrograma(const Opciones& opciones, const fs::path& menu) {
@@ -77,7 +76,7 @@ Opciones LeerOpciones(const std::vector<std::string>& argumentos) {
 }
 
 int Ejecutar(const std::vector<std::string>& argumentos, std::ostream& salida, std::ostream& errores,
-             SistemaArchivos& sistema, const std::vector<std::u16string>& idiomas) {
+             SistemaArchivos& sistema, const std::vector<std::u16string>& idiomas, MedidaTexto* medida) {
     const Opciones opciones = LeerOpciones(argumentos);
     if (!opciones.error.empty()) {
         errores << "comprobar: " << opciones.error << "\nPrueba «comprobar --help».\n";
@@ -98,14 +97,17 @@ int Ejecutar(const std::vector<std::string>& argumentos, std::ostream& salida, s
     }
     const Informe informe = ComprobarMenu(menu, CarpetaPrograma(opciones, menu), sistema);
     if (opciones.listar) salida << FormatearListado(informe);
-    for (const Hallazgo& hallazgo : informe.hallazgos) errores << Formatear(opciones.menu, hallazgo) << '\n';
-    errores << Resumen(informe) << '\n';
-    int estado = EstadoDeSalida(informe.hallazgos);
+    std::vector<Hallazgo> delMenu = informe.hallazgos;
+    for (Hallazgo& aviso : AvisosDeAncho(informe, medida)) delMenu.push_back(std::move(aviso));
+    for (const Hallazgo& hallazgo : delMenu) errores << Formatear(opciones.menu, hallazgo) << '\n';
+    errores << Resumen(informe, delMenu) << '\n';
+    int estado = EstadoDeSalida(delMenu);
     for (const ArchivoDeIdioma& idioma : ArchivosDeIdioma(menu, sistema)) {
         const fs::path ruta = menu.parent_path() / fs::path(idioma.nombre);
         const std::string nombre = ruta.u8string();
         const Informe traducido = ComprobarMenu(ruta, CarpetaPrograma(opciones, menu), sistema);
         std::vector<Hallazgo> hallazgos = traducido.hallazgos;
+        for (Hallazgo& aviso : AvisosDeAncho(traducido, medida)) hallazgos.push_back(std::move(aviso));
         for (Hallazgo& desacuerdo : Desacuerdos(informe, menu.filename().u8string(), traducido))
             hallazgos.push_back(std::move(desacuerdo));
         for (const Hallazgo& hallazgo : hallazgos) errores << Formatear(nombre, hallazgo) << '\n';

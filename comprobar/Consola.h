@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "comprobar/SistemaArchivos.h"
+#include "interfaces/MedidaTexto.h"
 
 namespace instalar::comprobar {
 
@@ -29,8 +30,10 @@ constexpr int kEstadoUsoIncorrecto = 2;
 // Runs the checker: the listing and the help go to `salida`, the findings
 // (in compiler form) and a summary to `errores`.  Returns the exit status:
 // 0 without errors in the menu, 1 with some, 2 for a wrong command line.
-// `idiomas` are the user's display languages, most wanted first.
+// `idiomas` are the user's display languages, most wanted first; `medida`
+// measures texts in the window's fonts, where they are (Windows).
 int Ejecutar(const std::vector<std::string>& argumentos, std::ostream& salida, std::ostream& errores,
-             SistemaArchivos& sistema, const std::vector<std::u16string>& idiomas = {});
+             SistemaArchivos& sistema, const std::vector<std::u16string>& idiomas = {},
+             MedidaTexto* medida = nullptr);
 
 }  // namespace instalar::comprobar

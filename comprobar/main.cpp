@@ -15,6 +15,10 @@
 #include <filesystem>
 
 #include <windows.h>
+
+#include "win32host/Escala.h"
+#include "win32host/Fuentes.h"
+#include "win32host/MedidaTextoWin32.h"
 #endif
 
 namespace {
@@ -39,10 +43,24 @@ std::vector<std::u16string> IdiomasDelUsuario() {
 }
 #endif
 
+#ifdef _WIN32
+// Texts are measured as the window measures them, in its fonts at the
+// screen's resolution.
+int Comprobar(const std::vector<std::string>& argumentos) {
+    instalar::comprobar::SistemaArchivosReal sistema;
+    const int dpi = instalar::win32::DpiDePantalla();
+    instalar::win32::Escala escala(dpi);
+    instalar::win32::Fuentes fuentes(dpi);
+    instalar::win32::MedidaTextoWin32 medida(escala, fuentes);
+    return instalar::comprobar::Ejecutar(argumentos, std::cout, std::cerr, sistema, IdiomasDelUsuario(), &medida);
+}
+#else
+// Linux has not the window's fonts: widths are not measured.
 int Comprobar(const std::vector<std::string>& argumentos) {
     instalar::comprobar::SistemaArchivosReal sistema;
     return instalar::comprobar::Ejecutar(argumentos, std::cout, std::cerr, sistema, IdiomasDelUsuario());
 }
+#endif
 
 }  // namespace
 

@@ -25,6 +25,12 @@ void Ajustar(Boton& boton, const Rectangulo& diseno, bool creceALaDerecha, Medid
 
 }  // namespace
 
+float AnchoMaximoDeBoton(bool instalar) {
+    const Controles diseno = ControlesDeDiseno();
+    const Rectangulo& caja = instalar ? diseno.instalar.caja : diseno.cerrar.caja;
+    return std::max(caja.ancho, AnchoMaximo(caja, instalar));
+}
+
 float AnchoDeBoton(double anchoTexto, double twipsPorPixel, float anchoDiseno) {
     const double necesario = anchoTexto + 2 * kMargenTextoBoton * twipsPorPixel;
     return std::max(anchoDiseno, static_cast<float>(necesario));

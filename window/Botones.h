@@ -21,6 +21,9 @@ constexpr float kHuecoEntreBotones = 240;
 // less half the gap.
 float AnchoDeBoton(double anchoTexto, double twipsPorPixel, float anchoDiseno);
 
+// The widest a button may grow, in twips: "Instalar" (`instalar`) or "Cerrar".
+float AnchoMaximoDeBoton(bool instalar);
+
 // Sets both buttons' boxes for their texts, from the design's boxes, in the
 // fonts of this screen.
 void AjustarBotones(Controles& controles, MedidaTexto& medida);

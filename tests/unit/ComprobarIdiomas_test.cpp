@@ -24,10 +24,11 @@ using prueba::LineasCrLf;
 
 class ComprobarIdiomasTest : public ::testing::Test {
 protected:
-    int Ejecutar(const std::vector<std::string>& argumentos, const std::vector<std::u16string>& idiomas = {}) {
+    int Ejecutar(const std::vector<std::string>& argumentos, const std::vector<std::u16string>& idiomas = {},
+                 MedidaTexto* medida = nullptr) {
         salida.str("");
         errores.str("");
-        return comprobar::Ejecutar(argumentos, salida, errores, sistema, idiomas);
+        return comprobar::Ejecutar(argumentos, salida, errores, sistema, idiomas, medida);
     }
     std::string Ruta(const std::string& relativa) const { return (carpeta.Ruta() / relativa).u8string(); }
     void Programas() {
@@ -78,13 +79,46 @@ TEST_F(ComprobarIdiomasTest, AvisaDeClavesDesconocidasYDeTextosSinIgual) {
     const std::string menu = Ruta("medio/instalar.inf");
     EXPECT_EQ(Ejecutar({menu}), 0);
     const std::string escrito = errores.str();
-    EXPECT_EQ(escrito.find(menu + ":3:"), std::string::npos) << escrito;
+    // A known key with its text is no warning (outside Windows, a note that its width was not measured).
+    EXPECT_EQ(escrito.find(menu + ":3: aviso"), std::string::npos) << escrito;
     EXPECT_NE(escrito.find(menu + ":4: aviso: clave desconocida «instalr» en «;@texto»"), std::string::npos) << escrito;
     EXPECT_NE(escrito.find("las claves son instalar, cerrar, indicacion,"), std::string::npos) << escrito;
     EXPECT_NE(escrito.find(menu + ":5: aviso: a «;@texto cerrar Fechar» le falta «=»"), std::string::npos) << escrito;
     EXPECT_NE(escrito.find(menu + ":6: aviso: directiva desconocida «;@textos cerrar=Fechar»"), std::string::npos)
         << escrito;
     EXPECT_NE(escrito.find("1 opción, 0 errores y 3 avisos."), std::string::npos) << escrito;
+}
+
+// Measured in the window's fonts (the fake's here: 90 twips a letter of a
+// button, 67.5 of the hint line, 15 twips a pixel): a button's text may make
+// it grow up to the window's middle, no further; the hint line has the
+// window's width less its margins.
+TEST_F(ComprobarIdiomasTest, AvisaDeLosTextosQueNoCabrian) {
+    Programas();
+    const std::string largo(60, 'x');
+    carpeta.Escribir("medio/instalar.inf", LineasCrLf({"T", "1", "Alfa;a.exe;d"}));
+    carpeta.Escribir("medio/instalar.pt.inf",
+                     LineasCrLf({"T", "1", ";@texto instalar=Instalar agora", ";@texto cerrar=" + largo,
+                                 ";@texto indicacion=" + std::string(97, 'y'), ";@texto indicacion=" + std::string(98, 'y'),
+                                 "Alfa;a.exe;d"}));
+    prueba::PlataformaFalsa medida;
+    EXPECT_EQ(Ejecutar({Ruta("medio/instalar.inf")}, {}, &medida), 0);
+    const std::string pt = Ruta("medio/instalar.pt.inf");
+    const std::string escrito = errores.str();
+    EXPECT_EQ(escrito.find(pt + ":3:"), std::string::npos) << escrito;
+    EXPECT_NE(escrito.find(pt + ":4: aviso: el texto «" + largo + "» no cabe en el botón «Cerrar»: necesita 372 píxeles "
+                                "y el botón crece como mucho hasta 209 píxeles"),
+              std::string::npos)
+        << escrito;
+    // 97 letters are 6547.5 twips, within 6765 less twice 90; 98 are not.
+    EXPECT_EQ(escrito.find(pt + ":5:"), std::string::npos) << escrito;
+    EXPECT_NE(escrito.find(pt + ":6: aviso: la indicación «"), std::string::npos) << escrito;
+    EXPECT_NE(escrito.find(pt + ": 1 opción, 0 errores y 2 avisos."), std::string::npos) << escrito;
+
+    // Without the window's fonts, one note says nothing was measured.
+    EXPECT_EQ(Ejecutar({pt}), 0);
+    EXPECT_NE(errores.str().find(pt + ":3: nota: el ancho de los textos solo se mide en Windows"), std::string::npos)
+        << errores.str();
 }
 
 TEST_F(ComprobarIdiomasTest, IdiomasDiceQueArchivoTieneCadaIdioma) {
