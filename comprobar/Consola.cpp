@@ -8,6 +8,7 @@
 #include "version.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace instalar::comprobar {
 
@@ -28,6 +29,14 @@ std::string Resumen(const Informe& informe, const std::vector<Hallazgo>& hallazg
     }
     return Cuenta(informe.opciones.size(), "opción", "opciones") + ", " + Cuenta(errores, "error", "errores") +
            " y " + Cuenta(avisos, "aviso", "avisos") + ".";
+}
+
+// The findings in the order of the file, those of the whole file last, as
+// the checker finds them: the width warnings come after the walk.
+void EnOrdenDelArchivo(std::vector<Hallazgo>& hallazgos) {
+    const auto clave = [](const Hallazgo& h) { return h.linea == 0 ? INT64_MAX : h.linea; };
+    std::stable_sort(hallazgos.begin(), hallazgos.end(),
+                     [&](const Hallazgo& a, const Hallazgo& b) { return clave(a) < clave(b); });
 }
 
 // instalar.exe resolves the setup programs against its own folder.
@@ -99,6 +108,7 @@ int Ejecutar(const std::vector<std::string>& argumentos, std::ostream& salida, s
     if (opciones.listar) salida << FormatearListado(informe);
     std::vector<Hallazgo> delMenu = informe.hallazgos;
     for (Hallazgo& aviso : AvisosDeAncho(informe, medida)) delMenu.push_back(std::move(aviso));
+    EnOrdenDelArchivo(delMenu);
     for (const Hallazgo& hallazgo : delMenu) errores << Formatear(opciones.menu, hallazgo) << '\n';
     errores << Resumen(informe, delMenu) << '\n';
     int estado = EstadoDeSalida(delMenu);
@@ -110,6 +120,7 @@ int Ejecutar(const std::vector<std::string>& argumentos, std::ostream& salida, s
         for (Hallazgo& aviso : AvisosDeAncho(traducido, medida)) hallazgos.push_back(std::move(aviso));
         for (Hallazgo& desacuerdo : Desacuerdos(informe, menu.filename().u8string(), traducido))
             hallazgos.push_back(std::move(desacuerdo));
+        EnOrdenDelArchivo(hallazgos);
         for (const Hallazgo& hallazgo : hallazgos) errores << Formatear(nombre, hallazgo) << '\n';
         errores << nombre << ": " << Resumen(traducido, hallazgos) << '\n';
         estado = std::max(estado, EstadoDeSalida(hallazgos));

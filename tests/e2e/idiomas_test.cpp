@@ -102,13 +102,13 @@ TEST_F(Ingles, UnUsuarioInglesTieneElArchivoInglesYLosBotonesEnIngles) {
 TEST_F(Portugues, UnUsuarioPortuguesTieneLosTextosDeSusLineas) {
     medio_.Escribir(L"instalar.pt.inf",
                     LineasCrLf({"Escrit\xc3\xb3rio 2024", "1.0", ";@texto instalar=Instalar agora",
-                                ";@texto cerrar=Fechar este menu sem instalar nada",
+                                ";@texto cerrar=Fechar sem instalar nada",
                                 ";@texto indicacion=Selecione o que deseja instalar.",
                                 ";@texto ventana=Menu de instala\xc3\xa7\xc3\xa3o",
                                 "Produto;en\\setup.exe;Instala o produto"}));
     AbrirCon(L"Menu de instala\u00e7\u00e3o");
     EXPECT_EQ(Boton(kIdInstalar), L"Instalar agora");
-    EXPECT_EQ(Boton(kIdCerrar), L"Fechar este menu sem instalar nada");
+    EXPECT_EQ(Boton(kIdCerrar), L"Fechar sem instalar nada");
     EXPECT_EQ(Indicacion(), L"Selecione o que deseja instalar.");
     // Too long for the design's button: it has grown to the left, its text
     // whole, and keeps its right edge where the design has it.
@@ -117,13 +117,19 @@ TEST_F(Portugues, UnUsuarioPortuguesTieneLosTextosDeSusLineas) {
     MapWindowPoints(nullptr, menu_->Ventana(), reinterpret_cast<POINT*>(&cerrar), 2);
     EXPECT_GT(cerrar.right - cerrar.left, APixeles(1350) + 20);
     EXPECT_NEAR(cerrar.right, APixeles(5280 + 1350), 1);
+    // The text in the font push buttons take, the system's message font
+    // (another process's font handle means nothing here).
+    NONCLIENTMETRICSW metricas{};
+    metricas.cbSize = sizeof(metricas);
+    ASSERT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metricas), &metricas, 0));
+    HFONT fuente = CreateFontIndirectW(&metricas.lfMessageFont);
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ antes = SelectObject(dc, fuente);
     SIZE texto{};
-    HWND boton = Hijo(*menu_, kIdCerrar);
-    HDC dc = GetDC(boton);
-    HGDIOBJ antes = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(boton, WM_GETFONT, 0, 0)));
-    GetTextExtentPoint32W(dc, L"Fechar este menu sem instalar nada", 34, &texto);
+    GetTextExtentPoint32W(dc, L"Fechar sem instalar nada", 24, &texto);
     SelectObject(dc, antes);
-    ReleaseDC(boton, dc);
+    ReleaseDC(nullptr, dc);
+    DeleteObject(fuente);
     EXPECT_LT(texto.cx, cerrar.right - cerrar.left) << "the text is wider than its button";
 }
 
