@@ -100,9 +100,18 @@ Textos Textos::Ingles() {
 }
 
 std::u16string_view Textos::operator[](Clave clave) const {
-    const auto& fijado = fijados_[static_cast<size_t>(clave)];
-    if (fijado) return *fijado;
+    for (const auto& [fijada, texto] : fijados_)
+        if (fijada == clave) return texto;
     return ingles_ ? TextoIngles(clave) : TextoEspanol(clave);
+}
+
+void Textos::Fijar(Clave clave, std::u16string texto) {
+    for (auto& [fijada, anterior] : fijados_) {
+        if (fijada != clave) continue;
+        anterior = std::move(texto);
+        return;
+    }
+    fijados_.emplace_back(clave, std::move(texto));
 }
 
 std::u16string Textos::Con(Clave clave, std::u16string_view uno, std::u16string_view dos) const {

@@ -9,12 +9,13 @@
 // and a text it does not set stays as its language's set has it.  Texts
 // with %1 (and %2) get a name or a number there.
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "common/Error.h"
 
@@ -67,13 +68,15 @@ public:
     static Textos Ingles();
 
     std::u16string_view operator[](Clave clave) const;
-    void Fijar(Clave clave, std::u16string texto) { fijados_[static_cast<size_t>(clave)] = std::move(texto); }
+    void Fijar(Clave clave, std::u16string texto);
     // The text with %1 and %2 replaced by `uno` and `dos`.
     std::u16string Con(Clave clave, std::u16string_view uno, std::u16string_view dos = {}) const;
 
 private:
     bool ingles_ = false;
-    std::array<std::optional<std::u16string>, kNumeroDeClaves> fijados_;
+    // The few a menu file sets, in the order it set them: a small list keeps
+    // the set cheap to make, copy and let go of everywhere it is passed.
+    std::vector<std::pair<Clave, std::u16string>> fijados_;
 };
 
 // The set for a menu file in language `etiqueta`: English for "en" and its

@@ -41,9 +41,12 @@ std::vector<std::u16string> IdiomasDeUsuario() {
     ULONG cuantos = 0;
     ULONG largo = 0;
     if (!preferidos(kPorNombre, &cuantos, nullptr, &largo) || largo == 0) return {};
-    std::wstring lista(largo, L'\0');
-    if (!preferidos(kPorNombre, &cuantos, lista.data(), &largo)) return {};
-    return TagsDeMultiCadena(lista.data(), std::min<size_t>(largo, lista.size()));
+    // In a u16string: std::wstring would bring the whole of its library
+    // instantiation into the program.
+    std::u16string lista(largo, u'\0');
+    wchar_t* datos = reinterpret_cast<wchar_t*>(lista.data());
+    if (!preferidos(kPorNombre, &cuantos, datos, &largo)) return {};
+    return TagsDeMultiCadena(datos, std::min<size_t>(largo, lista.size()));
 }
 
 }  // namespace instalar::win32

@@ -486,9 +486,10 @@ void VentanaWin32::VolverAlFrente() {
 void VentanaWin32::RotularBotones() {
     auto rotular = [](HWND boton, const std::u16string& texto) {
         const int largo = ::GetWindowTextLengthW(boton);
-        std::wstring actual(static_cast<size_t>(largo) + 1, L'\0');
-        actual.resize(static_cast<size_t>(::GetWindowTextW(boton, actual.data(), largo + 1)));
-        if (U(actual) == texto) return false;
+        std::u16string actual(static_cast<size_t>(largo) + 1, u'\0');
+        actual.resize(static_cast<size_t>(
+            ::GetWindowTextW(boton, reinterpret_cast<wchar_t*>(actual.data()), largo + 1)));
+        if (actual == texto) return false;
         ::SetWindowTextW(boton, W(texto));
         return true;
     };

@@ -26,8 +26,7 @@ void Ajustar(Boton& boton, const Rectangulo& diseno, bool creceALaDerecha, Medid
 }  // namespace
 
 float AnchoMaximoDeBoton(bool instalar) {
-    const Controles diseno = ControlesDeDiseno();
-    const Rectangulo& caja = instalar ? diseno.instalar.caja : diseno.cerrar.caja;
+    const Rectangulo& caja = instalar ? kCajaInstalar : kCajaCerrar;
     return std::max(caja.ancho, AnchoMaximo(caja, instalar));
 }
 
@@ -37,9 +36,8 @@ float AnchoDeBoton(double anchoTexto, double twipsPorPixel, float anchoDiseno) {
 }
 
 void AjustarBotones(Controles& controles, MedidaTexto& medida) {
-    const Controles diseno = ControlesDeDiseno();
-    Ajustar(controles.instalar, diseno.instalar.caja, true, medida);
-    Ajustar(controles.cerrar, diseno.cerrar.caja, false, medida);
+    Ajustar(controles.instalar, kCajaInstalar, true, medida);
+    Ajustar(controles.cerrar, kCajaCerrar, false, medida);
 }
 
 }  // namespace instalar

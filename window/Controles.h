@@ -84,6 +84,10 @@ struct Controles {
 
 Controles ControlesDeDiseno();
 
+// Where the design puts the two push buttons.
+constexpr Rectangulo kCajaInstalar{200, 5085, 1350, 350};
+constexpr Rectangulo kCajaCerrar{5280, 5085, 1350, 350};
+
 // Inner size of the window, in twips.
 constexpr float kAnchoVentana = 6765;
 constexpr float kAltoVentana = 5490;
