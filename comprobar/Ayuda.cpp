@@ -8,6 +8,7 @@ namespace {
 
 // {Y1}, {Y2}, {ALTO} and {SOLAPE} stand for the window's layout values.
 const char* const kPlantilla = R"(Uso: comprobar [--listar] [--maquina ARQ,VERSIÓN] [--carpeta CARPETA] [ARCHIVO]
+       comprobar --idiomas [ARCHIVO]
        comprobar --help | --version
 
 Comprueba un archivo de menú de instalar (por omisión, instalar.inf en la
@@ -37,8 +38,14 @@ Opciones:
   --carpeta CARPETA   carpeta de instalar.exe, contra la que se buscan los
                       programas de instalación; por omisión, la del archivo
                       de menú (instalar.exe lee instalar.inf de su carpeta)
+  --idiomas           dice qué archivo lee instalar para cada idioma de
+                      presentación del usuario (el de Windows; en Linux,
+                      LANGUAGE, LC_ALL, LC_MESSAGES o LANG), y cuál leería
   --help              muestra esta ayuda
   --version           muestra la versión de comprobar (la de instalar)
+
+Los archivos de otros idiomas junto al menú (instalar.en.inf,
+instalar.pt-BR.inf, ...) se comprueban también, cada uno como un menú.
 
 Errores (el menú falla ante sus usuarios):
   - el archivo no se puede leer (no existe, es una carpeta, falta permiso);
@@ -103,15 +110,24 @@ Avisos (el menú funciona, pero no como parece):
     su carpeta;
   - una directiva desconocida (un comentario que empieza por ";@"): instalar
     conoce ";@volver", que hace que el menú espere a cada instalación y
-    vuelva, y ";@si", ";@requiere" e ";@instalado"; las demás las ignora
-    como comentarios;
+    vuelva; ";@si", ";@requiere" e ";@instalado"; y ";@texto CLAVE=texto",
+    que cambia uno de sus textos; las demás las ignora como comentarios;
   - ";@volver" escrito más de una vez;
   - un ";@si", ";@requiere" o ";@instalado" que ninguna opción sigue;
   - ";@si" y ";@requiere" que se contradicen en una opción (donde se
     muestra, siempre sale en gris), o ";@si" que ninguna máquina cumple a
     la vez;
   - dos nombres iguales siguen avisándose salvo que sus ";@si" los separen
-    (ninguna máquina muestra las dos opciones).
+    (ninguna máquina muestra las dos opciones);
+  - un ";@texto" con una clave que instalar no conoce, o sin "=": lo ignora
+    y el texto sigue como estaba;
+  - un texto de ";@texto" para un botón o para la línea de indicación que no
+    cabe, medido con las fuentes de la ventana (solo en Windows): un botón
+    crece como mucho hasta la mitad de la ventana, y la indicación es una
+    línea dentro de ella;
+  - un archivo de idioma cuyas opciones no arrancan los mismos programas, en
+    el mismo orden, que las del archivo de menú: se traducen los nombres y
+    las descripciones, no los programas.
 
 Notas (para saber cómo lo leerá instalar): un archivo que empieza por la
 marca de UTF-8 o de UTF-16 little-endian, o que es UTF-8 válido entero, se

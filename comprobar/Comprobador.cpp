@@ -10,6 +10,7 @@
 #include "comprobar/Windows1252.h"
 #include "menufile/ComandoMenu.h"
 #include "menufile/Directiva.h"
+#include "menufile/DirectivaTexto.h"
 #include "menufile/PrimeraConNombre.h"
 #include "menufile/RecorridoMenu.h"
 #include "window/Reparto.h"
@@ -68,6 +69,7 @@ private:
     void ComprobarDescripcion(int64_t numero, const Entrada& entrada);
     void ComprobarEspacio(int64_t numero);
     void ComprobarComando(int64_t numero, const std::u16string& comando);
+    void TextoFijado(int64_t numero, const TextoDeDirectiva& texto);
 
     void Anotar(int64_t linea, Gravedad gravedad, std::string mensaje) {
         informe_.hallazgos.push_back({linea, gravedad, std::move(mensaje)});
@@ -172,15 +174,36 @@ void Comprobacion::Linea(const LineaLeida& linea) {
 void Comprobacion::Directiva(const LineaLeida& linea, std::u16string_view nombre) {
     if (const auto requisito = RequisitoDe(nombre))
         return requisitos_.Directiva(linea.numero, *requisito, informe_.hallazgos);
+    if (const auto texto = TextoDe(nombre)) return TextoFijado(linea.numero, *texto);
     if (nombre != kDirectivaVolver)
         return Anotar(linea.numero, Gravedad::Aviso,
                       "directiva desconocida " + Citado(u";@" + std::u16string(nombre)) +
                           ": instalar la ignora como un comentario; las que conoce son «;@volver», «;@si», "
-                          "«;@requiere» y «;@instalado»");
+                          "«;@requiere», «;@instalado» y «;@texto»");
     if (lineaVolver_ > 0)
         return Anotar(linea.numero, Gravedad::Aviso,
                       "«;@volver» ya está en la línea " + std::to_string(lineaVolver_) + ": basta con una vez");
     lineaVolver_ = linea.numero;
+}
+
+// A text the menu does not know, or one without its "=", is ignored: the
+// text stays as the file's language has it, and the author would not see why.
+void Comprobacion::TextoFijado(int64_t numero, const TextoDeDirectiva& texto) {
+    const std::string linea = Citado(u";@texto " + std::u16string(texto.clave));
+    if (!texto.conIgual)
+        return Anotar(numero, Gravedad::Aviso,
+                      "a " + linea + " le falta «=» y el texto: instalar la ignora; se escribe «;@texto clave=texto»");
+    const auto clave = ClaveDeNombre(texto.clave);
+    if (!clave) {
+        std::u16string claves;
+        for (size_t i = 0; i < kNumeroDeClaves; ++i)
+            claves += (i == 0 ? u"" : u", ") + std::u16string(NombreDeClave(static_cast<Clave>(i)));
+        return Anotar(numero, Gravedad::Aviso,
+                      "clave desconocida " + Citado(std::u16string(texto.clave)) +
+                          " en «;@texto»: instalar ignora la línea y el texto sigue como estaba; las claves son " +
+                          AUtf8(claves));
+    }
+    informe_.textos.push_back({numero, *clave, std::u16string(texto.texto)});
 }
 
 // Blank lines and comments are ignored by design; other text without ";"

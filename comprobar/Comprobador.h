@@ -13,6 +13,7 @@
 #include "comprobar/SistemaArchivos.h"
 #include "menufile/LineaMenu.h"
 #include "menufile/Requisitos.h"
+#include "menufile/TextosMenu.h"
 
 namespace instalar::comprobar {
 
@@ -29,6 +30,13 @@ struct OpcionLeida {
     std::vector<LineaDeRequisito> lineasDeRequisitos;  // as written
 };
 
+// A text the file sets with ";@texto", on its line.
+struct TextoLeido {
+    int64_t linea = 0;
+    Clave clave = Clave::Instalar;
+    std::u16string texto;
+};
+
 struct Informe {
     std::vector<Hallazgo> hallazgos;  // in the order of the file
     std::optional<std::u16string> titulo;
@@ -36,6 +44,8 @@ struct Informe {
     std::vector<OpcionLeida> opciones;  // up to where instalar.exe stops reading
     // The menu waits for each setup it starts and comes back (";@volver").
     bool volver = false;
+    // The menu's own texts the file sets, in file order.
+    std::vector<TextoLeido> textos;
 };
 
 // Checks the menu file `menu` for an instalar.exe that lies in

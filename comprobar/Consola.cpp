@@ -1,11 +1,16 @@
 #include "comprobar/Consola.h"
 
+#include "comprobar/AnchoTextos.h"
 #include "comprobar/Ayuda.h"
 #include "comprobar/Comprobador.h"
 #include "comprobar/ComprobarRequisitos.h"
+#include "comprobar/Idiomas.h"
 #include "comprobar/Listado.h"
 #include "comprobar/ListadoMaquina.h"
 #include "version.h"
+
+#include <algorithm>
+#include <cstdint>
 
 namespace instalar::comprobar {
 
@@ -17,15 +22,23 @@ std::string Cuenta(size_t n, const char* singular, const char* plural) {
     return std::to_string(n) + " " + (n == 1 ? singular : plural);
 }
 
-std::string Resumen(const Informe& informe) {
+std::string Resumen(const Informe& informe, const std::vector<Hallazgo>& hallazgos) {
     size_t errores = 0;
     size_t avisos = 0;
-    for (const Hallazgo& h : informe.hallazgos) {
+    for (const Hallazgo& h : hallazgos) {
         errores += h.gravedad == Gravedad::Error;
         avisos += h.gravedad == Gravedad::Aviso;
     }
     return Cuenta(informe.opciones.size(), "opción", "opciones") + ", " + Cuenta(errores, "error", "errores") +
            " y " + Cuenta(avisos, "aviso", "avisos") + ".";
+}
+
+// The findings in the order of the file, those of the whole file last, as
+// the checker finds them: the width warnings come after the walk.
+void EnOrdenDelArchivo(std::vector<Hallazgo>& hallazgos) {
+    const auto clave = [](const Hallazgo& h) { return h.linea == 0 ? INT64_MAX : h.linea; };
+    std::stable_sort(hallazgos.begin(), hallazgos.end(),
+                     [&](const Hallazgo& a, const Hallazgo& b) { return clave(a) < clave(b); });
 }
 
 // instalar.exe resolves the setup programs against its own folder.
@@ -51,6 +64,8 @@ Opciones LeerOpciones(const std::vector<std::string>& argumentos) {
             opciones.version = true;
         } else if (!soloArchivos && argumento == "--listar") {
             opciones.listar = true;
+        } else if (!soloArchivos && argumento == "--idiomas") {
+            opciones.idiomas = true;
         } else if (!soloArchivos && argumento == "--carpeta") {
             if (i + 1 == argumentos.size()) {
                 opciones.error = "falta la carpeta tras --carpeta";
@@ -79,7 +94,7 @@ Opciones LeerOpciones(const std::vector<std::string>& argumentos) {
 }
 
 int Ejecutar(const std::vector<std::string>& argumentos, std::ostream& salida, std::ostream& errores,
-             SistemaArchivos& sistema) {
+             SistemaArchivos& sistema, const std::vector<std::u16string>& idiomas, MedidaTexto* medida) {
     const Opciones opciones = LeerOpciones(argumentos);
     if (!opciones.error.empty()) {
         errores << "comprobar: " << opciones.error << "\nPrueba «comprobar --help».\n";
@@ -94,13 +109,34 @@ int Ejecutar(const std::vector<std::string>& argumentos, std::ostream& salida, s
         return 0;
     }
     const fs::path menu = fs::u8path(opciones.menu);
+    if (opciones.idiomas) {
+        salida << ListarIdiomas(menu, idiomas, sistema);
+        return 0;
+    }
     const Informe informe = ComprobarMenu(menu, CarpetaPrograma(opciones, menu), sistema);
     if (opciones.listar) salida << FormatearListado(informe);
     if (opciones.maquina)
         salida << "En la máquina " << *opciones.maquina << ":\n" << FormatearMaquina(informe, *LeerMaquina(*opciones.maquina));
-    for (const Hallazgo& hallazgo : informe.hallazgos) errores << Formatear(opciones.menu, hallazgo) << '\n';
-    errores << Resumen(informe) << '\n';
-    return EstadoDeSalida(informe.hallazgos);
+    std::vector<Hallazgo> delMenu = informe.hallazgos;
+    for (Hallazgo& aviso : AvisosDeAncho(informe, medida)) delMenu.push_back(std::move(aviso));
+    EnOrdenDelArchivo(delMenu);
+    for (const Hallazgo& hallazgo : delMenu) errores << Formatear(opciones.menu, hallazgo) << '\n';
+    errores << Resumen(informe, delMenu) << '\n';
+    int estado = EstadoDeSalida(delMenu);
+    for (const ArchivoDeIdioma& idioma : ArchivosDeIdioma(menu, sistema)) {
+        const fs::path ruta = menu.parent_path() / fs::path(idioma.nombre);
+        const std::string nombre = ruta.u8string();
+        const Informe traducido = ComprobarMenu(ruta, CarpetaPrograma(opciones, menu), sistema);
+        std::vector<Hallazgo> hallazgos = traducido.hallazgos;
+        for (Hallazgo& aviso : AvisosDeAncho(traducido, medida)) hallazgos.push_back(std::move(aviso));
+        for (Hallazgo& desacuerdo : Desacuerdos(informe, menu.filename().u8string(), traducido))
+            hallazgos.push_back(std::move(desacuerdo));
+        EnOrdenDelArchivo(hallazgos);
+        for (const Hallazgo& hallazgo : hallazgos) errores << Formatear(nombre, hallazgo) << '\n';
+        errores << nombre << ": " << Resumen(traducido, hallazgos) << '\n';
+        estado = std::max(estado, EstadoDeSalida(hallazgos));
+    }
+    return estado;
 }
 
 }  // namespace instalar::comprobar

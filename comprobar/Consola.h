@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "comprobar/SistemaArchivos.h"
+#include "interfaces/MedidaTexto.h"
 
 namespace instalar::comprobar {
 
@@ -14,6 +15,7 @@ struct Opciones {
     bool ayuda = false;
     bool version = false;
     bool listar = false;
+    bool idiomas = false;  // lists the file each of the user's languages gets
     std::string menu = "instalar.inf";  // UTF-8, as given
     std::optional<std::string> carpeta;  // instalar.exe's folder, if not the menu's
     std::optional<std::string> maquina;  // --maquina x64,10.0.22631: what that machine shows
@@ -29,7 +31,10 @@ constexpr int kEstadoUsoIncorrecto = 2;
 // Runs the checker: the listing and the help go to `salida`, the findings
 // (in compiler form) and a summary to `errores`.  Returns the exit status:
 // 0 without errors in the menu, 1 with some, 2 for a wrong command line.
+// `idiomas` are the user's display languages, most wanted first; `medida`
+// measures texts in the window's fonts, where they are (Windows).
 int Ejecutar(const std::vector<std::string>& argumentos, std::ostream& salida, std::ostream& errores,
-             SistemaArchivos& sistema);
+             SistemaArchivos& sistema, const std::vector<std::u16string>& idiomas = {},
+             MedidaTexto* medida = nullptr);
 
 }  // namespace instalar::comprobar

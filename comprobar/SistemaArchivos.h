@@ -23,6 +23,8 @@ public:
     // the parent) names inside `carpeta`.  Names compare without regard to
     // case, as they do on Windows.
     virtual TipoRuta Tipo(const std::filesystem::path& carpeta, const std::vector<std::u16string>& componentes) = 0;
+    // The names of the files in `carpeta`; none when it cannot be read.
+    virtual std::vector<std::u16string> Archivos(const std::filesystem::path& carpeta) = 0;
 };
 
 }  // namespace instalar::comprobar

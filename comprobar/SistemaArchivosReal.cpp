@@ -82,4 +82,19 @@ TipoRuta SistemaArchivosReal::Tipo(const fs::path& carpeta, const std::vector<st
     return fs::exists(estado) ? TipoRuta::Archivo : TipoRuta::NoExiste;
 }
 
+std::vector<std::u16string> SistemaArchivosReal::Archivos(const fs::path& carpeta) {
+    std::vector<std::u16string> nombres;
+    std::error_code error;
+    for (fs::directory_iterator it(carpeta, error), fin; !error && it != fin; it.increment(error)) {
+        std::error_code tipo;
+        if (!it->is_regular_file(tipo)) continue;
+        try {
+            nombres.push_back(it->path().filename().u16string());
+        } catch (const std::exception&) {
+            // A Linux name that is not UTF-8 is no language file.
+        }
+    }
+    return nombres;
+}
+
 }  // namespace instalar::comprobar

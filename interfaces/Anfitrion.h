@@ -5,6 +5,7 @@
 // background picture).
 
 #include <string>
+#include <vector>
 
 #include "common/Error.h"
 
@@ -24,6 +25,9 @@ public:
     virtual std::u16string CarpetaPrograma() = 0;
     // The argument string after the program's name, as the user typed it.
     virtual std::u16string LineaComandos() = 0;
+    // The languages the user's Windows shows them, most wanted first, as
+    // language tags ("pt-BR"); the menu file is chosen by them.
+    virtual std::vector<std::u16string> IdiomasPreferidos() = 0;
 
     // A message box over the window, with an OK button and the exclamation icon.
     virtual void MostrarMensaje(const std::u16string& texto, const std::u16string& titulo) = 0;

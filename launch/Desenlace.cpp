@@ -6,23 +6,18 @@ namespace instalar {
 
 namespace {
 
-constexpr char16_t kInstalado[] = u"Instalado";
-constexpr char16_t kReiniciar[] = u"Instalado; hay que reiniciar el equipo";
-constexpr char16_t kReiniciando[] = u"Instalado; el equipo se va a reiniciar";
-constexpr char16_t kCancelado[] = u"Cancelado";
-
 struct Conocido {
     uint32_t codigo;
-    const char16_t* texto;
+    Clave texto;
     ClaseDesenlace clase;
 };
 
 constexpr Conocido kConocidos[] = {
-    {0, kInstalado, ClaseDesenlace::Instalado},
-    {3010, kReiniciar, ClaseDesenlace::Instalado},  // ERROR_SUCCESS_REBOOT_REQUIRED
-    {1641, kReiniciando, ClaseDesenlace::Instalado},  // ERROR_SUCCESS_REBOOT_INITIATED: already under way
-    {1602, kCancelado, ClaseDesenlace::Cancelado},  // ERROR_INSTALL_USEREXIT
-    {1223, kCancelado, ClaseDesenlace::Cancelado},  // ERROR_CANCELLED
+    {0, Clave::Instalado, ClaseDesenlace::Instalado},
+    {3010, Clave::Reiniciar, ClaseDesenlace::Instalado},  // ERROR_SUCCESS_REBOOT_REQUIRED
+    {1641, Clave::Reiniciando, ClaseDesenlace::Instalado},  // ERROR_SUCCESS_REBOOT_INITIATED: already under way
+    {1602, Clave::Cancelado, ClaseDesenlace::Cancelado},  // ERROR_INSTALL_USEREXIT
+    {1223, Clave::Cancelado, ClaseDesenlace::Cancelado},  // ERROR_CANCELLED
 };
 
 std::u16string EnDecimal(uint32_t valor) {
@@ -53,31 +48,38 @@ std::u16string CodigoEnPalabras(uint32_t codigo) {
 
 }  // namespace
 
-Desenlace DesenlaceDe(uint32_t codigoSalida) {
+Desenlace DesenlaceDe(uint32_t codigoSalida, const Textos& textos) {
     for (const Conocido& conocido : kConocidos) {
-        if (conocido.codigo == codigoSalida) return {conocido.texto, conocido.clase};
+        if (conocido.codigo == codigoSalida) return {std::u16string(textos[conocido.texto]), conocido.clase};
     }
-    return {u"Terminó con el código " + CodigoEnPalabras(codigoSalida), ClaseDesenlace::Fallido};
+    return {textos.Con(Clave::Codigo, CodigoEnPalabras(codigoSalida)), ClaseDesenlace::Fallido};
 }
 
-Desenlace DesenlaceIncierto() { return {u"Terminó; no se puede saber si se instaló", ClaseDesenlace::Incierto}; }
-
-std::u16string TextoInstalando(const std::u16string& nombre) { return u"Instalando «" + nombre + u"»…"; }
-
-std::u16string TextoInstalandoSinSeguir(const std::u16string& nombre) {
-    return TextoInstalando(nombre) + u" (solo se puede esperar a este programa, no a los que abra)";
+Desenlace DesenlaceIncierto(const Textos& textos) {
+    return {std::u16string(textos[Clave::Incierto]), ClaseDesenlace::Incierto};
 }
 
-std::u16string TextoEsperandoA(const std::u16string& programa) {
-    const std::u16string quien = programa.empty() ? u"un programa que abrió" : u"«" + programa + u"»";
-    return u"Esperando a que se cierre " + quien + u"… (Intro: dejar de esperar)";
+std::u16string TextoInstalando(const std::u16string& nombre, const Textos& textos) {
+    return textos.Con(Clave::Instalando, nombre);
 }
 
-std::u16string TextoTerminado(const std::u16string& nombre, const Desenlace& desenlace) {
-    return u"«" + nombre + u"»: " + desenlace.texto;
+std::u16string TextoInstalandoSinSeguir(const std::u16string& nombre, const Textos& textos) {
+    return textos.Con(Clave::SinSeguir, nombre);
 }
 
-std::u16string NombreInstalando(const std::u16string& nombre) { return nombre + u": instalando"; }
+std::u16string TextoEsperandoA(const std::u16string& programa, const Textos& textos) {
+    const std::u16string quien =
+        programa.empty() ? std::u16string(textos[Clave::Abierto]) : textos.Con(Clave::Comillas, programa);
+    return textos.Con(Clave::Esperando, quien);
+}
+
+std::u16string TextoTerminado(const std::u16string& nombre, const Desenlace& desenlace, const Textos& textos) {
+    return textos.Con(Clave::Terminado, nombre, desenlace.texto);
+}
+
+std::u16string NombreInstalando(const std::u16string& nombre, const Textos& textos) {
+    return textos.Con(Clave::Ocupado, nombre);
+}
 
 std::u16string NombreTerminado(const std::u16string& nombre, const Desenlace& desenlace) {
     return nombre + u": " + desenlace.texto;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "win32host/ErroresWin32.h"
+#include "win32host/IdiomasWin32.h"
 #include "win32host/TextoWin32.h"
 #include "window/ComprobarBmp.h"
 
@@ -49,6 +50,8 @@ std::u16string AnfitrionWin32::LineaComandos() {
     const wchar_t* linea = ::GetCommandLineW();
     return ArgumentosDe(U(linea, std::wcslen(linea)));
 }
+
+std::vector<std::u16string> AnfitrionWin32::IdiomasPreferidos() { return IdiomasDeUsuario(); }
 
 void AnfitrionWin32::MostrarMensaje(const std::u16string& texto, const std::u16string& titulo) {
     ::MessageBoxW(ventana_, W(texto), W(titulo), MB_OK | MB_ICONEXCLAMATION);

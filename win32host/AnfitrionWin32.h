@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "interfaces/Anfitrion.h"
 #include "win32host/ArchivosWin32.h"
@@ -28,6 +29,7 @@ public:
 
     std::u16string CarpetaPrograma() override;
     std::u16string LineaComandos() override;
+    std::vector<std::u16string> IdiomasPreferidos() override;
     void MostrarMensaje(const std::u16string& texto, const std::u16string& titulo) override;
     bool PreguntarSiNo(const std::u16string& texto, const std::u16string& titulo) override;
     Punto PosicionVentana() override;

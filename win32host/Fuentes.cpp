@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cwchar>
 
+#include "win32host/Escala.h"
 #include "win32host/TextoWin32.h"
 
 namespace instalar::win32 {
@@ -16,6 +17,15 @@ bool Es(const Clave& clave, const instalar::Fuente& fuente) {
 }
 
 }  // namespace
+
+FuenteGdi FuenteDeMensajes(int dpi) {
+    NONCLIENTMETRICSW metricas{};
+    metricas.cbSize = sizeof(metricas);
+    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metricas), &metricas, 0);
+    LOGFONTW& fuente = metricas.lfMessageFont;
+    fuente.lfHeight = ::MulDiv(fuente.lfHeight, dpi, DpiDePantalla());
+    return FuenteGdi(::CreateFontIndirectW(&fuente));
+}
 
 void Fuentes::FijarDpi(int dpi) {
     dpi_ = dpi;
@@ -32,6 +42,12 @@ HFONT Fuentes::Obtener(const instalar::Fuente& fuente) {
         return existente->second.get();
     }
 
+    if (fuente.nombre.empty()) {
+        win32::FuenteGdi mensajes = FuenteDeMensajes(dpi_);
+        HFONT resultado = mensajes.get();
+        ultima_ = creadas_.emplace(clave, std::move(mensajes)).first;
+        return resultado;
+    }
     LOGFONTW descripcion{};
     descripcion.lfHeight = -static_cast<LONG>(std::lround(fuente.puntos * dpi_ / 72.0));
     descripcion.lfWeight = fuente.negrita ? FW_BOLD : FW_NORMAL;

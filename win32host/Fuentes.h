@@ -13,11 +13,17 @@
 
 namespace instalar::win32 {
 
+// The font of message boxes, which the push buttons take, at `dpi`: the
+// system gives it for its own resolution.
+FuenteGdi FuenteDeMensajes(int dpi);
+
 class Fuentes {
 public:
     explicit Fuentes(int dpi) : dpi_(dpi) {}
     Fuentes(const Fuentes&) = delete;
     Fuentes& operator=(const Fuentes&) = delete;
+    // A font without a name is the message font (FuenteDeMensajes),
+    // whatever its size: the buttons' text is measured in it.
     HFONT Obtener(const instalar::Fuente& fuente);
     // Every font is made anew, for this resolution: no font handed out
     // before may still be selected into a DC.

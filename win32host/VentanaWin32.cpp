@@ -38,17 +38,6 @@ HICON CargarIcono(HINSTANCE instancia, int id, int lado) {
     return static_cast<HICON>(::LoadImageW(instancia, MAKEINTRESOURCEW(id), IMAGE_ICON, lado, lado, 0));
 }
 
-// The font of message boxes, which the push buttons take, at `dpi`: the
-// system gives it for its own resolution.
-FuenteGdi FuenteDeMensajes(int dpi) {
-    NONCLIENTMETRICSW metricas{};
-    metricas.cbSize = sizeof(metricas);
-    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metricas), &metricas, 0);
-    LOGFONTW& fuente = metricas.lfMessageFont;
-    fuente.lfHeight = ::MulDiv(fuente.lfHeight, dpi, DpiDePantalla());
-    return FuenteGdi(::CreateFontIndirectW(&fuente));
-}
-
 }  // namespace
 
 VentanaWin32::VentanaWin32(HINSTANCE instancia, int dpi)
@@ -176,6 +165,7 @@ void VentanaWin32::CargarModelo() {
     modelo_.Cargar();
     const Controles& c = modelo_.Vista();
     ::SetWindowTextW(ventana_, W(c.tituloVentana));
+    RotularBotones();
     SincronizarBotones();
     const SIZE tamano = TamanoCliente(ventana_);
     const Punto interior = escala_.ATwips(tamano.cx, tamano.cy);
@@ -491,6 +481,24 @@ void VentanaWin32::VolverAlFrente() {
 // "Instalar" is disabled while a setup runs; the focus it held goes to
 // "Cerrar", the one button left working, and comes back when the setup has
 // ended, so that the menu is as the user left it.
+// The buttons were made with the design's texts; a menu file in another
+// language gives them its own.  A text that did not change is left alone.
+void VentanaWin32::RotularBotones() {
+    auto rotular = [](HWND boton, const std::u16string& texto) {
+        const int largo = ::GetWindowTextLengthW(boton);
+        std::u16string actual(static_cast<size_t>(largo) + 1, u'\0');
+        actual.resize(static_cast<size_t>(
+            ::GetWindowTextW(boton, reinterpret_cast<wchar_t*>(actual.data()), largo + 1)));
+        if (actual == texto) return false;
+        ::SetWindowTextW(boton, W(texto));
+        return true;
+    };
+    const bool instalar = rotular(instalar_, modelo_.Vista().instalar.texto);
+    const bool cerrar = rotular(cerrar_, modelo_.Vista().cerrar.texto);
+    // A longer text may have made a button wider.
+    if (instalar || cerrar) ColocarBotones();
+}
+
 void VentanaWin32::SincronizarBotones() {
     const bool habilitado = modelo_.Vista().instalar.habilitado;
     if ((::IsWindowEnabled(instalar_) != FALSE) == habilitado) return;

@@ -87,6 +87,7 @@ private:
     void Enfocar(ParadaFoco parada);
     void TrasEvento();
     void SincronizarBotones();
+    void RotularBotones();
     void DevolverFocoAInstalar();
     void VolverAlFrente();
     void Actualizar();

@@ -7,9 +7,6 @@ namespace instalar {
 
 namespace {
 
-const std::u16string kAccionSeleccionar = u"Seleccionar";
-const std::u16string kAccionPresionar = u"Presionar";
-
 bool EsBoton(Parte parte) { return parte == Parte::Instalar || parte == Parte::Cerrar; }
 
 ParadaFoco ParadaDe(Parte boton) { return boton == Parte::Instalar ? ParadaFoco::Instalar : ParadaFoco::Cerrar; }
@@ -67,7 +64,7 @@ ElementoAccesible ArbolAccesible::Opcion(int16_t indice) const {
     opcion.rol = RolAccesible::OpcionDeLista;
     opcion.nombre = TextoMostrado(etiqueta.texto);
     if (menu_.Instalando() == indice) {
-        opcion.nombre = NombreInstalando(opcion.nombre);
+        opcion.nombre = NombreInstalando(opcion.nombre, menu_.TextosDelMenu());
         opcion.estados |= kOcupado;
     } else if (etiqueta.desenlace) {
         opcion.nombre = NombreTerminado(opcion.nombre, *etiqueta.desenlace);
@@ -80,7 +77,7 @@ ElementoAccesible ArbolAccesible::Opcion(int16_t indice) const {
         opcion.estados |= kNoDisponible;
     }
     if (const auto tecla = TeclaDeAcceso(etiqueta.texto)) opcion.atajo = u"Alt+" + std::u16string(1, *tecla);
-    opcion.accion = kAccionSeleccionar;
+    opcion.accion = menu_.TextosDelMenu()[Clave::Seleccionar];
     opcion.caja = etiqueta.caja;
     opcion.estados |= kSeleccionable | kEnfocable;
     if (!etiqueta.visible) opcion.estados |= kInvisible;
@@ -108,7 +105,7 @@ ElementoAccesible ArbolAccesible::DeBoton(const Boton& boton, ParadaFoco parada)
     elemento.nombre = TextoMostrado(boton.texto);
     elemento.caja = boton.caja;
     if (boton.habilitado) {
-        elemento.accion = kAccionPresionar;
+        elemento.accion = menu_.TextosDelMenu()[Clave::Presionar];
         elemento.estados = kEnfocable;
         if (foco_ == parada) elemento.estados |= kEnfocado;
     } else {

@@ -23,7 +23,7 @@ TrasInstalar ComandoInstalar::LanzarInstalador(const std::u16string& comando) {
     const ComandoPartido partido = PartirComando(comando);
     const std::u16string ruta = RutaInstalador(anfitrion_.CarpetaPrograma(), partido.archivo);
     auto informar = [&](const Error& error) {
-        InformarError(anfitrion_, estado_, error.descripcion + u"\r\n" + ruta);
+        InformarError(anfitrion_, estado_, TextoDeError(error, estado_.textos) + u"\r\n" + ruta);
         return TrasInstalar{};
     };
     if (partido.error) return informar(*partido.error);

@@ -31,8 +31,8 @@ Boton BotonDeDiseno(Rectangulo caja, std::u16string texto) {
 Controles ControlesDeDiseno() {
     Controles c;
     c.tituloVentana = u"frmMenu";
-    c.instalar = BotonDeDiseno({200, 5085, 1350, 350}, u"Instalar");
-    c.cerrar = BotonDeDiseno({5280, 5085, 1350, 350}, u"Cerrar");
+    c.instalar = BotonDeDiseno(kCajaInstalar, u"Instalar");
+    c.cerrar = BotonDeDiseno(kCajaCerrar, u"Cerrar");
 
     c.indicacion = EtiquetaDeDiseno({90, 4815, 2490, 165}, u"Selecciona la opción que desees instalar.",
                                 {u"Tahoma", 6.75, false});

@@ -62,9 +62,14 @@ struct Barra {
     Color fondo;
 };
 
+// The system's message font, which push buttons take, whatever its size:
+// a font without a name.
+inline const Fuente kFuenteDeBotones{u"", 9, false};
+
 struct Boton {
     Rectangulo caja;
     std::u16string texto;
+    Fuente fuente = kFuenteDeBotones;
     bool habilitado = true;
     Color fondo;  // set like the bar's, but a standard push button draws its own colours
 };
@@ -86,6 +91,10 @@ struct Controles {
 };
 
 Controles ControlesDeDiseno();
+
+// Where the design puts the two push buttons.
+constexpr Rectangulo kCajaInstalar{200, 5085, 1350, 350};
+constexpr Rectangulo kCajaCerrar{5280, 5085, 1350, 350};
 
 // Inner size of the window, in twips.
 constexpr float kAnchoVentana = 6765;

@@ -13,6 +13,7 @@
 #include "interfaces/Maquina.h"
 #include "interfaces/Procesos.h"
 #include "menufile/VisitaDeMaquina.h"
+#include "menufile/TextosMenu.h"
 #include "window/Controles.h"
 
 namespace instalar {
@@ -31,6 +32,8 @@ struct InstalacionEnCurso {
 struct EstadoMenu {
     Controles controles = ControlesDeDiseno();
     std::u16string archivoMenu;
+    // The menu's own texts, in the menu file's language and as it sets them.
+    Textos textos;
     // The items the list holds, as a signed 16-bit count: a longer menu
     // stops at the count's limit.
     int16_t totalOpciones = 0;
@@ -89,6 +92,9 @@ inline bool InstalarHabilitado(const EstadoMenu& estado) {
 // with the window's caption.
 inline void InformarError(Anfitrion& anfitrion, const EstadoMenu& estado, const std::u16string& texto) {
     anfitrion.MostrarMensaje(texto, estado.controles.tituloVentana);
+}
+inline void InformarError(Anfitrion& anfitrion, const EstadoMenu& estado, const Error& error) {
+    InformarError(anfitrion, estado, TextoDeError(error, estado.textos));
 }
 
 }  // namespace instalar

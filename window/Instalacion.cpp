@@ -11,7 +11,8 @@ void Instalacion::Empezar(int16_t opcion, ProcesoAEsperar proceso) {
     const bool sigue = proceso->SigueDescendientes();
     estado_.instalando = InstalacionEnCurso{opcion, std::move(proceso)};
     const std::u16string nombre = NombreVisible(Opcion(opcion));
-    FijarTexto(estado_.controles.indicacion, sigue ? TextoInstalando(nombre) : TextoInstalandoSinSeguir(nombre),
+    FijarTexto(estado_.controles.indicacion,
+               sigue ? TextoInstalando(nombre, estado_.textos) : TextoInstalandoSinSeguir(nombre, estado_.textos),
                medida_);
 }
 
@@ -23,27 +24,27 @@ bool Instalacion::Mirar() {
     curso.sobrevivido = curso.sobrevivido || mirada.sobrevivido || mirada.otrosEnMarcha;
     if (mirada.otrosEnMarcha) {
         curso.quedanOtros = true;
-        const std::u16string texto = TextoEsperandoA(mirada.nombreDeOtro);
+        const std::u16string texto = TextoEsperandoA(mirada.nombreDeOtro, estado_.textos);
         if (estado_.controles.indicacion.texto != texto) FijarTexto(estado_.controles.indicacion, texto, medida_);
         return false;
     }
     // A code is the install's only when the whole tree was seen to end
     // with the process that returned it.
     const bool visto = !curso.sobrevivido && curso.proceso->SigueDescendientes();
-    Terminar(visto ? DesenlaceDe(mirada.codigoSalida) : DesenlaceIncierto());
+    Terminar(visto ? DesenlaceDe(mirada.codigoSalida, estado_.textos) : DesenlaceIncierto(estado_.textos));
     return true;
 }
 
 bool Instalacion::DejarDeEsperar() {
     if (!estado_.instalando || !estado_.instalando->quedanOtros) return false;
-    Terminar(DesenlaceIncierto());
+    Terminar(DesenlaceIncierto(estado_.textos));
     return true;
 }
 
 void Instalacion::Terminar(Desenlace desenlace) {
     const int16_t opcion = estado_.instalando->opcion;
     estado_.instalando.reset();
-    FijarTexto(estado_.controles.indicacion, TextoTerminado(NombreVisible(Opcion(opcion)), desenlace), medida_);
+    FijarTexto(estado_.controles.indicacion, TextoTerminado(NombreVisible(Opcion(opcion)), desenlace, estado_.textos), medida_);
     Opcion(opcion).desenlace = std::move(desenlace);
 }
 

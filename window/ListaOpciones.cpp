@@ -1,7 +1,9 @@
 #include "window/ListaOpciones.h"
 
+#include <optional>
 #include <utility>
 
+#include "menufile/DirectivaTexto.h"
 #include "menufile/RecorridoMenu.h"
 #include "menufile/VisitaDeMaquina.h"
 #include "window/OpcionesDeMaquina.h"
@@ -35,9 +37,14 @@ public:
     void Titulo(const LineaLeida& linea) override {
         FijarTexto(c_.titulo, std::u16string(linea.texto), lista_.medida_);
     }
+    // Shown once the whole file is read: a ";@texto" line further down may
+    // change the word before it.
     void Version(const LineaLeida& linea) override {
-        FijarTexto(c_.version, u"Versión " + std::u16string(linea.texto), lista_.medida_);
+        version_ = linea.texto;
         lista_.estado_.totalOpciones = 0;
+    }
+    void Directiva(const LineaLeida&, std::u16string_view nombre) override {
+        FijarTextoDe(nombre, lista_.estado_.textos);
     }
     void Opcion(const LineaLeida&, Entrada&& entrada) override {
         lista_.AnadirOpcion(std::move(entrada));
@@ -50,6 +57,12 @@ public:
         Anotar();
     }
 
+    void MostrarVersion() {
+        if (!version_) return;
+        FijarTexto(c_.version, std::u16string(lista_.estado_.textos[Clave::Version]) + u" " + *version_,
+                   lista_.medida_);
+    }
+
 private:
     void Anotar() {
         if (deMaquina_) AnotarRequisitos(lista_.estado_, lista_.estado_.totalOpciones, *deMaquina_);
@@ -58,6 +71,7 @@ private:
     ListaOpciones& lista_;
     Controles& c_;
     VisitaDeMaquina* deMaquina_ = nullptr;
+    std::optional<std::u16string> version_;
 };
 
 void ListaOpciones::CargarMenu() {
@@ -65,6 +79,7 @@ void ListaOpciones::CargarMenu() {
     VisitaDeMaquina deMaquina(relleno, estado_.hechos);
     relleno.Tras(deMaquina);
     const FinRecorrido fin = RecorrerMenu(archivos_, estado_.archivoMenu, deMaquina);
+    relleno.MostrarVersion();
     estado_.volver = fin.volver;
     estado_.conRequisitos = deMaquina.ConRequisitos();
     ComprobarInstaladas(estado_);
@@ -72,16 +87,13 @@ void ListaOpciones::CargarMenu() {
     if (fin.error) {
         // Reading ends at the error, which shows where the description goes;
         // items created so far stay where element 0 was designed, unselected.
-        FijarTexto(descripcion, fin.error->descripcion, medida_);
+        FijarTexto(descripcion, TextoDeError(*fin.error, estado_.textos), medida_);
         return;
     }
 
     disposicion_.DistribuirOpciones();
     if (estado_.totalOpciones < 1) {
-        FijarTexto(descripcion,
-                   u"Ha ocurrido un error !!!\r\n\r\nNo se ha podido encontrar en el archivo '" + estado_.archivoMenu +
-                       u"', algun programa a instalar.",
-                   medida_);
+        FijarTexto(descripcion, estado_.textos.Con(Clave::SinOpciones, estado_.archivoMenu), medida_);
     } else {
         seleccion_.SeleccionarOpcion(0);
     }

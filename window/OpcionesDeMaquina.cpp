@@ -46,7 +46,7 @@ void IndicarSegunMaquina(EstadoMenu& estado, int16_t indice, MedidaTexto& medida
     } else if (opcion.instalado == true) {
         texto = TextoYaInstalado(NombreVisible(opcion));
     } else if (estado.indicacionDeMaquina) {
-        texto = ControlesDeDiseno().indicacion.texto;
+        texto = estado.textos[Clave::Indicacion];
     } else {
         return;
     }

@@ -13,7 +13,7 @@ void Seleccion::SeleccionarOpcion(int16_t indice) {
     // its new text.  A failed read leaves the previous selection as it was.
     auto descripcion =
         BuscarDescripcion(archivos_, estado_.archivoMenu, Opcion(indice).texto, HechosParaBuscar(estado_));
-    if (!descripcion) return InformarError(anfitrion_, estado_, descripcion.error().descripcion);
+    if (!descripcion) return InformarError(anfitrion_, estado_, descripcion.error());
     if (descripcion.valor()) FijarTexto(estado_.controles.descripcion, *descripcion.valor(), medida_);
 
     if (estado_.seleccionada && EsOpcion(*estado_.seleccionada))

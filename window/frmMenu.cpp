@@ -1,13 +1,16 @@
 #include "window/frmMenu.h"
 
 #include "common/Sobrecarga.h"
+#include "window/Botones.h"
+#include "menufile/IdiomaMenu.h"
 #include "menufile/RutaMenu.h"
 #include "window/OpcionesDeMaquina.h"
 
 namespace instalar {
 
 frmMenu::frmMenu(const SistemaVentana& sistema)
-    : medida_(sistema.medida),
+    : archivos_(sistema.archivos),
+      medida_(sistema.medida),
       anfitrion_(sistema.anfitrion),
       disposicion_(estado_, sistema.medida),
       seleccion_(estado_, disposicion_, sistema.archivos, sistema.medida, sistema.anfitrion),
@@ -35,17 +38,36 @@ void frmMenu::Cargar() {
     c.barra.fondo = Color{88, 106, 183};
     c.cerrar.fondo = c.barra.fondo;
     c.instalar.fondo = c.barra.fondo;
-    c.tituloVentana = u"Menú de instalación";
 
     FijarTexto(c.descripcion, u"", medida_);
     FijarTexto(c.opciones[0], u"", medida_);
     FijarTexto(c.titulo, u"", medida_);
     FijarTexto(c.version, u"", medida_);
 
-    estado_.archivoMenu = ResolverArchivoMenu(anfitrion_.LineaComandos(), anfitrion_.CarpetaPrograma());
+    const MenuElegido elegido = ElegirMenu(
+        archivos_, ResolverArchivoMenu(anfitrion_.LineaComandos(), anfitrion_.CarpetaPrograma()),
+        anfitrion_.IdiomasPreferidos());
+    estado_.archivoMenu = elegido.ruta;
+    estado_.textos = TextosDeIdioma(elegido.idioma);
+    // Selecting the first item may already need a message box's title.
+    c.tituloVentana = estado_.textos[Clave::Ventana];
     lista_.CargarMenu();
-    if (estado_.totalOpciones < 1) FijarTexto(c.indicacion, u"", medida_);
+    MostrarTextos();
     DerivarBotones();
+}
+
+void frmMenu::MostrarTextos() {
+    Controles& c = estado_.controles;
+    const Textos& textos = estado_.textos;
+    c.tituloVentana = textos[Clave::Ventana];
+    c.instalar.texto = textos[Clave::Instalar];
+    c.cerrar.texto = textos[Clave::Cerrar];
+    AjustarBotones(c, medida_);
+    // The first item, selected, may have said already why it cannot be
+    // installed or that it is installed.
+    if (estado_.indicacionDeMaquina) return;
+    const std::u16string_view indicacion = estado_.totalOpciones < 1 ? std::u16string_view() : textos[Clave::Indicacion];
+    if (c.indicacion.texto != indicacion) FijarTexto(c.indicacion, std::u16string(indicacion), medida_);
 }
 
 void frmMenu::AjustarATamano(double anchoInterior, double altoInterior) {
@@ -119,6 +141,7 @@ TrasInstalar frmMenu::Arrancar() {
 
 void frmMenu::CambiarEscala() {
     disposicion_.MedirDeNuevo();
+    AjustarBotones(estado_.controles, medida_);
     seleccion_.ResaltarDeNuevo();
 }
 

@@ -99,6 +99,10 @@ public:
         return estado_.instalando->opcion;
     }
     int16_t TotalOpciones() const { return estado_.totalOpciones; }
+    // The menu's own texts, in the menu file's language (see TextosMenu.h).
+    const Textos& TextosDelMenu() const { return estado_.textos; }
+    // The menu file read: the one in the user's language, where there is one.
+    const std::u16string& ArchivoMenu() const { return estado_.archivoMenu; }
     std::optional<int16_t> Seleccionada() const { return estado_.seleccionada; }
     std::optional<std::u16string> DescripcionDeOpcion(int16_t indice) const {
         return seleccion_.DescripcionDeOpcion(indice);
@@ -119,6 +123,11 @@ private:
     // The setup of item `opcion` has ended: its probes run again.
     void TrasInstalacion(int16_t opcion);
 
+    // The menu's own texts where the controls show them, once the menu
+    // file has said which they are.
+    void MostrarTextos();
+
+    Archivos& archivos_;
     MedidaTexto& medida_;
     Anfitrion& anfitrion_;
     EstadoMenu estado_;

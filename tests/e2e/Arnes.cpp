@@ -152,6 +152,7 @@ std::string Bmp24(int ancho, int alto, const std::function<COLORREF(int, int)>& 
 
 Menu::Menu(const Medio& medio, const OpcionesMenu& opciones)
     : linea_(LineaDelMenu(medio, opciones)),
+      titulo_(opciones.titulo.empty() ? std::wstring(diseno::kTituloW) : opciones.titulo),
       proceso_(IniciarMenu(medio.RutaDe(L"instalar.exe"), linea_,
                            opciones.carpetaTrabajo.empty() ? CarpetaDeTemporales() : opciones.carpetaTrabajo)) {
     ComprobarQueEsElProgramaDeLaSuite(proceso_.ManejadorDelProceso());
@@ -160,7 +161,7 @@ Menu::Menu(const Medio& medio, const OpcionesMenu& opciones)
 HWND Menu::EsperarVentana(DWORD milisegundos) {
     const bool hallada = Esperar(
         [&] {
-            ventana_ = BuscarVentanaPrincipal(Id(), diseno::kTituloW);
+            ventana_ = BuscarVentanaPrincipal(Id(), titulo_.c_str());
             return ventana_ != nullptr || Terminado();
         },
         milisegundos);

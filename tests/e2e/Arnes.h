@@ -82,6 +82,9 @@ struct OpcionesMenu {
     // Working folder of the new process; empty: the temporary folder
     // (deliberately not the medium, so the program cannot lean on it).
     std::wstring carpetaTrabajo;
+    // The window's caption to wait for; empty: the design's.  A menu file
+    // in another language gives the window another one.
+    std::wstring titulo;
 };
 
 // instalar.exe started from a medium.  The destructor ends the process if it
@@ -114,6 +117,7 @@ public:
 
 private:
     std::wstring linea_;
+    std::wstring titulo_;
     herramientas::Proceso proceso_;
     HWND ventana_ = nullptr;
 };

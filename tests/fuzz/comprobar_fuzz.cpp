@@ -78,6 +78,8 @@ public:
         ++busquedas;
         return TipoDe(componentes);
     }
+    // The menu file alone: no language files beside it.
+    std::vector<std::u16string> Archivos(const fs::path&) override { return {u"instalar.inf"}; }
 
     TipoRuta TipoDe(const std::vector<std::u16string>& componentes) const {
         if (componentes.empty()) return TipoRuta::Carpeta;

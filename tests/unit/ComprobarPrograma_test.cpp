@@ -27,6 +27,7 @@ public:
         auto ruta = rutas.find(componentes);
         return ruta == rutas.end() ? TipoRuta::NoExiste : ruta->second;
     }
+    std::vector<std::u16string> Archivos(const std::filesystem::path&) override { return {}; }
 };
 
 std::u16string Repetido(const std::u16string& trozo, int veces) {

@@ -37,9 +37,15 @@ std::unique_ptr<ArchivoLectura> PlataformaFalsa::CrearArchivo(const std::string&
 
 Resultado<std::unique_ptr<ArchivoLectura>> PlataformaFalsa::AbrirArchivo(const std::u16string& ruta) {
     ++aperturas;
+    rutasAbiertas.push_back(ruta);
     if (auto error = erroresPorApertura.find(aperturas); error != erroresPorApertura.end()) return error->second;
     if (auto error = erroresDeApertura.find(ruta); error != erroresDeApertura.end()) return error->second;
     auto archivo = archivos.find(ruta);
+    if (archivo == archivos.end() && aperturaSinMayusculas) {
+        archivo = std::find_if(archivos.begin(), archivos.end(), [&](const auto& par) {
+            return comprobar::SinMayusculas(par.first) == comprobar::SinMayusculas(ruta);
+        });
+    }
     if (archivo == archivos.end()) return ErrorDe(CodigoError::ArchivoNoEncontrado, 2);
     return std::unique_ptr<ArchivoLectura>(CrearArchivo(archivo->second));
 }

@@ -47,11 +47,17 @@ public:
     // --- Configuration
     std::u16string carpeta = u"C:\\medio";
     std::u16string lineaComandos;
+    // The user's display languages, most wanted first.
+    std::vector<std::u16string> idiomas;
     double twipsPorPixel = 15;
     // Sizes of text in whole pixels, as a screen's fonts give them: the
     // same text then measures differently at another resolution.
     bool medirEnPixelesEnteros = false;
     std::map<std::u16string, std::string> archivos;
+    // Files are opened whatever the letter case of their names, as on Windows.
+    bool aperturaSinMayusculas = false;
+    // Every path opened, in order, found or not.
+    std::vector<std::u16string> rutasAbiertas;
     std::set<std::u16string> carpetas;
     std::map<std::u16string, Error> erroresDeApertura;
     // Failures of single openings, by their number counted from 1: a file
@@ -94,6 +100,7 @@ public:
 
     std::u16string CarpetaPrograma() override { return carpeta; }
     std::u16string LineaComandos() override { return lineaComandos; }
+    std::vector<std::u16string> IdiomasPreferidos() override { return idiomas; }
     double TwipsPorPixelX() override { return twipsPorPixel; }
     double TwipsPorPixelY() override { return twipsPorPixel; }
 
