@@ -1,5 +1,7 @@
 #include "comprobar/Comprobador.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <utility>
 
 #include "common/Texto.h"
@@ -101,6 +103,11 @@ Informe Comprobacion::Leer(const fs::path& menu) {
     informe_.volver = fin.volver;
     requisitos_.Fin(informe_.hallazgos);
     AlParar(fin);
+    // A directive that no entry follows is only known at the end: the
+    // findings go in the order of the lines, those of the whole file last.
+    const auto clave = [](const Hallazgo& h) { return h.linea == 0 ? INT64_MAX : h.linea; };
+    std::stable_sort(informe_.hallazgos.begin(), informe_.hallazgos.end(),
+                     [&](const Hallazgo& a, const Hallazgo& b) { return clave(a) < clave(b); });
     return std::move(informe_);
 }
 

@@ -100,7 +100,7 @@ bool Conocida(const RequisitoEscrito& escrito) {
 }  // namespace
 
 std::string DirectivaEscrita(const LineaDeRequisito& linea) {
-    return ";@" + std::string(Palabra(linea.clase)) + " " + AUtf8(linea.texto);
+    return ";@" + std::string(Palabra(linea.clase)) + " " + Visible(linea.texto);
 }
 
 void RevisionRequisitos::Directiva(int64_t linea, const RequisitoEscrito& escrito, std::vector<Hallazgo>& hallazgos) {

@@ -226,7 +226,10 @@ void Probar(const Bytes& bytes) {
     }
 
     // The listing: title, version, whether the menu comes back, then three
-    // lines an item and one more for its arguments.
+    // lines an item, one more for its arguments and one for each line that
+    // ties it to the machine (";@si", ";@requiere", ";@instalado").
+    size_t lineasDeMaquina = 0;
+    for (const auto& opcion : informe.opciones) lineasDeMaquina += opcion.lineasDeRequisitos.size();
     const std::string listado = comprobar::FormatearListado(informe);
     size_t saltos = 0;
     size_t inicio = 0;
@@ -236,7 +239,7 @@ void Probar(const Bytes& bytes) {
     }
     EXIGIR(inicio == listado.size());
     EXIGIR(saltos == (informe.titulo ? 1u : 0u) + (informe.version ? 1u : 0u) + (esperado.volver ? 1u : 0u) +
-                         3 * informe.opciones.size() + lineasConArgumentos);
+                         3 * informe.opciones.size() + lineasConArgumentos + lineasDeMaquina);
 
     // The console: the same report, one finding a line and a summary.
     if ((forma & 0x30) == 0) {
