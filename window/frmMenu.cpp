@@ -1,9 +1,9 @@
 #include "window/frmMenu.h"
 
 #include "common/Sobrecarga.h"
-#include "window/Botones.h"
 #include "menufile/IdiomaMenu.h"
 #include "menufile/RutaMenu.h"
+#include "window/Botones.h"
 #include "window/OpcionesDeMaquina.h"
 
 namespace instalar {
