@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Runs every test of instalar:
-#   1. the unit tests of the core, natively, under ASan and UBSan (preset native);
+#   1. the unit tests of the core, natively, under ASan and UBSan (preset
+#      native), counted by their cases; the scripts' decisions on made-up
+#      machines and the project's own checks of its sources;
 #   2. the end-to-end tests of the real x64 and x86 programs under Wine on a
 #      virtual display (presets windows-x64 and windows-x86);
 #   3. static checks of both instalar.exe builds, which need no Wine
@@ -172,6 +174,28 @@ publicacion() {
     return "$codigo"
 }
 
+# casos_unitarios: the unit test suites of the core, a process each, counted
+# by their cases (scripts/contar-casos.py).
+casos_unitarios() {
+    local programa=build/native/tests/unit/pruebas_unitarias
+    local resultados=build/native/tests/unit/resultados cuentas codigo a o f
+    local fallidos=build/native/Testing/Temporary/LastTestsFailed.log
+    rm -rf "$resultados" "$fallidos"
+    ctest --preset native -L unitarias
+    codigo=$?
+    if ! cuentas=$(python3 scripts/contar-casos.py "$programa" "$resultados" "$fallidos"); then
+        fallidas=$((fallidas + 1))
+        return 1
+    fi
+    read -r a o f <<<"$cuentas"
+    echo "==> the core's cases: $a passed, $o skipped, $f failed"
+    aprobadas=$((aprobadas + a)) omitidas=$((omitidas + o)) fallidas=$((fallidas + f))
+    if [ "$codigo" -ne 0 ] && [ "$f" -eq 0 ]; then
+        fallidas=$((fallidas + 1))
+    fi
+    return "$codigo"
+}
+
 construir() {
     cmake --preset "$1" && cmake --build --preset "$1" --parallel "$trabajos"
 }
@@ -179,7 +203,8 @@ construir() {
 paso "packages" scripts/paquetes.sh || exit 1
 
 if paso "build native" construir native; then
-    paso "unit tests" ctest_contado native
+    paso "unit tests of the core" casos_unitarios
+    paso "unit tests of the scripts and the sources" ctest_contado native -LE unitarias
 fi
 
 windows=()
@@ -308,7 +333,7 @@ for nombre in "${pasos_fallidos[@]}"; do
 done
 # Steps without a test count of their own (builds) count as one failure each.
 for nombre in "${pasos_fallidos[@]}"; do
-    case $nombre in unit\ tests | end-to-end\ * | static\ checks\ *) ;; *) fallidas=$((fallidas + 1)) ;; esac
+    case $nombre in unit\ tests* | end-to-end\ * | static\ checks\ *) ;; *) fallidas=$((fallidas + 1)) ;; esac
 done
 echo "$aprobadas passed, $omitidas skipped, $fallidas failed"
 [ ${#pasos_fallidos[@]} -eq 0 ] && [ "$fallidas" -eq 0 ]
