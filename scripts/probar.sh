@@ -269,6 +269,17 @@ sumar_aparte() {
     done
 }
 
+# ultimos_pasos: the steps after the end-to-end suites.
+ultimos_hechos=false
+ultimos_pasos() {
+    # The Wine set-up once more, as a fresh machine meets it: this one keeps
+    # what earlier runs mounted and registered.
+    paso "Wine set-up on a fresh machine" comprobaciones_contadas tests/maquinas/entorno-fresco.sh
+    # The release built once more in a clean clone elsewhere, compared with
+    # the one this run built.
+    paso "reproducible release" scripts/probar-reproducible.sh --con-esta-construccion
+}
+
 if [ ${#windows[@]} -gt 0 ]; then
     inicio=$SECONDS
     # shellcheck source=entorno-wine.sh
@@ -294,6 +305,11 @@ if [ ${#windows[@]} -gt 0 ]; then
         fi
         $hay_x64 && e2e_a_cada_resolucion windows-x64
         if [ -n "$aparte" ]; then
+            # The last steps need nothing of this shell's Wine: they run
+            # while the x86 suites, emulated and longer, finish.
+            instalar_wine_parar
+            ultimos_pasos
+            ultimos_hechos=true
             inicio=$SECONDS
             wait "$aparte"
             echo "==> the windows-x86 suites, run beside (waited $((SECONDS - inicio)) s more for them):"
@@ -311,13 +327,7 @@ if [ ${#windows[@]} -gt 0 ]; then
     fi
 fi
 
-# The Wine set-up once more, as a fresh machine meets it: this one keeps
-# what earlier runs mounted and registered.
-paso "Wine set-up on a fresh machine" comprobaciones_contadas tests/maquinas/entorno-fresco.sh
-
-# The release built once more in a clean clone elsewhere, compared with the
-# one this run built.
-paso "reproducible release" scripts/probar-reproducible.sh --con-esta-construccion
+$ultimos_hechos || ultimos_pasos
 
 for linea in "${emuladas[@]}"; do
     echo "$linea"
