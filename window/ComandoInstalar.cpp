@@ -14,7 +14,7 @@ TrasInstalar ComandoInstalar::Instalar() {
     // An item the machine cannot take is never started, whoever asks.
     if (opcion.noDisponible) return {};
     if (opcion.instalado == true &&
-        !anfitrion_.PreguntarSiNo(PreguntaReinstalar(NombreVisible(opcion)), estado_.controles.tituloVentana))
+        !anfitrion_.PreguntarSiNo(PreguntaReinstalar(NombreVisible(opcion), estado_.textos), estado_.controles.tituloVentana))
         return {};
     return LanzarInstalador(opcion.comando);
 }
