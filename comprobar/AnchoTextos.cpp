@@ -40,19 +40,18 @@ bool SeMide(Clave clave) { return EsBoton(clave) || EnLaIndicacion(clave); }
 // item of the file that would show it (the version an item requires, the
 // name of an item with probes), or as written where it has none.
 std::vector<std::u16string> TextosMostrados(const TextoLeido& texto, const Informe& informe) {
+    const bool conVersion = texto.clave == Clave::Posterior || texto.clave == Clave::Anterior;
+    if (texto.clave != Clave::YaInstalado && !conVersion) return {texto.texto};
     std::vector<std::u16string> mostrados;
     for (const OpcionLeida& opcion : informe.opciones) {
         if (texto.clave == Clave::YaInstalado && !opcion.requisitos.instalado.empty())
             mostrados.push_back(Rellenar(texto.texto, TextoMostrado(opcion.entrada.nombre)));
+        if (!conVersion) continue;
         for (const Condicion& condicion : opcion.requisitos.requiere) {
             const Motivo motivo = MotivoDe(condicion);
-            if (motivo.clave == texto.clave && !motivo.version.empty())
-                mostrados.push_back(Rellenar(texto.texto, motivo.version));
+            if (motivo.clave == texto.clave) mostrados.push_back(Rellenar(texto.texto, motivo.version));
         }
     }
-    const bool conUno = texto.clave == Clave::YaInstalado || texto.clave == Clave::Posterior ||
-                        texto.clave == Clave::Anterior;
-    if (!conUno) mostrados.push_back(texto.texto);
     return mostrados;
 }
 
