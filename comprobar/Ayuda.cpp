@@ -124,7 +124,9 @@ Avisos (el menú funciona, pero no como parece):
   - un texto de ";@texto" para un botón o para la línea de indicación que no
     cabe, medido con las fuentes de la ventana (solo en Windows): un botón
     crece como mucho hasta la mitad de la ventana, y la indicación es una
-    línea dentro de ella;
+    línea dentro de ella (también el motivo de una opción en gris y el "ya
+    está instalado", con las versiones y los nombres de las opciones del
+    archivo en lugar de %1);
   - un archivo de idioma cuyas opciones no arrancan los mismos programas, en
     el mismo orden, que las del archivo de menú: se traducen los nombres y
     las descripciones, no los programas.

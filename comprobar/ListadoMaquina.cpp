@@ -13,7 +13,10 @@ std::string FormatearMaquina(const Informe& informe, const HechosMaquina& hechos
         const DecisionEntrada decision = Decidir(opcion.requisitos, hechos);
         switch (decision.presencia) {
         case Presencia::Visible: vistas += nombre + "\n"; break;
-        case Presencia::Atenuada: grises += nombre + ": " + AUtf8(decision.motivo) + "\n"; break;
+        // In the Spanish words, as the rest of the listing.
+        case Presencia::Atenuada:
+            grises += nombre + ": " + AUtf8(TextoDeMotivo(*decision.motivo, Textos())) + "\n";
+            break;
         case Presencia::Oculta: ocultas += nombre + "\n"; break;
         }
         if (decision.presencia != Presencia::Oculta && !opcion.requisitos.instalado.empty())

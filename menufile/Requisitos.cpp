@@ -192,17 +192,20 @@ std::optional<bool> Cumple(const Condicion& condicion, const HechosMaquina& hech
     return cumple;
 }
 
-std::u16string MotivoDe(const Condicion& condicion) {
+Motivo MotivoDe(const Condicion& condicion) {
     const bool no = condicion.negada;
     switch (condicion.tipo) {
-    case TipoCondicion::X86: return no ? u"No se puede instalar en Windows de 32 bits" : u"Requiere Windows de 32 bits";
-    case TipoCondicion::X64: return no ? u"No se puede instalar en Windows x64" : u"Requiere Windows x64";
-    case TipoCondicion::Arm64: return no ? u"No se puede instalar en Windows para ARM" : u"Requiere Windows para ARM";
-    case TipoCondicion::Bits64: return no ? u"Requiere Windows de 32 bits" : u"Requiere Windows de 64 bits";
+    case TipoCondicion::X86: return {no ? Clave::No32 : Clave::Requiere32, {}};
+    case TipoCondicion::X64: return {no ? Clave::NoX64 : Clave::RequiereX64, {}};
+    case TipoCondicion::Arm64: return {no ? Clave::NoArm : Clave::RequiereArm, {}};
+    case TipoCondicion::Bits64: return {no ? Clave::Requiere32 : Clave::Requiere64, {}};
     case TipoCondicion::Windows: break;
     }
-    if (no) return u"Requiere una versión de Windows anterior a Windows " + condicion.versionEscrita;
-    return u"Requiere Windows " + condicion.versionEscrita + u" o posterior";
+    return {no ? Clave::Anterior : Clave::Posterior, condicion.versionEscrita};
+}
+
+std::u16string TextoDeMotivo(const Motivo& motivo, const Textos& textos) {
+    return textos.Con(motivo.clave, motivo.version);
 }
 
 DecisionEntrada Decidir(const RequisitosEntrada& requisitos, const HechosMaquina& hechos) {
@@ -230,10 +233,16 @@ bool AlgunaInstalado(const std::vector<Prueba>& pruebas, Maquina& maquina) {
     return false;
 }
 
-std::u16string TextoYaInstalado(const std::u16string& nombre) { return u"«" + nombre + u"»: ya está instalado"; }
+std::u16string TextoYaInstalado(const std::u16string& nombre, const Textos& textos) {
+    return textos.Con(Clave::YaInstalado, nombre);
+}
 
-std::u16string PreguntaReinstalar(const std::u16string& nombre) {
-    return u"«" + nombre + u"» ya está instalado. ¿Instalarlo de nuevo?";
+std::u16string PreguntaReinstalar(const std::u16string& nombre, const Textos& textos) {
+    return textos.Con(Clave::Reinstalar, nombre);
+}
+
+std::u16string NombreYaInstalado(const std::u16string& nombre, const Textos& textos) {
+    return textos.Con(Clave::NombreInstalado, nombre);
 }
 
 }  // namespace instalar

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "interfaces/Maquina.h"
+#include "menufile/TextosMenu.h"
 
 namespace instalar {
 
@@ -87,17 +88,27 @@ struct HechosMaquina {
     std::optional<NumeroVersion> version;
 };
 
+// Why an entry is greyed, as a text of the menu's own and the version that
+// fills its %1: the words are chosen once the whole file is read, in its
+// language and with its ";@texto" lines, wherever they stand.
+struct Motivo {
+    Clave clave = Clave::Requiere64;
+    std::u16string version;  // as the menu file writes it: "10", "8.1"
+};
+// "Requiere Windows 10 o posterior", in `textos`.
+std::u16string TextoDeMotivo(const Motivo& motivo, const Textos& textos);
+
 enum class Presencia { Visible, Oculta, Atenuada };
 struct DecisionEntrada {
     Presencia presencia = Presencia::Visible;
-    std::u16string motivo;  // for Atenuada: "Requiere Windows 10 o posterior"
+    std::optional<Motivo> motivo;  // for Atenuada
 };
 
 // Whether the condition holds on the machine; none when its facts are
 // unknown.
 std::optional<bool> Cumple(const Condicion& condicion, const HechosMaquina& hechos);
-// The hint line's text for an entry greyed by the condition.
-std::u16string MotivoDe(const Condicion& condicion);
+// Why an entry is greyed by the condition.
+Motivo MotivoDe(const Condicion& condicion);
 // A condition that cannot be told does not hide or grey the entry.
 DecisionEntrada Decidir(const RequisitosEntrada& requisitos, const HechosMaquina& hechos);
 
@@ -107,8 +118,10 @@ bool Instalado(const Prueba& prueba, Maquina& maquina);
 bool AlgunaInstalado(const std::vector<Prueba>& pruebas, Maquina& maquina);
 
 // The hint line's text for an installed item: «nombre»: ya está instalado
-std::u16string TextoYaInstalado(const std::u16string& nombre);
+std::u16string TextoYaInstalado(const std::u16string& nombre, const Textos& textos);
 // The question before installing it again.
-std::u16string PreguntaReinstalar(const std::u16string& nombre);
+std::u16string PreguntaReinstalar(const std::u16string& nombre, const Textos& textos);
+// What a screen reader hears for it: nombre: ya está instalado
+std::u16string NombreYaInstalado(const std::u16string& nombre, const Textos& textos);
 
 }  // namespace instalar

@@ -43,6 +43,24 @@ enum class Clave : uint8_t {
     Ocupado,      // the item's name for screen readers while its setup runs, %1
     Seleccionar,  // the default actions screen readers offer
     Presionar,
+    // An item the machine cannot take (";@requiere"): why, on the hint line
+    // and after its name for a screen reader (%1 the name, %2 the reason).
+    Requiere64,
+    Requiere32,
+    No32,
+    RequiereX64,
+    NoX64,
+    RequiereArm,
+    NoArm,
+    Posterior,    // %1 the version as the menu file writes it
+    Anterior,     // the same
+    NoDisponible,
+    // An item whose product is on the machine (";@instalado"), %1 its name:
+    // on the hint line, in the question before installing it again, and as
+    // a screen reader names it.
+    YaInstalado,
+    Reinstalar,
+    NombreInstalado,
     // The program's own error messages (the system's come in its own words).
     Desbordamiento,
     NombreArchivo,

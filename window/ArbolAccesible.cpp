@@ -62,18 +62,19 @@ ElementoAccesible ArbolAccesible::Opcion(int16_t indice) const {
     const Etiqueta& etiqueta = menu_.Vista().opciones[static_cast<size_t>(indice)];
     ElementoAccesible opcion;
     opcion.rol = RolAccesible::OpcionDeLista;
+    const Textos& textos = menu_.TextosDelMenu();
     opcion.nombre = TextoMostrado(etiqueta.texto);
     if (menu_.Instalando() == indice) {
-        opcion.nombre = NombreInstalando(opcion.nombre, menu_.TextosDelMenu());
+        opcion.nombre = NombreInstalando(opcion.nombre, textos);
         opcion.estados |= kOcupado;
     } else if (etiqueta.desenlace) {
         opcion.nombre = NombreTerminado(opcion.nombre, *etiqueta.desenlace);
     } else if (etiqueta.instalado == true) {
-        opcion.nombre += u": ya está instalado";
+        opcion.nombre = NombreYaInstalado(opcion.nombre, textos);
     }
     // Unavailable, and why, for an item the machine cannot take.
     if (etiqueta.noDisponible) {
-        opcion.nombre += u": " + *etiqueta.noDisponible;
+        opcion.nombre = textos.Con(Clave::NoDisponible, opcion.nombre, TextoDeMotivo(*etiqueta.noDisponible, textos));
         opcion.estados |= kNoDisponible;
     }
     if (const auto tecla = TeclaDeAcceso(etiqueta.texto)) opcion.atajo = u"Alt+" + std::u16string(1, *tecla);

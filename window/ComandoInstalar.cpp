@@ -13,8 +13,8 @@ TrasInstalar ComandoInstalar::Instalar() {
     const Etiqueta& opcion = estado_.controles.opciones[static_cast<size_t>(*elegida)];
     // An item the machine cannot take is never started, whoever asks.
     if (opcion.noDisponible) return {};
-    if (opcion.instalado == true &&
-        !anfitrion_.PreguntarSiNo(PreguntaReinstalar(NombreVisible(opcion)), estado_.controles.tituloVentana))
+    if (opcion.instalado == true && !anfitrion_.PreguntarSiNo(PreguntaReinstalar(NombreVisible(opcion), estado_.textos),
+                                                              estado_.controles.tituloVentana))
         return {};
     return LanzarInstalador(opcion.comando);
 }

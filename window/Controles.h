@@ -12,6 +12,7 @@
 
 #include "interfaces/MedidaTexto.h"
 #include "launch/Desenlace.h"
+#include "menufile/Requisitos.h"
 #include "window/Geometria.h"
 
 namespace instalar {
@@ -42,8 +43,8 @@ struct Etiqueta {
     // An item's: how its last setup that the menu waited for ended.
     std::optional<Desenlace> desenlace;
     // An item the machine cannot take (";@requiere"): drawn in grey, never
-    // started, and this is why.
-    std::optional<std::u16string> noDisponible;
+    // started, and this is why (in the menu's words: TextoDeMotivo).
+    std::optional<Motivo> noDisponible;
     // Whether its product is on the machine (";@instalado"): none for an
     // item without probes.
     std::optional<bool> instalado;

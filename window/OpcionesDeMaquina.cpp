@@ -42,9 +42,9 @@ void IndicarSegunMaquina(EstadoMenu& estado, int16_t indice, MedidaTexto& medida
     const Etiqueta& opcion = Opcion(estado, indice);
     std::u16string texto;
     if (opcion.noDisponible) {
-        texto = *opcion.noDisponible;
+        texto = TextoDeMotivo(*opcion.noDisponible, estado.textos);
     } else if (opcion.instalado == true) {
-        texto = TextoYaInstalado(NombreVisible(opcion));
+        texto = TextoYaInstalado(NombreVisible(opcion), estado.textos);
     } else if (estado.indicacionDeMaquina) {
         texto = estado.textos[Clave::Indicacion];
     } else {

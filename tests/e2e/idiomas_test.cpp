@@ -73,6 +73,11 @@ protected:
         return ejecuciones.empty() ? L"" : ejecuciones[0].programa;
     }
 
+    std::wstring Leer(long id) const { return Nombre(Elemento{ObjetoDeVentana(menu_->Ventana()).objeto, id}); }
+    bool EsperarLectura(long id, const std::wstring& texto) const {
+        return Esperar([&] { return Leer(id) == texto; }, 3000);
+    }
+
     ComIniciado com_;
     std::wstring idioma_;
 };
@@ -97,6 +102,40 @@ TEST_F(Ingles, UnUsuarioInglesTieneElArchivoInglesYLosBotonesEnIngles) {
     EXPECT_EQ(Boton(kIdCerrar), L"Close");
     EXPECT_EQ(Indicacion(), L"Select the item you want to install.");
     EXPECT_EQ(Utf8(ProgramaInstalado()), Utf8(medio_.RutaDe(L"en\\setup.exe")));
+}
+
+// The items that depend on the machine speak English too: the installed
+// one (its own program is the file its probe finds) on the hint line, to a
+// screen reader and in the question before installing it again; the one
+// that needs Windows 11 (a prefix here is Windows 7 or 10) with its reason.
+TEST_F(Ingles, LasOpcionesQueDependenDeLaMaquinaHablanEnIngles) {
+    medio_.Escribir(L"instalar.en.inf",
+                    LineasCrLf({"Office 2024", "1.0", ";@instalado archivo " + Utf8(medio_.RutaDe(L"en\\setup.exe")),
+                                "Product;en\\setup.exe;Installs the product", ";@requiere windows 11",
+                                "Eleven;es\\setup.exe;Needs Windows 11"}));
+    Menu& menu = AbrirCon(L"Installation menu");
+    EsperarLista(menu, ConMarca(2, 0));
+    const long indicacion = 2 + 4;
+    EXPECT_EQ(Utf8(Leer(1)), "Product: already installed");
+    EXPECT_EQ(Utf8(Leer(2)), "Eleven: Requires Windows 11 or later");
+    EXPECT_NE(Estado(Elemento{ObjetoDeVentana(menu.Ventana()).objeto, 2}) & STATE_SYSTEM_UNAVAILABLE, 0);
+    EXPECT_TRUE(EsperarLectura(indicacion, L"\u201cProduct\u201d is already installed"))
+        << "the hint line reads: " << Utf8(Leer(indicacion));
+
+    ASSERT_TRUE(TraerAlFrente(menu.Ventana()));
+    PulsarTecla(VK_DOWN, {VK_CONTROL});
+    EXPECT_TRUE(EsperarLectura(indicacion, L"Requires Windows 11 or later"))
+        << "the hint line reads: " << Utf8(Leer(indicacion));
+    PulsarTecla(VK_UP, {VK_CONTROL});
+    ASSERT_TRUE(EsperarLectura(indicacion, L"\u201cProduct\u201d is already installed"))
+        << "the hint line reads: " << Utf8(Leer(indicacion));
+    PulsarTecla(VK_RETURN);
+    const CuadroMensaje pregunta = EsperarCuadroMensaje(menu.Id());
+    EXPECT_EQ(Utf8(pregunta.texto), Utf8(L"\u201cProduct\u201d is already installed. Install it again?"));
+    PostMessageW(pregunta.ventana, WM_COMMAND, IDYES, 0);
+    const std::vector<Ejecucion> ejecuciones = EjecucionesTrasCerrarse();
+    ASSERT_EQ(ejecuciones.size(), 1u) << Describir(ejecuciones);
+    EXPECT_EQ(Utf8(ejecuciones[0].programa), Utf8(medio_.RutaDe(L"en\\setup.exe")));
 }
 
 TEST_F(Portugues, UnUsuarioPortuguesTieneLosTextosDeSusLineas) {

@@ -121,6 +121,44 @@ TEST_F(ComprobarIdiomasTest, AvisaDeLosTextosQueNoCabrian) {
         << errores.str();
 }
 
+// The hint line's other texts: why an item is greyed and that an item is
+// installed, measured as the line would show them, with the versions and
+// the names (access keys aside) of the file's own items in the place of %1.
+TEST_F(ComprobarIdiomasTest, AvisaDeLosMotivosYDelYaInstaladoQueNoCabrian) {
+    Programas();
+    carpeta.Escribir("medio/instalar.inf", LineasCrLf({"T", "1", "Alfa;a.exe;d", "Beta largo;b.exe;d"}));
+    carpeta.Escribir("medio/instalar.pt.inf",
+                     LineasCrLf({"T", "1", ";@requiere windows 10", ";@requiere windows 10.0.19045", "Alfa;a.exe;d",
+                                 ";@instalado desinstalar Beta", "&Beta largo;b.exe;d",
+                                 ";@texto posterior=" + std::string(88, 'y') + "%1",
+                                 ";@texto posterior=" + std::string(87, 'y') + "%1",
+                                 ";@texto yainstalado=%1" + std::string(87, 'z'),
+                                 ";@texto yainstalado=%1" + std::string(88, 'z'),
+                                 ";@texto anterior=" + std::string(100, 'y') + "%1",
+                                 ";@texto no32=" + std::string(98, 'y')}));
+    prueba::PlataformaFalsa medida;
+    EXPECT_EQ(Ejecutar({Ruta("medio/instalar.inf")}, {}, &medida), 0);
+    const std::string pt = Ruta("medio/instalar.pt.inf");
+    const std::string escrito = errores.str();
+    // 88 letters and "10.0.19045" are 98, one too many; "10" would fit.
+    EXPECT_NE(escrito.find(pt + ":8: aviso: la indicación «" + std::string(88, 'y') + "10.0.19045» mide 441 píxeles"),
+              std::string::npos)
+        << escrito;
+    EXPECT_EQ(escrito.find(pt + ":9:"), std::string::npos) << escrito;
+    // "Beta largo" and 87 letters fit; with the "&" they would not.
+    EXPECT_EQ(escrito.find(pt + ":10:"), std::string::npos) << escrito;
+    EXPECT_NE(escrito.find(pt + ":11: aviso: la indicación «Beta largo" + std::string(88, 'z') + "»"),
+              std::string::npos)
+        << escrito;
+    // No item here requires an older Windows: that text never shows.
+    EXPECT_EQ(escrito.find(pt + ":12:"), std::string::npos) << escrito;
+    EXPECT_NE(escrito.find(pt + ":13: aviso: la indicación «" + std::string(98, 'y') + "»"), std::string::npos)
+        << escrito;
+    // The fourth is the "&" the name hides.
+    EXPECT_NE(escrito.find(pt + ":7: aviso: «&» en el nombre"), std::string::npos) << escrito;
+    EXPECT_NE(escrito.find(pt + ": 2 opciones, 0 errores y 4 avisos."), std::string::npos) << escrito;
+}
+
 TEST_F(ComprobarIdiomasTest, IdiomasDiceQueArchivoTieneCadaIdioma) {
     carpeta.Escribir("medio/instalar.inf", LineasCrLf({"T", "1", "Alfa;a.exe;d"}));
     carpeta.Escribir("medio/instalar.pt-BR.inf", "");

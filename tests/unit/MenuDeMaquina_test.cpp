@@ -96,7 +96,7 @@ TEST_F(MenuDeMaquinaTest, UnaEntradaQueLaMaquinaNoAdmiteSeVeGrisConSuMotivoYNoAr
     ASSERT_EQ(ventana->TotalOpciones(), 2);
     const Etiqueta& nominas = V().opciones[1];
     ASSERT_TRUE(nominas.noDisponible);
-    EXPECT_EQ(*nominas.noDisponible, u"Requiere Windows 11 o posterior");
+    EXPECT_EQ(TextoDeMotivo(*nominas.noDisponible, Textos()), u"Requiere Windows 11 o posterior");
     const Colores colores = ColoresDePintura(V(), false);
     EXPECT_EQ(colores.TextoDe(nominas), ColorPintura(ColorSistema::TextoGris));
     EXPECT_EQ(colores.TextoDe(V().opciones[0]), ColorPintura(ColorSistema::TextoVentana));

@@ -50,7 +50,7 @@ TEST_P(CondicionesTest, DecideComoSeMuestraLaEntrada) {
     const CasoCondicion& caso = GetParam();
     const DecisionEntrada decision = Decidir(Requisitos(caso.directivas), caso.hechos);
     EXPECT_EQ(decision.presencia, caso.presencia);
-    EXPECT_EQ(AUtf8(decision.motivo), caso.motivo);
+    EXPECT_EQ(decision.motivo ? AUtf8(TextoDeMotivo(*decision.motivo, Textos())) : "", caso.motivo);
 }
 
 const Presencia V = Presencia::Visible;

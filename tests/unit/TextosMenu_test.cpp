@@ -3,13 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "MaquinaFalsa.h"
 #include "MenuDePrueba.h"
+#include "common/Texto.h"
 #include "menufile/DirectivaTexto.h"
+#include "menufile/Requisitos.h"
 #include "menufile/TextosMenu.h"
 #include "window/ArbolAccesible.h"
 #include "window/Botones.h"
@@ -91,6 +95,85 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoDirectiva{"Volver", u"volver", false, u"Instalar"}),
     [](const auto& caso) { return std::string(caso.param.nombre); });
 
+// The texts of the items that depend on the machine: each key as a menu
+// file writes it, the Spanish words the menu said before it had keys, the
+// English set's, and a ";@texto" line sets it over either set.
+struct CasoClave {
+    const char* nombre;
+    Clave clave;
+    std::u16string espanol;
+    std::u16string ingles;
+};
+
+void PrintTo(const CasoClave& caso, std::ostream* os) { *os << caso.nombre; }
+
+class ClavesDeMaquinaTest : public ::testing::TestWithParam<CasoClave> {};
+
+TEST_P(ClavesDeMaquinaTest, EspanolDeSiempreInglesYSuLineaTexto) {
+    const CasoClave& caso = GetParam();
+    const std::u16string nombre = DesdeUtf8(caso.nombre);
+    EXPECT_EQ(ClaveDeNombre(nombre), caso.clave);
+    EXPECT_EQ(Textos()[caso.clave], caso.espanol);
+    EXPECT_EQ(TextosDeIdioma(u"en-GB")[caso.clave], caso.ingles);
+    for (Textos textos : {Textos(), Textos::Ingles()}) {
+        ASSERT_TRUE(FijarTextoDe(u"texto " + nombre + u"=Requer %1", textos));
+        EXPECT_EQ(textos[caso.clave], u"Requer %1");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Claves, ClavesDeMaquinaTest,
+    ::testing::Values(
+        CasoClave{"requiere64", Clave::Requiere64, u"Requiere Windows de 64 bits", u"Requires 64-bit Windows"},
+        CasoClave{"requiere32", Clave::Requiere32, u"Requiere Windows de 32 bits", u"Requires 32-bit Windows"},
+        CasoClave{"no32", Clave::No32, u"No se puede instalar en Windows de 32 bits",
+                  u"Cannot be installed on 32-bit Windows"},
+        CasoClave{"requierex64", Clave::RequiereX64, u"Requiere Windows x64", u"Requires Windows x64"},
+        CasoClave{"nox64", Clave::NoX64, u"No se puede instalar en Windows x64", u"Cannot be installed on Windows x64"},
+        CasoClave{"requierearm", Clave::RequiereArm, u"Requiere Windows para ARM", u"Requires Windows on ARM"},
+        CasoClave{"noarm", Clave::NoArm, u"No se puede instalar en Windows para ARM",
+                  u"Cannot be installed on Windows on ARM"},
+        CasoClave{"posterior", Clave::Posterior, u"Requiere Windows %1 o posterior", u"Requires Windows %1 or later"},
+        CasoClave{"anterior", Clave::Anterior, u"Requiere una versión de Windows anterior a Windows %1",
+                  u"Requires a version of Windows earlier than Windows %1"},
+        CasoClave{"nodisponible", Clave::NoDisponible, u"%1: %2", u"%1: %2"},
+        CasoClave{"yainstalado", Clave::YaInstalado, u"«%1»: ya está instalado", u"“%1” is already installed"},
+        CasoClave{"reinstalar", Clave::Reinstalar, u"«%1» ya está instalado. ¿Instalarlo de nuevo?",
+                  u"“%1” is already installed. Install it again?"},
+        CasoClave{"nombreinstalado", Clave::NombreInstalado, u"%1: ya está instalado", u"%1: already installed"}),
+    [](const auto& caso) { return std::string(caso.param.nombre); });
+
+// Each condition's reason comes from the table, the version as the file
+// writes it in the place of %1.
+TEST(Textos, CadaCondicionDaSuMotivoEnLaLenguaDelMenu) {
+    struct Caso {
+        const char16_t* condicion;
+        std::u16string espanol;
+        std::u16string ingles;
+    };
+    const Textos espanol;
+    const Textos ingles = Textos::Ingles();
+    for (const Caso& caso : {
+             Caso{u"x86", u"Requiere Windows de 32 bits", u"Requires 32-bit Windows"},
+             Caso{u"no x86", u"No se puede instalar en Windows de 32 bits", u"Cannot be installed on 32-bit Windows"},
+             Caso{u"x64", u"Requiere Windows x64", u"Requires Windows x64"},
+             Caso{u"no x64", u"No se puede instalar en Windows x64", u"Cannot be installed on Windows x64"},
+             Caso{u"arm64", u"Requiere Windows para ARM", u"Requires Windows on ARM"},
+             Caso{u"no arm64", u"No se puede instalar en Windows para ARM", u"Cannot be installed on Windows on ARM"},
+             Caso{u"64bits", u"Requiere Windows de 64 bits", u"Requires 64-bit Windows"},
+             Caso{u"no 64bits", u"Requiere Windows de 32 bits", u"Requires 32-bit Windows"},
+             Caso{u"windows 8.1", u"Requiere Windows 8.1 o posterior", u"Requires Windows 8.1 or later"},
+             Caso{u"no windows 10.0.19045", u"Requiere una versión de Windows anterior a Windows 10.0.19045",
+                  u"Requires a version of Windows earlier than Windows 10.0.19045"},
+         }) {
+        const auto condicion = LeerCondicion(caso.condicion);
+        ASSERT_TRUE(condicion) << AUtf8(caso.condicion);
+        const Motivo motivo = MotivoDe(*condicion);
+        EXPECT_EQ(TextoDeMotivo(motivo, espanol), caso.espanol) << AUtf8(caso.condicion);
+        EXPECT_EQ(TextoDeMotivo(motivo, ingles), caso.ingles) << AUtf8(caso.condicion);
+    }
+}
+
 class TextosVentanaTest : public MenuDePrueba {
 protected:
     void Medio(const std::vector<std::pair<std::u16string, std::vector<std::string>>>& archivos) {
@@ -105,7 +188,31 @@ protected:
         const ArbolAccesible arbol(*ventana, std::nullopt);
         return arbol.Elemento(arbol.IdDe(Parte::Instalar))->accion;
     }
+    // The window on a machine with Windows 10 (10.0.18362, x64) and the
+    // viewer's uninstall key.
+    void CargarEnMaquina() {
+        maquina.version = NumeroVersion{{10, 0, 18362, 0}};
+        maquina.claves.insert({RaizRegistro::UsuarioActual, VistaRegistro::De64Bits,
+                               u"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Visor"});
+        SistemaVentana sistema = p.Sistema();
+        sistema.maquina = &maquina;
+        ventana = std::make_unique<frmMenu>(sistema);
+        ventana->Cargar();
+    }
+
+    MaquinaFalsa maquina;
 };
+
+// Three items for that machine: one that needs Windows 11, one that cannot
+// go on x64, one already installed.
+const std::vector<std::string> kDeMaquina{";@requiere windows 11",         "Eleven;a.exe;For Windows 11",
+                                          ";@requiere no x64",             "Old;a.exe;Not for x64",
+                                          ";@instalado desinstalar Visor", "Viewer;a.exe;The viewer"};
+
+std::vector<std::string> Con(std::vector<std::string> lineas, const std::vector<std::string>& despues) {
+    lineas.insert(lineas.end(), despues.begin(), despues.end());
+    return lineas;
+}
 
 const std::vector<std::string> kEspanol{"Menú", "1.0", ";@volver", "Uno;a.exe;El primero"};
 const std::vector<std::string> kIngles{"Menu", "1.0", ";@volver", "One;a.exe;The first"};
@@ -131,6 +238,56 @@ TEST_F(TextosVentanaTest, UnUsuarioInglesTieneSuArchivoYLosTextosEnIngles) {
     p.seguidos[0]->terminado = true;
     ASSERT_TRUE(ventana->MirarInstalacion());
     EXPECT_EQ(V().indicacion.texto, u"“One”: Installed; the computer must be restarted");
+}
+
+// An English menu's items that depend on the machine: the reasons on the
+// hint line and after the name a screen reader hears, the installed item's
+// hint, name and question, all in English.
+TEST_F(TextosVentanaTest, LasOpcionesQueDependenDeLaMaquinaHablanEnIngles) {
+    Medio({{u"instalar.inf", kEspanol}, {u"instalar.en.inf", Con({"Menu", "1.0"}, kDeMaquina)}});
+    p.idiomas = {u"en-US"};
+    CargarEnMaquina();
+    ASSERT_EQ(ventana->TotalOpciones(), 3);
+    EXPECT_EQ(V().indicacion.texto, u"Requires Windows 11 or later");
+    EXPECT_EQ(NombreAccesible(0), u"Eleven: Requires Windows 11 or later");
+    EXPECT_EQ(NombreAccesible(1), u"Old: Cannot be installed on Windows x64");
+    EXPECT_EQ(NombreAccesible(2), u"Viewer: already installed");
+    ventana->AlBajarTecla(Tecla::Abajo, kCtrl);
+    EXPECT_EQ(V().indicacion.texto, u"Cannot be installed on Windows x64");
+    ventana->AlBajarTecla(Tecla::Abajo, kCtrl);
+    EXPECT_EQ(V().indicacion.texto, u"“Viewer” is already installed");
+
+    ventana->Instalar();
+    ASSERT_EQ(p.preguntas.size(), 1u);
+    EXPECT_EQ(p.preguntas[0].texto, u"“Viewer” is already installed. Install it again?");
+    EXPECT_EQ(p.preguntas[0].titulo, u"Installation menu");
+    EXPECT_TRUE(p.seguidos.empty());
+    EXPECT_TRUE(p.procesos.empty());
+}
+
+// ";@texto" lines set those texts too, even below the items they speak of:
+// the words are chosen once the whole file is read.
+TEST_F(TextosVentanaTest, LasLineasTextoFijanLosTextosDeLaMaquinaDondeEsten) {
+    Medio({{u"instalar.inf", kEspanol},
+           {u"instalar.pt.inf",
+            Con(Con({"Menu", "1.0"}, kDeMaquina),
+                {";@texto posterior=Requer o Windows %1 ou posterior", ";@texto nodisponible=%1 (%2)",
+                 ";@texto yainstalado=\xc2\xab%1\xc2\xbb j\xc3\xa1 est\xc3\xa1 instalado",
+                 ";@texto reinstalar=Instalar \xc2\xab%1\xc2\xbb de novo?",
+                 ";@texto nombreinstalado=%1, j\xc3\xa1 instalado"})}});
+    p.idiomas = {u"pt-BR"};
+    CargarEnMaquina();
+    EXPECT_EQ(V().indicacion.texto, u"Requer o Windows 11 ou posterior");
+    EXPECT_EQ(NombreAccesible(0), u"Eleven (Requer o Windows 11 ou posterior)");
+    // What the file does not set stays Spanish.
+    EXPECT_EQ(NombreAccesible(1), u"Old (No se puede instalar en Windows x64)");
+    EXPECT_EQ(NombreAccesible(2), u"Viewer, já instalado");
+    ventana->AlBajarTecla(Tecla::Abajo, kCtrl);
+    ventana->AlBajarTecla(Tecla::Abajo, kCtrl);
+    EXPECT_EQ(V().indicacion.texto, u"«Viewer» já está instalado");
+    ventana->Instalar();
+    ASSERT_EQ(p.preguntas.size(), 1u);
+    EXPECT_EQ(p.preguntas[0].texto, u"Instalar «Viewer» de novo?");
 }
 
 // The hint line sizes itself to the text it now has, in its own font.
