@@ -10,8 +10,10 @@
 #   4. the release: built, unpacked, smoke-tested, signed and verified
 #      (scripts/probar-publicacion.sh);
 #   5. the Wine set-up as a fresh machine meets it (tests/maquinas/entorno-fresco.sh);
-#   6. the release built again from a clean clone elsewhere, byte for byte the
-#      same as this run's (scripts/probar-reproducible.sh).
+#   6. the fuzzers, where INSTALAR_FUZZ asks for them (scripts/fuzz.sh);
+#   7. the release built again from a clean clone elsewhere, byte for byte the
+#      same as this run's (scripts/probar-reproducible.sh), beside the
+#      end-to-end suites.
 # Where the kernel cannot run 32-bit programs, the x86 programs run
 # emulated (see scripts/entorno-wine.sh); where they cannot run at all,
 # their cases are skipped, counted as such and named with the reason.
@@ -25,6 +27,8 @@
 #   INSTALAR_DPI_OTROS  further resolutions the end-to-end suite runs at
 #                   afterwards (default "144": 150 % as many users have it)
 #   INSTALAR_JOBS   parallel build jobs (default 2)
+#   INSTALAR_FUZZ   seconds to run the fuzzers for (scripts/fuzz.sh), as a
+#                   step after the x64 end-to-end suites; none by default
 #   INSTALAR_E2E_A_LA_VEZ  0 to run the x86 end-to-end suites after the x64
 #                   ones instead of beside them (default 1)
 set -uo pipefail
@@ -275,9 +279,32 @@ ultimos_pasos() {
     # The Wine set-up once more, as a fresh machine meets it: this one keeps
     # what earlier runs mounted and registered.
     paso "Wine set-up on a fresh machine" comprobaciones_contadas tests/maquinas/entorno-fresco.sh
-    # The release built once more in a clean clone elsewhere, compared with
-    # the one this run built.
-    paso "reproducible release" scripts/probar-reproducible.sh --con-esta-construccion
+    if [ -n "${INSTALAR_FUZZ:-}" ]; then
+        paso "fuzzing for $INSTALAR_FUZZ s" scripts/fuzz.sh "$INSTALAR_FUZZ"
+    fi
+}
+
+# The release built once more in a clean clone elsewhere, compared with the
+# one this run built.  Once that one is built, it builds beside the
+# end-to-end suites at the lowest priority, on what processor time they
+# leave; its output follows theirs.
+reproducible_pid=
+reproducible_salida=
+reproducible_de_fondo() {
+    reproducible_salida=$(mktemp)
+    (paso "reproducible release" nice -n 19 scripts/probar-reproducible.sh --con-esta-construccion) \
+        >"$reproducible_salida" 2>&1 &
+    reproducible_pid=$!
+    echo "==> the reproducible release builds beside the end-to-end suites, at the lowest priority; its output follows theirs"
+}
+reproducible() {
+    if [ -z "$reproducible_pid" ]; then
+        paso "reproducible release" scripts/probar-reproducible.sh --con-esta-construccion
+        return
+    fi
+    wait "$reproducible_pid" || pasos_fallidos+=("reproducible release")
+    cat "$reproducible_salida"
+    rm -f "$reproducible_salida"
 }
 
 if [ ${#windows[@]} -gt 0 ]; then
@@ -298,11 +325,11 @@ if [ ${#windows[@]} -gt 0 ]; then
         fi
         hay_x64=false
         [[ " ${windows[*]} " == *" windows-x64 "* ]] && hay_x64=true
-        $hay_x64 && e2e windows-x64 "${INSTALAR_DPI:-96}"
         # The release as an author unpacks it, signed and unsigned.
         if [[ " ${windows[*]} " == *" windows-x86 "* ]]; then
-            paso "release" publicacion
+            paso "release" publicacion && reproducible_de_fondo
         fi
+        $hay_x64 && e2e windows-x64 "${INSTALAR_DPI:-96}"
         $hay_x64 && e2e_a_cada_resolucion windows-x64
         if [ -n "$aparte" ]; then
             # The last steps need nothing of this shell's Wine: they run
@@ -328,6 +355,7 @@ if [ ${#windows[@]} -gt 0 ]; then
 fi
 
 $ultimos_hechos || ultimos_pasos
+reproducible
 
 for linea in "${emuladas[@]}"; do
     echo "$linea"
