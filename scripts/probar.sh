@@ -28,7 +28,7 @@
 #                   afterwards (default "144": 150 % as many users have it)
 #   INSTALAR_JOBS   parallel build jobs (default 2)
 #   INSTALAR_FUZZ   seconds to run the fuzzers for (scripts/fuzz.sh), as a
-#                   step after the x64 end-to-end suites; none by default
+#                   step beside the end-to-end suites; none by default
 #   INSTALAR_E2E_A_LA_VEZ  0 to run the x86 end-to-end suites after the x64
 #                   ones instead of beside them (default 1)
 set -uo pipefail
@@ -237,20 +237,29 @@ e2e_a_cada_resolucion() {
     done
 }
 
-# e2e_aparte PRESET FOLDER: in a subshell, the suites of PRESET in a Wine
-# environment of their own (its own Xvfb and prefix), so that they run beside
-# the ones of this shell; the counts and lines for the summary go to FOLDER.
+# e2e_aparte PRESET FOLDER primera|otras [STEP...]: in a subshell, the suite
+# of PRESET at the first resolution, or at each further one, in a Wine
+# environment of its own (its own Xvfb and prefix), so that it runs beside
+# the others; then the functions named as STEPs.  The counts and lines for
+# the summary go to FOLDER.
 e2e_aparte() {
-    local preset=$1 carpeta=$2
+    local preset=$1 carpeta=$2 resoluciones=$3 paso_despues
+    shift 3
     aprobadas=0 omitidas=0 fallidas=0
     pasos_fallidos=() emuladas=() omisiones=() reintentados=()
     if instalar_wine_iniciar; then
-        e2e "$preset" "${INSTALAR_DPI:-96}"
-        e2e_a_cada_resolucion "$preset"
+        if [ "$resoluciones" = primera ]; then
+            e2e "$preset" "${INSTALAR_DPI:-96}"
+        else
+            e2e_a_cada_resolucion "$preset"
+        fi
         instalar_wine_parar
     else
         pasos_fallidos+=("Wine environment of $preset")
     fi
+    for paso_despues in "$@"; do
+        "$paso_despues"
+    done
     echo "$aprobadas $omitidas $fallidas" >"$carpeta/cuentas"
     printf '%s\n' "${pasos_fallidos[@]}" >"$carpeta/pasos_fallidos"
     printf '%s\n' "${emuladas[@]}" >"$carpeta/emuladas"
@@ -273,39 +282,25 @@ sumar_aparte() {
     done
 }
 
-# ultimos_pasos: the steps after the end-to-end suites.
-ultimos_hechos=false
-ultimos_pasos() {
-    # The Wine set-up once more, as a fresh machine meets it: this one keeps
-    # what earlier runs mounted and registered.
+# The Wine set-up once more, as a fresh machine meets it: this one keeps
+# what earlier runs mounted and registered.
+maquina_fresca() {
     paso "Wine set-up on a fresh machine" comprobaciones_contadas tests/maquinas/entorno-fresco.sh
+}
+
+# The fuzzers, where asked for.
+fuzzing() {
     if [ -n "${INSTALAR_FUZZ:-}" ]; then
         paso "fuzzing for $INSTALAR_FUZZ s" scripts/fuzz.sh "$INSTALAR_FUZZ"
     fi
 }
 
 # The release built once more in a clean clone elsewhere, compared with the
-# one this run built.  Once that one is built, it builds beside the
-# end-to-end suites at the lowest priority, on what processor time they
-# leave; its output follows theirs.
-reproducible_pid=
-reproducible_salida=
-reproducible_de_fondo() {
-    reproducible_salida=$(mktemp)
-    (paso "reproducible release" nice -n 19 scripts/probar-reproducible.sh --con-esta-construccion) \
-        >"$reproducible_salida" 2>&1 &
-    reproducible_pid=$!
-    echo "==> the reproducible release builds beside the end-to-end suites, at the lowest priority; its output follows theirs"
-}
+# one this run built.
 reproducible() {
-    if [ -z "$reproducible_pid" ]; then
-        paso "reproducible release" scripts/probar-reproducible.sh --con-esta-construccion
-        return
-    fi
-    wait "$reproducible_pid" || pasos_fallidos+=("reproducible release")
-    cat "$reproducible_salida"
-    rm -f "$reproducible_salida"
+    paso "reproducible release" scripts/probar-reproducible.sh --con-esta-construccion
 }
+ultimos_hechos=false
 
 if [ ${#windows[@]} -gt 0 ]; then
     inicio=$SECONDS
@@ -313,36 +308,48 @@ if [ ${#windows[@]} -gt 0 ]; then
     if . scripts/entorno-wine.sh; then
         echo "==> Wine environment (${INSTALAR_DPI:-96} dpi) ready in $((SECONDS - inicio)) s"
         echo "==> x86 programs: $INSTALAR_X86_MOTIVO"
-        # With both builds, the x86 suites run beside the x64 ones: each
-        # suite waits on its program's window most of the time, and the x86
-        # one, emulated, is the longest of the run.
-        aparte=
-        if [ ${#windows[@]} -eq 2 ] && [ "$INSTALAR_X86" != no ] && [ "${INSTALAR_E2E_A_LA_VEZ:-1}" != 0 ]; then
-            carpeta_aparte=$(mktemp -d)
-            echo "==> the windows-x86 suites run beside the windows-x64 ones, on a display and in a Wine prefix of their own; their output follows the x64 suites'"
-            e2e_aparte windows-x86 "$carpeta_aparte" >"$carpeta_aparte/salida" 2>&1 &
-            aparte=$!
-        fi
         hay_x64=false
         [[ " ${windows[*]} " == *" windows-x64 "* ]] && hay_x64=true
         # The release as an author unpacks it, signed and unsigned.
         if [[ " ${windows[*]} " == *" windows-x86 "* ]]; then
-            paso "release" publicacion && reproducible_de_fondo
+            paso "release" publicacion
+        fi
+        # With both builds, the x86 suites run beside the x64 ones, each
+        # resolution on a display and in a Wine prefix of its own: a suite
+        # waits on its program's window most of the time, and the x86 one,
+        # emulated, is the longest of the run.  The one at the further
+        # resolutions, shorter, is followed by the fuzzers and the
+        # reproducible release, which this run's release is ready for.
+        aparte=()
+        carpetas_aparte=()
+        if [ ${#windows[@]} -eq 2 ] && [ "$INSTALAR_X86" != no ] && [ "${INSTALAR_E2E_A_LA_VEZ:-1}" != 0 ]; then
+            echo "==> the windows-x86 suites run beside the windows-x64 ones, each resolution on a display and in a Wine prefix of its own, the fuzzers and the reproducible release after the further resolutions; their output follows the x64 suites'"
+            for resoluciones in primera otras; do
+                carpeta_aparte=$(mktemp -d)
+                if [ "$resoluciones" = primera ]; then
+                    e2e_aparte windows-x86 "$carpeta_aparte" primera >"$carpeta_aparte/salida" 2>&1 &
+                else
+                    e2e_aparte windows-x86 "$carpeta_aparte" otras fuzzing reproducible >"$carpeta_aparte/salida" 2>&1 &
+                fi
+                aparte+=($!)
+                carpetas_aparte+=("$carpeta_aparte")
+            done
         fi
         $hay_x64 && e2e windows-x64 "${INSTALAR_DPI:-96}"
         $hay_x64 && e2e_a_cada_resolucion windows-x64
-        if [ -n "$aparte" ]; then
-            # The last steps need nothing of this shell's Wine: they run
-            # while the x86 suites, emulated and longer, finish.
+        if [ ${#aparte[@]} -gt 0 ]; then
+            # The fresh machine's set-up needs nothing of this shell's Wine.
             instalar_wine_parar
-            ultimos_pasos
+            maquina_fresca
             ultimos_hechos=true
             inicio=$SECONDS
-            wait "$aparte"
-            echo "==> the windows-x86 suites, run beside (waited $((SECONDS - inicio)) s more for them):"
-            cat "$carpeta_aparte/salida"
-            sumar_aparte "$carpeta_aparte"
-            rm -rf "$carpeta_aparte"
+            wait "${aparte[@]}"
+            echo "==> what ran beside the windows-x64 suites (waited $((SECONDS - inicio)) s more for it):"
+            for carpeta_aparte in "${carpetas_aparte[@]}"; do
+                cat "$carpeta_aparte/salida"
+                sumar_aparte "$carpeta_aparte"
+                rm -rf "$carpeta_aparte"
+            done
         elif [[ " ${windows[*]} " == *" windows-x86 "* ]]; then
             instalar_wine_dpi "${INSTALAR_DPI:-96}"
             e2e windows-x86 "${INSTALAR_DPI:-96}"
@@ -354,8 +361,11 @@ if [ ${#windows[@]} -gt 0 ]; then
     fi
 fi
 
-$ultimos_hechos || ultimos_pasos
-reproducible
+if ! $ultimos_hechos; then
+    maquina_fresca
+    fuzzing
+    reproducible
+fi
 
 for linea in "${emuladas[@]}"; do
     echo "$linea"
