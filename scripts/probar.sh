@@ -216,6 +216,12 @@ for preset in windows-x64 windows-x86; do
     paso "build $preset" construir "$preset" && windows+=("$preset")
 done
 
+# The fuzzers are built here, at full speed, and run beside the
+# end-to-end suites.
+if [ -n "${INSTALAR_FUZZ:-}" ]; then
+    paso "build fuzz" construir fuzz
+fi
+
 for preset in "${windows[@]}"; do
     arquitectura=${preset#windows-}
     paso "static checks of the $arquitectura instalar.exe" \
