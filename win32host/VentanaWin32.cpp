@@ -478,9 +478,6 @@ void VentanaWin32::VolverAlFrente() {
     ::FlashWindowEx(&destello);
 }
 
-// "Instalar" is disabled while a setup runs; the focus it held goes to
-// "Cerrar", the one button left working, and comes back when the setup has
-// ended, so that the menu is as the user left it.
 // The buttons were made with the design's texts; a menu file in another
 // language gives them its own.  A text that did not change is left alone.
 void VentanaWin32::RotularBotones() {
@@ -499,6 +496,9 @@ void VentanaWin32::RotularBotones() {
     if (instalar || cerrar) ColocarBotones();
 }
 
+// "Instalar" is disabled while a setup runs; the focus it held goes to
+// "Cerrar", the one button left working, and comes back when the setup has
+// ended, so that the menu is as the user left it.
 void VentanaWin32::SincronizarBotones() {
     const bool habilitado = modelo_.Vista().instalar.habilitado;
     if ((::IsWindowEnabled(instalar_) != FALSE) == habilitado) return;
